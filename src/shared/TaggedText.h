@@ -1,0 +1,47 @@
+#pragma once
+// Tag-delimited text ("<LogDelay>10</LogDelay>") and the number rules every
+// configuration file, log record and message relies on.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace gv {
+
+// The text between the first opening tag and the first closing tag that
+// follows it.  Absent when either tag is missing or the closing tag comes
+// before the opening one (a reversed pair never yields a wrong substring).
+std::optional<std::string> findTaggedValue(std::string_view text, std::string_view openTag,
+                                           std::string_view closeTag);
+
+// Same as findTaggedValue, but "" when the item is not present.
+std::string extractTaggedValue(std::string_view text, std::string_view openTag,
+                               std::string_view closeTag);
+
+// Convenience: extractTaggedValue(text, "<key>", "</key>").
+std::string tagValue(std::string_view text, std::string_view key);
+std::optional<std::string> findTag(std::string_view text, std::string_view key);
+
+// Leading decimal number of a text: leading blanks/tabs/line feeds skipped,
+// optional sign, digits, at most one ".", optional exponent, blanks inside the
+// number skipped; anything else ends it.  No number gives 0.  A result that
+// is not finite (overflow such as "1e400") also gives 0.
+double leadingNumber(std::string_view text);
+
+// True when the whole text (surrounding blanks allowed) is one finite number
+// in the leading-number syntax.  "nan", "inf", "1e400", "", "12abc" are not.
+bool isNumeric(std::string_view text);
+
+// Shortest decimal text with at most 15 significant digits, "." as decimal
+// separator, no exponent for ordinary magnitudes: 3 -> "3", 0.1*132 -> "13.2",
+// -0.5 -> "-0.5", 4800 -> "4800".
+std::string numberText(double v);
+
+// Rounding to the nearest whole number, halves to the even neighbour, as the
+// stored widths of the configuration files use it.
+double roundHalfEven(double v);
+
+// "<key>value</key>"
+std::string tagged(std::string_view key, std::string_view value);
+
+} // namespace gv

@@ -1,0 +1,27 @@
+#pragma once
+// A fresh temporary folder per test, removed afterwards, and golden-file helpers.
+
+#include <string>
+
+namespace gvtest {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& bytes);
+
+// Joins lines with CR LF, each line ended by CR LF.
+std::string crlf(std::initializer_list<std::string> lines);
+
+} // namespace gvtest
