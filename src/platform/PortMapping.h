@@ -1,0 +1,13 @@
+#pragma once
+// Serial port n maps to a device path: "COMn" on Windows; on Linux the
+// program folder's entry "COMn" when one exists (a symbolic link to, say,
+// /dev/ttyUSB0 or a pseudo-terminal), else /dev/ttyS<n-1>.  The serial port
+// and the port finder both use this mapping.
+
+#include <QString>
+
+namespace gv {
+
+QString portDevicePath(int portNumber, const QString& programFolder);
+
+} // namespace gv
