@@ -7,6 +7,7 @@
 #include <functional>
 
 class QWidget;
+class QDialog;
 
 namespace gv {
 
@@ -25,7 +26,6 @@ void setMessageHook(MessageHook hook);
 // Modal dialogs (QDialog::exec) also go through here, so a test can answer
 // them: with a dialog hook set, the hook receives the dialog instead of exec()
 // running, and its return value is the dialog's result.
-class QDialog;
 using DialogHook = std::function<int(QDialog*)>;
 void setDialogHook(DialogHook hook);
 int execDialog(QDialog* dialog);
