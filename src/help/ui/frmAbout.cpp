@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QVersionNumber>
 
 #include "platform/SystemInfo.h"
 
@@ -77,7 +78,16 @@ QString frmAbout::applicationTitle()
     return title.isEmpty() ? QStringLiteral("Gyrovane") : title;
 }
 
-QString frmAbout::versionText() { return QStringLiteral("Version ") + QStringLiteral(GYROVANE_VERSION); }
+// "Version " and the major, minor and revision numbers of the build, each as
+// plain decimal digits.
+QString frmAbout::versionText()
+{
+    const QVersionNumber version = QVersionNumber::fromString(QStringLiteral(GYROVANE_VERSION));
+    return QStringLiteral("Version %1.%2.%3")
+        .arg(version.majorVersion())
+        .arg(version.minorVersion())
+        .arg(version.microVersion());
+}
 
 void frmAbout::build()
 {
@@ -150,8 +160,9 @@ void frmAbout::build()
     layout->addWidget(Line1);
     layout->addLayout(bottom);
 
-    setFixedWidth(480);
-    setFixedHeight(sizeHint().height());
+    // Wrapped labels need the final width to know their height.
+    constexpr int width = 480;
+    setFixedSize(width, layout->totalHeightForWidth(width));
 }
 
 void frmAbout::Form_Load()

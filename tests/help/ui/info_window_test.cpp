@@ -10,11 +10,43 @@
 
 #include "help/ui/info.h"
 #include "platform/MessageBoxes.h"
-#include "support/test_paths.h"
-
-using gvtest::TempDir;
+#include <QTemporaryDir>
+#include <fstream>
+#include <sstream>
 
 namespace {
+
+// A fresh folder per test with the few file helpers these tests need.
+class TempDir {
+public:
+    std::string path() const { return dir_.path().toStdString(); }
+    std::string file(const std::string& name) const { return path() + "/" + name; }
+
+private:
+    QTemporaryDir dir_;
+};
+
+namespace gvtest {
+void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+std::string crlf(std::initializer_list<std::string> lines)
+{
+    std::string s;
+    for (const auto& l : lines)
+        s += l + "\r\n";
+    return s;
+}
+} // namespace gvtest
 
 struct Messages {
     std::vector<gv::ShownMessage> shown;
