@@ -1,5 +1,6 @@
 // The logging tick against a temporary program folder, with the clock driven
 // by the test.
+#include "app/ErrorTrap.h"
 #include "app/Logging.h"
 #include "app/LogRecords.h"
 #include "shared/FileIO.h"
@@ -293,4 +294,25 @@ TEST(LoggingStart, IntervalBoxChecks)
     stopLogging(g);
     stopLogging(g);
     EXPECT_EQ(g.LoggingOn, 0);
+}
+
+TEST(ErrorTrap, RecordsAndWritesTheLogOnlyWhenSwitchedOn)
+{
+    TempDir dir;
+    EngineStatus status;
+    status.ErrorContext = "calculations error";
+    const LocalTime t{2010, 3, 7, 21, 4, 5};
+    trapError(status, dir.path(), t, "Overflow", "[<V>512</V>]", false);
+    EXPECT_FALSE(fileExists(dir.file("errorlog.txt")));
+    EXPECT_EQ(status.ErrorString, "  Last Error trapped  21:04:05  ---  calculations error  Overflow");
+    EXPECT_TRUE(status.errorLamp);
+    trapError(status, dir.path(), t, "Overflow", "[<V>512</V>]", true);
+    trapError(status, dir.path(), t, "Division by zero", "", true);
+    EXPECT_EQ(readFile(dir.file("errorlog.txt")),
+              "2010_03_07  21:04:05  calculations error  Overflow <IM> [<V>512</V>]\r\n"
+              "2010_03_07  21:04:05  calculations error  Division by zero <IM> \r\n");
+    EXPECT_EQ(status.errors.size(), 3u);
+    // An error log that cannot be written is recorded as well.
+    trapError(status, dir.file("nowhere"), t, "Overflow", "", true);
+    EXPECT_EQ(status.errors.size(), 5u);
 }
