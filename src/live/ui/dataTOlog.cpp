@@ -46,7 +46,9 @@ dataTOlog::dataTOlog(gv::Global_Declarations& g, QWidget* parent)
     static const char* const titles[6] = {"Volts", "Amps", "RPM", "WIND", "WATTS", "Whours"};
     auto* row = new QHBoxLayout;
     for (int i = 0; i < 6; ++i) {
-        Frame1[i] = new QGroupBox(i == 4 ? "Watts" : "", this);
+        // Only the watts frame carries a caption; the blank ones keep the
+        // six frames level with it.
+        Frame1[i] = new QGroupBox(i == 4 ? "Watts" : " ", this);
         auto* grid = new QGridLayout(Frame1[i]);
         grid->setContentsMargins(6, 4, 6, 4);
         Label2[i] = new QLabel(titles[i], Frame1[i]);
@@ -61,6 +63,7 @@ dataTOlog::dataTOlog(gv::Global_Declarations& g, QWidget* parent)
             Label3[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             grid->addWidget(Label3[i], 2, 0);
         }
+        grid->setRowStretch(3, 1);
         Frame1[i]->setMinimumWidth(90);
         row->addWidget(Frame1[i]);
     }

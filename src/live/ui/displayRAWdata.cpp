@@ -57,4 +57,5 @@ void displayRAWdata::Timer1_Timer()
 {
     Text1->setText(QString::fromLatin1(g_.LastMessage.data(),
                                        static_cast<qsizetype>(g_.LastMessage.size())));
+    Text1->setCursorPosition(0); // show the start of the message
 }
