@@ -193,14 +193,14 @@ void plotPowerVsRpm(const GraphRecordSet& set, int wattSeries, int rpmSeries, do
         for (long i = 1; i <= static_cast<long>(mr); ++i) {
             const double p = std::pow(k * static_cast<double>(i), 3);
             const double y = 1.05 * (mp - p);
-            surface.line(static_cast<double>(i), y, static_cast<double>(i - 1), y - 1, CurveGreen);
+            surface.line(static_cast<double>(i), y, static_cast<double>(i - 1), y - 1, ReferenceCurveColour);
         }
     }
     surface.setDrawWidth(3);
     forDisplayed(set, [&](long r) {
         const double y = 1.05 * (mp - set.value(wattSeries, r));
         const double x = set.value(rpmSeries, r);
-        surface.line(x, y, x, y - 1, MarkRed);
+        surface.line(x, y, x, y - 1, RecordMarkColour);
     });
     surface.setDrawWidth(1);
 }
@@ -220,14 +220,14 @@ void plotPowerVsWind(const GraphRecordSet& set, int wattSeries, int windSeries, 
         for (long i = 1; i <= top; ++i) {
             const double p = std::pow(k * static_cast<double>(i), 3);
             const double y = 1.05 * (mp - p);
-            surface.line(static_cast<double>(i + 1), y, static_cast<double>(i), y - 1, CurveGreen);
+            surface.line(static_cast<double>(i + 1), y, static_cast<double>(i), y - 1, ReferenceCurveColour);
         }
     }
     surface.setDrawWidth(4);
     forDisplayed(set, [&](long r) {
         const double y = 1.05 * (mp - set.value(wattSeries, r));
         const double s = set.value(windSeries, r);
-        surface.line(s + 1, y, s, y - 1, MarkRed);
+        surface.line(s + 1, y, s, y - 1, RecordMarkColour);
     });
     surface.setDrawWidth(1);
 }
@@ -263,7 +263,7 @@ void plotPowerDistribution(const PowerDistribution& d, PlotSurface& surface)
     const double h = 21 * d.MaxBinCount / 20;
     for (size_t b = 0; b < d.PowerBins.size(); ++b)
         if (d.PowerBins[b] > 0)
-            surface.line(static_cast<double>(b) + 1, h - d.PowerBins[b], static_cast<double>(b) + 1, h, MarkRed);
+            surface.line(static_cast<double>(b) + 1, h - d.PowerBins[b], static_cast<double>(b) + 1, h, RecordMarkColour);
     surface.setDrawWidth(1);
 }
 

@@ -79,8 +79,8 @@ inline constexpr const char* NotEnoughDataMessage = "Not enough data to plot";
 // ---------------------------------------------------------------------------
 
 // Colours of the views.
-constexpr std::int32_t CurveGreen = 65280;
-constexpr std::int32_t MarkRed = 255;
+constexpr std::int32_t ReferenceCurveColour = 65280;
+constexpr std::int32_t RecordMarkColour = 255;
 
 // Power of windmill 1 against its RPM with the cube-law reference curve.
 // maxPower and maxRpm are the channels' full scales.
