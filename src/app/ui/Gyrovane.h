@@ -27,8 +27,8 @@ class ClickLabel;
 class CommPort;
 class FormTimer;
 class FrameBox;
+class Acquisition;
 class LoggingEngine;
-struct LocalTime;
 } // namespace gv
 
 class Gyrovane : public QMainWindow {
@@ -183,7 +183,8 @@ private:
     bool openPort();
     void setLamp(QLabel* lamp, bool red);
     void showStatusLine();
-    void channelSetup(int Index, QWidget* editor);
+    void engineInit();
+    void showEngineStatus();
     void onDeviceLost();
     void onDeviceBack();
     void refreshAfterMessage(bool framed);
@@ -191,8 +192,10 @@ private:
     gv::Global_Declarations& g_;
     gv::EngineStatus& status_;
     QString folder_;
+    std::unique_ptr<gv::Acquisition> acquisition_;
     std::unique_ptr<gv::LoggingEngine> logging_;
     bool dataSeen_ = false;        // a message has been calculated since start-up
+    bool logOKRed_ = false;        // once red, the error lamp stays red
     bool exiting_ = false;
     QString captionBeforeLoss_;
     QString label2BeforeLoss_;
