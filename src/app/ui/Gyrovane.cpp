@@ -5,6 +5,8 @@
 #include "app/Logging.h"
 
 #include "config/ui/frmSplash.h"
+#include "help/ui/frmAbout.h"
+#include "help/ui/info.h"
 #include "platform/ClickLabel.h"
 #include "platform/CommPort.h"
 #include "platform/FormTimer.h"
@@ -940,8 +942,8 @@ void Gyrovane::PlotGraphML_Click(int)
         openModal<GraphML>(this, g_);
 }
 
-void Gyrovane::Helpmenu_Click() { openModal<info>(this, g_); }
-void Gyrovane::about_Click() { openModal<frmAbout>(this, g_); }
+void Gyrovane::Helpmenu_Click() { openModal<info>(this, folder_); }
+void Gyrovane::about_Click() { openModal<frmAbout>(this); }
 
 // ---------------------------------------------------------------- error trap
 
