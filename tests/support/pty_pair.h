@@ -69,3 +69,49 @@ private:
 };
 
 } // namespace gvtest
+
+#include <QFile>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace gvtest {
+
+// A pseudo-terminal made inside the test process: the program opens the
+// terminal end through a link (for example <program folder>/COM3) and the
+// test writes device messages into the controlling end.
+class LocalPty {
+public:
+    explicit LocalPty(const QString& link) : link_(link)
+    {
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0)
+            return;
+        const char* name = ::ptsname(master_);
+        if (!name)
+            return;
+        QFile::remove(link_);
+        ok_ = QFile::link(QString::fromLocal8Bit(name), link_);
+    }
+    ~LocalPty()
+    {
+        if (master_ >= 0)
+            ::close(master_);
+        QFile::remove(link_);
+    }
+    LocalPty(const LocalPty&) = delete;
+    LocalPty& operator=(const LocalPty&) = delete;
+
+    bool ok() const { return ok_; }
+    bool send(const QByteArray& bytes) const
+    {
+        return master_ >= 0 && ::write(master_, bytes.constData(), bytes.size()) == bytes.size();
+    }
+
+private:
+    QString link_;
+    int master_ = -1;
+    bool ok_ = false;
+};
+
+} // namespace gvtest

@@ -12,6 +12,7 @@
 #include "shared/ConfigFiles.h"
 #include "shared/FileIO.h"
 #include "shared/LocalTime.h"
+#include "support/pty_pair.h"
 #include "support/test_paths.h"
 
 #include <QAction>
@@ -63,10 +64,13 @@ protected:
             all.HARDWAREenabled[c] = 1;
         }
         ASSERT_TRUE(gv::writeChannelsCfg(all, folder.toStdString()));
-        setItem(folder, "hardware.cfg", "Port", "77");
+        // Port 3 is a pseudo-terminal that the test can feed.
+        pty = std::make_unique<gvtest::LocalPty>(folder + "/COM3");
+        ASSERT_TRUE(pty->ok());
         gv::setMessageHook([this](const gv::ShownMessage& m) { messages.push_back(m.text); });
         gv::setDialogHook([this](QDialog* d) {
-            dialogs.push_back(QString::fromLatin1(d->metaObject()->className()));
+            dialogs.push_back(d->objectName().isEmpty() ? QString::fromLatin1(d->metaObject()->className())
+                                                        : d->objectName());
             return 0;
         });
     }
@@ -92,6 +96,7 @@ protected:
     QString folder;
     gv::Global_Declarations g;
     gv::EngineStatus status;
+    std::unique_ptr<gvtest::LocalPty> pty;
     std::unique_ptr<Gyrovane> w;
     QStringList messages;
     QStringList dialogs;
@@ -104,6 +109,8 @@ TEST_F(MainWindowTest, StartsWithATypeAboveEightAsTypeZeroAndRewritesTheSettings
     setItem(folder, "hardware.cfg", "SystemType", "12");
     Gyrovane& win = start();
     EXPECT_EQ(dialogs.value(0), "frmSplash");
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(win.MSComm1->portOpen());
     EXPECT_EQ(g.SystemType, 0);
     EXPECT_EQ(win.Label15->text(), "Systemtype 0");
     EXPECT_TRUE(win.setsystem[0]->isChecked());
@@ -120,6 +127,7 @@ TEST_F(MainWindowTest, StartsWithATypeAboveEightAsTypeZeroAndRewritesTheSettings
 
 TEST_F(MainWindowTest, APortThatDoesNotExistGivesOneMessageAndNoLogging)
 {
+    setItem(folder, "hardware.cfg", "Port", "77");
     setItem(folder, "hardware.cfg", "LogOn", "1");
     setItem(folder, "hardware.cfg", "SystemType", "1");
     // Today's log file would raise the watt-hours if the day restore ran.
@@ -183,7 +191,7 @@ TEST_F(MainWindowTest, LayoutsOfTheNineTypes)
         }
         // The window follows the type's height; every shown frame lies
         // inside it and below the title.
-        EXPECT_EQ(win.height(), heights[row.type] / 15 - 34);
+        EXPECT_EQ(win.height(), (heights[row.type] - 510 + 7) / 15);
         QCoreApplication::processEvents();
         for (const auto& [f, caption] : row.frames) {
             const QRect r = w->frame(f)->geometry();
@@ -231,7 +239,7 @@ TEST_F(MainWindowTest, ShowsTheReadingsOfATypeZeroMessage)
     EXPECT_EQ(text(Reading::Watts0), "108 W");
     EXPECT_EQ(text(Reading::Whours0), "0 Wh");
     EXPECT_EQ(win.windowTitle(), "25.30V 4.3A 108W Personal Program NAME");
-    EXPECT_EQ(win.Label2->text(), "[<V>253</V><I>42.6</I><S>52.5</S><R>15004</R>]");
+    EXPECT_EQ(win.Label2->text(), "<V>253</V><I>42.6</I><S>52.5</S><R>15004</R>]");
     EXPECT_EQ(win.goodDATAcounter->text(), "1");
     EXPECT_TRUE(win.DataOK->isVisibleTo(&win));
     EXPECT_TRUE(win.dataSeen());
@@ -249,6 +257,7 @@ TEST_F(MainWindowTest, ShowsTheReadingsOfATypeZeroMessage)
     EXPECT_EQ(text(Reading::RPM1), "00");
     win.receiveText("<V>120</V><I>0</I><S>0</S><R>0</R>]");
     EXPECT_EQ(text(Reading::Volts0), "12.00 V");
+    EXPECT_EQ(win.Label2->text(), "[<V>120</V><I>0</I><S>0</S><R>0</R>]");
     EXPECT_EQ(text(Reading::RPM0), "0 rpm");
     win.readingClicked(Reading::Volts0);
     EXPECT_EQ(text(Reading::Volts0), "25.30");
@@ -443,8 +452,15 @@ TEST_F(MainWindowTest, MenuCaptionsAndGuards)
     EXPECT_EQ(g.SystemType, 2);
     EXPECT_TRUE(shown(MainFrame::Frame1_2));
 
-    // The hardware setup wrapper: a port that cannot open stays closed, silently.
+    // The hardware setup wrapper closes the port around the dialog and
+    // reopens it; a port that cannot open stays closed, silently.
     messages.clear();
+    dialogs.clear();
+    ASSERT_TRUE(win.MSComm1->portOpen());
+    win.SetupHardware_Click();
+    EXPECT_EQ(dialogs, QStringList({"ProgramSetup"}));
+    EXPECT_TRUE(win.MSComm1->portOpen());
+    g.Port = 77;
     win.SetupHardware_Click();
     EXPECT_FALSE(win.MSComm1->portOpen());
     EXPECT_TRUE(messages.isEmpty());
