@@ -488,3 +488,57 @@ TEST_F(MainWindowTest, CheckBoxAndErrorTrap)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0], Gyrovane::portProblemText());
 }
+
+// Every layout with live readings: no two visible labels of a frame overlap,
+// no shown frame overlaps another, and every reading fits its label.  With
+// GV_GRAB_DIR set, each layout is also saved as a picture to look at.
+TEST_F(MainWindowTest, LayoutsWithReadingsDoNotOverlap)
+{
+    setItem(folder, "calibrations.cfg", "ADCDivider\\(9\\)", "0.1");
+    Gyrovane& win = start();
+    win.show();
+    const QByteArray logger = "<A1>1234</A1><A2>567</A2><A3>89</A3><A4>1000</A4><A5>55</A5><A6>66</A6>"
+                              "<A7>77</A7><A8>88</A8><V1>253</V1><V2>241</V2><V3>122</V3><WS>123</WS>"
+                              "<R1>4567</R1><R2>3210</R2><P1>45</P1><P2>67</P2>]";
+    const QByteArray cc = "<msg><tmpr>21.5</tmpr><sensor>9</sensor><ch1><watts>01234</watts></ch1>"
+                          "<ch2><watts>00456</watts></ch2><ch3><watts>00078</watts></ch3></msg>"
+                          "<msg><tmpr>19.0</tmpr><sensor>0</sensor><ch1><watts>00321</watts></ch1>"
+                          "<ch2><watts>00654</watts></ch2><ch3><watts>00987</watts></ch3></msg>";
+    const QString grab = qEnvironmentVariable("GV_GRAB_DIR");
+    for (int type = 0; type <= 8; ++type) {
+        SCOPED_TRACE(type);
+        win.setsystem_Click(type);
+        win.loadConfiguration();
+        if (type == 3 || type == 4)
+            win.receiveText(cc);
+        else if (type == 0)
+            win.receiveText("<V>253</V><I>1234</I><S>123</S><R>4567</R>]");
+        else
+            win.receiveText(logger);
+        QCoreApplication::processEvents();
+
+        std::vector<QWidget*> shownFrames;
+        for (auto* f : win.frames)
+            if (f->isVisibleTo(&win) && f->parentWidget() == win.centralWidget())
+                shownFrames.push_back(f);
+        for (size_t i = 0; i < shownFrames.size(); ++i)
+            for (size_t j = i + 1; j < shownFrames.size(); ++j)
+                EXPECT_FALSE(shownFrames[i]->geometry().intersects(shownFrames[j]->geometry()))
+                    << shownFrames[i]->objectName().toStdString() << " "
+                    << shownFrames[j]->objectName().toStdString();
+
+        for (auto* r : win.readings) {
+            if (!r->isVisibleTo(&win))
+                continue;
+            const QFontMetrics fm(r->font());
+            EXPECT_LE(fm.horizontalAdvance(r->text()) + r->indent(), r->width())
+                << r->text().toStdString();
+            for (auto* other : win.readings)
+                if (other != r && other->isVisibleTo(&win) && other->parentWidget() == r->parentWidget())
+                    EXPECT_FALSE(r->geometry().intersects(other->geometry()))
+                        << r->text().toStdString() << " / " << other->text().toStdString();
+        }
+        if (!grab.isEmpty())
+            win.grab().save(QString("%1/gyrovane_type%2.png").arg(grab).arg(type));
+    }
+}
