@@ -66,6 +66,13 @@ void place(QWidget* w, int left, int top, int width, int height)
     w->setGeometry(twips(left), twips(top), twips(width), twips(height));
 }
 
+// Frames and reading labels stand edge to edge in the layout; one pixel less
+// on the right and at the bottom keeps neighbours from covering each other.
+void placeTiled(QWidget* w, int left, int top, int width, int height, int bottomMargin = 1)
+{
+    w->setGeometry(twips(left), twips(top), twips(width) - 1, twips(height) - bottomMargin);
+}
+
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 std::string ss(const QString& s) { return s.toStdString(); }
 
@@ -128,7 +135,7 @@ void Gyrovane::buildWidgets()
     setCentralWidget(form);
 
     QFont small = font();
-    small.setPixelSize(11);
+    small.setPixelSize(10);
     QFont frameFont = small;
     frameFont.setBold(true);
     QFont readingFont = font();
@@ -209,7 +216,7 @@ void Gyrovane::buildWidgets()
         fr->setObjectName(QStringLiteral("Frame%1").arg(static_cast<int>(f)));
         fr->setFont(frameFont);
         fr->setColours(winColour(colour), CellBack);
-        place(fr, left, top, width, height);
+        placeTiled(fr, left, top, width, height);
         frames[static_cast<int>(f)] = fr;
         return fr;
     };
@@ -225,7 +232,8 @@ void Gyrovane::buildWidgets()
         l->setPalette(p);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         l->setIndent(2);
-        place(l, left, top, width, 375);
+        // A little short of the frame's bottom so that its border shows.
+        placeTiled(l, left, top, width, 375, 4);
         readings[static_cast<int>(r)] = l;
         connect(l, &gv::ClickLabel::clicked, this, [this, r] { readingClicked(r); });
         return l;
@@ -251,7 +259,7 @@ void Gyrovane::buildWidgets()
         p.setColor(QPalette::WindowText, winColour(VoltsColour));
         Check1->setPalette(p);
     }
-    place(Check1, 120, 240, 1095, 255);
+    place(Check1, 120, 240, 1185, 255);
     connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
     makeReading(Reading::Amps1, f11, QStringLiteral("Amps"), 1320, 240, 1215, AmpsColour);
     makeReading(Reading::Watts1, f11, QStringLiteral("Watts"), 2760, 240, 1335, WattsColour);

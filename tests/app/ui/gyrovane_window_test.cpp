@@ -494,7 +494,6 @@ TEST_F(MainWindowTest, CheckBoxAndErrorTrap)
 // GV_GRAB_DIR set, each layout is also saved as a picture to look at.
 TEST_F(MainWindowTest, LayoutsWithReadingsDoNotOverlap)
 {
-    setItem(folder, "calibrations.cfg", "ADCDivider\\(9\\)", "0.1");
     Gyrovane& win = start();
     win.show();
     const QByteArray logger = "<A1>1234</A1><A2>567</A2><A3>89</A3><A4>1000</A4><A5>55</A5><A6>66</A6>"
