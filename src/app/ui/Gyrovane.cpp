@@ -32,6 +32,7 @@
 #include <QMenuBar>
 #include <QTime>
 
+#include <algorithm>
 #include <cmath>
 
 using gv::MainFrame;
@@ -217,6 +218,7 @@ void Gyrovane::buildWidgets()
         fr->setFont(frameFont);
         fr->setColours(winColour(colour), CellBack);
         placeTiled(fr, left, top, width, height);
+        fr->setProperty("designHeight", fr->height());
         frames[static_cast<int>(f)] = fr;
         return fr;
     };
@@ -645,11 +647,34 @@ void Gyrovane::applyLayout(const gv::SystemLayout& l)
         if (c.visible)
             fr->setVisible(*c.visible);
     }
+    fitOuterFrames();
     for (int r = 0; r < gv::ReadingCount; ++r) {
         if (l.captions[r])
             readings[r]->setText(qs(*l.captions[r]));
         if (l.visible[r])
             readings[r]->setVisible(*l.visible[r]);
+    }
+}
+
+// Some layouts stack a frame so close under another that the upper frame's
+// empty bottom margin would run under the lower one; the upper frame is then
+// cut short at the lower one's top.  Its readings all stay in view.
+void Gyrovane::fitOuterFrames()
+{
+    const MainFrame outer[] = {MainFrame::Frame1_0, MainFrame::Frame1_1, MainFrame::Frame1_2,
+                               MainFrame::Frame4_0, MainFrame::Frame4_1, MainFrame::Frame2};
+    for (MainFrame f : outer) {
+        gv::FrameBox* fr = frame(f);
+        int height = fr->property("designHeight").toInt();
+        if (!fr->isVisibleTo(this))
+            continue;
+        for (MainFrame o : outer) {
+            gv::FrameBox* other = frame(o);
+            if (other == fr || !other->isVisibleTo(this) || other->y() <= fr->y())
+                continue;
+            height = std::min(height, other->y() - fr->y() - 1);
+        }
+        fr->resize(fr->width(), height);
     }
 }
 

@@ -179,6 +179,7 @@ private:
     void buildWidgets();
     void buildMenus();
     void applyLayout(const gv::SystemLayout& l);
+    void fitOuterFrames();
     void writeReadings(const gv::LabelTexts& texts);
     bool openPort();
     void setLamp(QLabel* lamp, bool red);
