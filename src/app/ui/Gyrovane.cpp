@@ -26,6 +26,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -616,6 +617,14 @@ void Gyrovane::setsystem_Click(int Index)
 void Gyrovane::applyLayout(const gv::SystemLayout& l)
 {
     Label11->setText(l.title.empty() ? QStringLiteral("Gyrovane") : qs(l.title));
+    // The longest titles take a smaller size of the title font to fit.
+    QFont tf = Label11->font();
+    for (int px = 22; px >= 12; --px) {
+        tf.setPixelSize(px);
+        if (QFontMetrics(tf).horizontalAdvance(Label11->text()) <= Label11->width())
+            break;
+    }
+    Label11->setFont(tf);
     QAction* tools[gv::ToolMenuCount] = {plotwindmill1, plotwindmill2, plot2windmills, VUmeters, batteryMonitor};
     for (int m = 0; m < gv::ToolMenuCount; ++m)
         tools[m]->setEnabled(l.toolMenus[m]);
