@@ -4,6 +4,7 @@
 #include "app/ErrorTrap.h"
 #include "app/Logging.h"
 
+#include "config/ui/ProgramSetup.h"
 #include "config/ui/frmSplash.h"
 #include "help/ui/frmAbout.h"
 #include "help/ui/info.h"
@@ -890,7 +891,7 @@ static void openModeless(QPointer<QWidget>& slot, Gyrovane* owner, Args&&... arg
 void Gyrovane::SetupHardware_Click()
 {
     MSComm1->setPortOpen(false);
-    openModal<ProgramSetup>(this, g_);
+    openModal<ProgramSetup>(this, g_, folder_);
     // A port that cannot be reopened ends here without a message.
     if (!openPort())
         return;

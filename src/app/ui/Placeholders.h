@@ -32,7 +32,6 @@ public:
         Name(gv::Global_Declarations&, QWidget* parent) : PlaceholderWindow(#Name, parent) {} \
     };
 
-GV_PLACEHOLDER(ProgramSetup)
 GV_PLACEHOLDER(setupHARDWAREchannels)
 GV_PLACEHOLDER(setupLOGGINGchannels)
 GV_PLACEHOLDER(setupGRAPHINGchannels)

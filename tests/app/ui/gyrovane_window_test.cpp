@@ -461,6 +461,7 @@ TEST_F(MainWindowTest, MenuCaptionsAndGuards)
     EXPECT_EQ(dialogs, QStringList({"ProgramSetup"}));
     EXPECT_TRUE(win.MSComm1->portOpen());
     g.Port = 77;
+    setItem(folder, "hardware.cfg", "Port", "77");
     win.SetupHardware_Click();
     EXPECT_FALSE(win.MSComm1->portOpen());
     EXPECT_TRUE(messages.isEmpty());
