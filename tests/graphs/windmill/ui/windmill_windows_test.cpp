@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QGroupBox>
+#include <QElapsedTimer>
 
 #include <filesystem>
 
@@ -583,4 +584,34 @@ TEST(WindmillWindowOutputs, PrintGoesToPdfAndRedrawsOnGrey)
     gv::setPrintToPdfOverride(QString());
     EXPECT_EQ(msgs.last(), "The form could not be printed");
     EXPECT_EQ(w.Plot->shapeCount(), shapes);
+}
+
+TEST(WindmillWindowTiming, OpeningOnADayOfTenSecondLogsAndAnHourOfOneSecondLogs)
+{
+    Messages msgs;
+    Site site;
+    writeFile(site.logs(todayName("GV_")), gvtest::dayLog(DayFamily::GV, 10));
+    writeFile(site.logs("GV_2026_06_14_15.txt"), gvtest::dayLog(DayFamily::GV, 1, 15 * 3600, 16 * 3600));
+    QElapsedTimer timer;
+    timer.start();
+    GraphGV w(site.g, site.folder());
+    const qint64 openMs = timer.elapsed();
+    ASSERT_EQ(w.GraphRecordSet.RecordCount, 8640 - 12);
+    w.resize(1180, 760);
+    timer.restart();
+    const QImage shown = w.grab().toImage();
+    const qint64 paintMs = timer.elapsed();
+    timer.restart();
+    ASSERT_TRUE(w.pickFile("GV_2026_06_14_15.txt"));
+    const qint64 hourMs = timer.elapsed();
+    ASSERT_EQ(w.GraphRecordSet.RecordCount, 3600);
+    timer.restart();
+    (void)w.grab();
+    const qint64 hourPaintMs = timer.elapsed();
+    std::printf("\n[timing] GraphGV opening on today's 10-s log (8,628 records): %lld ms, first paint %lld ms\n",
+                static_cast<long long>(openMs), static_cast<long long>(paintMs));
+    std::printf("[timing] GraphGV picking an hourly 1-s log (3,600 records): %lld ms, paint %lld ms\n",
+                static_cast<long long>(hourMs), static_cast<long long>(hourPaintMs));
+    EXPECT_FALSE(shown.isNull());
+    EXPECT_TRUE(msgs.texts.empty());
 }
