@@ -108,6 +108,17 @@ TEST(WindmillWindowsLook, RendersEachViewToPng)
     gvw.XAxisTime->setChecked(true);
     gvw.CheckScaling->setChecked(false);
     savePng(gvw, "GraphGV_unscaled.png");
+    // What the print puts on paper: the window with the plot on white.
+    const std::string pdf = site.dir.file("look.pdf");
+    gv::setPrintToPdfOverride(QString::fromStdString(pdf));
+    QImage printed;
+    gvw.Plot->setBackColour(Qt::white);
+    gvw.XAxisTime_Click();
+    printed = gvw.grab().toImage();
+    printed.save(GV_BINARY_DIR "/screens/GraphGV_print.png");
+    gvw.PrintButton->click();
+    gv::setPrintToPdfOverride(QString());
+    EXPECT_TRUE(gv::fileExists(pdf));
 
     GraphDEMO demo(site.g, site.folder());
     ASSERT_TRUE(demo.pickFile("WD_2026_06_14.txt"));
