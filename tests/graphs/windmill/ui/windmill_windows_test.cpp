@@ -626,3 +626,30 @@ TEST(WindmillWindowTiming, OpeningOnADayOfTenSecondLogsAndAnHourOfOneSecondLogs)
     EXPECT_FALSE(shown.isNull());
     EXPECT_TRUE(msgs.texts.empty());
 }
+
+TEST(WindmillWindowPicker, FolderListDrivesTheFileListButTheReaderUsesLogs)
+{
+    Messages msgs;
+    Site site;
+    gv::makeFolder(site.dir.file("logs/old"));
+    writeFile(site.logs("old/GV_2020_01_01.txt"), minuteRecords(DayFamily::GV, 10));
+    writeFile(site.logs("GV_2026_06_14.txt"), minuteRecords(DayFamily::GV, 10));
+    GraphGV w(site.g, site.folder());
+    ASSERT_EQ(w.Dir1->count(), 2); // [..] and [old]
+    EXPECT_EQ(w.Dir1->item(1)->text(), "[old]");
+    w.setDir1Path(QString::fromStdString(site.logs("old")));
+    ASSERT_EQ(w.File1->count(), 1);
+    EXPECT_EQ(w.File1->item(0)->text(), "GV_2020_01_01.txt");
+    w.File1->setCurrentRow(0);
+    w.File1_Click();
+    EXPECT_EQ(msgs.last(), "unknown file error");
+    EXPECT_EQ(w.GraphRecordSet.RecordCount, 0);
+    w.setDir1Path(QString::fromStdString(site.dir.file("logs")));
+    EXPECT_EQ(w.File1->count(), 1);
+
+    // A logs folder that went missing: the window still opens, lists nothing.
+    Site bare;
+    std::filesystem::remove_all(bare.dir.file("logs"));
+    GraphDEMO d(bare.g, bare.folder());
+    EXPECT_EQ(d.File1->count(), 0);
+}
