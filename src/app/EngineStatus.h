@@ -12,6 +12,7 @@ struct EngineStatus {
     bool messageLamp = false;  // lit by every framed message, off by the 250 ms timer
     bool errorLamp = false;    // lit (red) by a bad value or a failed write
     std::string ErrorString;   // the main window's status line text
+    std::string ErrorContext;  // what was running when the last trouble happened
     std::vector<std::string> errors; // every failure recorded this run, oldest first
 
     void recordError(const std::string& what)

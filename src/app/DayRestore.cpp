@@ -1,0 +1,152 @@
+#include "app/DayRestore.h"
+
+#include "app/LogRecords.h"
+#include "shared/FileIO.h"
+#include "shared/TaggedText.h"
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace gv {
+
+namespace {
+
+// The number of an item of one record; absent when either tag is missing.
+std::optional<double> item(std::string_view line, std::string_view name)
+{
+    const auto text = findTag(line, name);
+    if (!text)
+        return std::nullopt;
+    return leadingNumber(*text);
+}
+
+void raise(Global_Declarations& g, int slot, double value)
+{
+    if (value > g.MaxMin[slot])
+        g.MaxMin[slot] = value;
+}
+
+// Records of a single windmill: amps and volts give power 1; no highs.
+void restoreSingleWindmill(Global_Declarations& g, std::string_view line, double interval)
+{
+    if (auto v = item(line, "I"))
+        g.ChannelValue[1] = *v;
+    if (auto v = item(line, "V"))
+        g.ChannelValue[9] = *v;
+    g.ChannelPower[1] = g.ChannelValue[9] * g.ChannelValue[1];
+    g.WattHours[1] += interval * g.ChannelPower[1] / 3600;
+}
+
+// Windmill records: amps of channels 1..8 times battery volts.
+void restoreFromAmps(Global_Declarations& g, std::string_view line, double interval)
+{
+    for (int k = 1; k <= 8; ++k) {
+        if (auto v = item(line, g.XMLsoftware[k])) {
+            g.ChannelValue[k] = *v;
+            raise(g, k - 1, g.ChannelValue[k]);
+            g.ChannelPower[k] = g.ChannelValue[k] * g.ChannelValue[9];
+            raise(g, 15 + k, g.ChannelPower[k]);
+        }
+        g.WattHours[k] += interval * g.ChannelPower[k] / 3600;
+    }
+}
+
+// House records carry the eight powers themselves under the names of
+// channels 17..24.
+void restoreFromPowers(Global_Declarations& g, std::string_view line, double interval)
+{
+    for (int k = 1; k <= 8; ++k) {
+        if (auto v = item(line, g.XMLsoftware[16 + k])) {
+            g.ChannelPower[k] = *v;
+            raise(g, 15 + k, g.ChannelPower[k]);
+        }
+        g.WattHours[k] += interval * g.ChannelPower[k] / 3600;
+    }
+}
+
+// Current Cost records: W1..W3 are powers 2..4, W4..W6 powers 6..8.
+void restoreCurrentCost(Global_Declarations& g, std::string_view line, double interval)
+{
+    static const int powers[] = {2, 3, 4, 6, 7, 8};
+    for (int j = 1; j <= 6; ++j) {
+        const int k = powers[j - 1];
+        if (auto v = item(line, "W" + std::to_string(j))) {
+            g.ChannelPower[k] = *v;
+            raise(g, 15 + k, g.ChannelPower[k]);
+        }
+        g.WattHours[k] += interval * g.ChannelPower[k] / 3600;
+    }
+}
+
+} // namespace
+
+std::string restorePrefix(int systemType)
+{
+    switch (systemType) {
+    case 0: return "WD_";
+    case 1:
+    case 2: return "GV_";
+    case 3:
+    case 4: return "CC_";
+    case 5:
+    case 6:
+    case 7:
+    case 8: return "RE_";
+    default: return "";
+    }
+}
+
+DayRestoreResult restoreDayTotals(Global_Declarations& g, const std::string& logsFolder,
+                                  const LocalTime& today)
+{
+    DayRestoreResult result;
+    // Short intervals log into hourly files, which are not restored.
+    if (hourlyLogFiles(g.LogDelay))
+        return result;
+    const std::string prefix = restorePrefix(g.SystemType);
+    if (prefix.empty())
+        return result;
+    result.file = joinPath(logsFolder, prefix + dayName(today) + ".txt");
+    if (!fileExists(result.file))
+        return result;
+    const auto text = readWholeFile(result.file);
+    if (!text) {
+        result.readFailed = true;
+        return result;
+    }
+    result.restored = true;
+
+    // Every piece before a CR LF is one record; the text after the last
+    // CR LF (empty in a file the logger wrote) is not.
+    std::string_view rest(*text);
+    for (;;) {
+        const auto end = rest.find("\r\n");
+        if (end == std::string_view::npos)
+            break;
+        const std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(end + 2);
+        ++result.records;
+
+        double interval = 10;
+        if (auto v = item(line, "L"))
+            interval = *v;
+        else
+            result.defaultIntervalUsed = true;
+
+        if (auto v = item(line, g.XMLsoftware[9]))
+            g.ChannelValue[9] = *v;
+
+        switch (g.SystemType) {
+        case 0: restoreSingleWindmill(g, line, interval); break;
+        case 1:
+        case 2: restoreFromAmps(g, line, interval); break;
+        case 3:
+        case 4: restoreCurrentCost(g, line, interval); break;
+        default: restoreFromPowers(g, line, interval); break;
+        }
+    }
+    return result;
+}
+
+} // namespace gv

@@ -1,0 +1,127 @@
+#include "app/Logging.h"
+
+#include "app/LogRecords.h"
+#include "shared/FileIO.h"
+#include "shared/TaggedText.h"
+
+#include <utility>
+
+namespace gv {
+
+StartLogging checkLoggingInterval(const std::string& delayText)
+{
+    StartLogging s;
+    if (!isNumeric(delayText))
+        return s;
+    s.accepted = true;
+    s.delayText = delayText;
+    if (leadingNumber(s.delayText) > 600)
+        s.delayText = "600";
+    if (leadingNumber(s.delayText) < 1)
+        s.delayText = "1";
+    s.timerIntervalMs = static_cast<int>(roundHalfEven(leadingNumber(s.delayText) * 1000));
+    return s;
+}
+
+LoggingEngine::LoggingEngine(Global_Declarations& g, EngineStatus& status, std::string programFolder)
+    : g_(g), status_(status), folder_(std::move(programFolder))
+{
+}
+
+std::string LoggingEngine::logsFolder() const { return joinPath(folder_, "logs"); }
+std::string LoggingEngine::excelFolder() const { return joinPath(folder_, "Excel"); }
+
+void LoggingEngine::append(const std::string& path, const std::string& text, const char* what,
+                           TickResult& result)
+{
+    std::string why;
+    if (appendToFile(path, text, &why))
+        result.filesWritten.push_back(path);
+    else
+        status_.recordError(std::string(what) + " not written: " + why);
+}
+
+TickResult LoggingEngine::tick(const TickInput& in)
+{
+    TickResult result;
+    Global_Declarations& g = g_;
+
+    // A new date closes the previous day's totals before this interval's
+    // share is counted into the new day.
+    result.daySummaryWritten = summary_.observe(g, status_, logsFolder(), in.now);
+
+    const std::string day = logDayName(in.now, g.LogDelay);
+
+    // Interval averages; an interval without a good message repeats the
+    // previous averages.
+    if (g.goodDATAcount != 0) {
+        for (int n = 1; n <= 16; ++n) {
+            g.AccumulatedValue[n] = g.AccumulatedValue[n] / g.goodDATAcount;
+            g.LoggedValue[n] = g.AccumulatedValue[n];
+        }
+        for (int k = 1; k <= 8; ++k) {
+            g.AccumulatedWatts[k] = g.AccumulatedWatts[k] / g.goodDATAcount;
+            g.LoggedWatts[k] = g.AccumulatedWatts[k];
+        }
+    } else {
+        for (int n = 1; n <= 16; ++n)
+            g.AccumulatedValue[n] = g.LoggedValue[n];
+        for (int k = 1; k <= 8; ++k)
+            g.AccumulatedWatts[k] = g.LoggedWatts[k];
+        status_.ErrorContext = NoValidDataContext;
+    }
+
+    if (g.LoggingOn == 1) {
+        if (!in.dataSeen) {
+            // Nothing to log yet: logging stops and the sums stay as they are.
+            stopLogging(g);
+            result.noDataYet = true;
+            return result;
+        }
+        for (LogFamily f : familiesForSystemType(g.SystemType))
+            append(joinPath(logsFolder(), logFileName(f, day)), buildRecord(f, g, in.now), "Log record",
+                   result);
+        if (g.SaveExcel == 1) {
+            const std::string path = joinPath(excelFolder(), excelFileName(day));
+            bool ready = true;
+            if (!fileExists(path)) {
+                std::string why;
+                ready = appendToFile(path, excelHeader(g.WSUnits), &why);
+                if (!ready)
+                    status_.recordError("Excel day table not written: " + why);
+            }
+            if (ready)
+                append(path, excelRow(g, in.now), "Excel row", result);
+        }
+    }
+
+    if (leadingNumber(in.delayText) < 10)
+        status_.ErrorString = ShortIntervalCaution;
+
+    if (g.goodDATAcount > 0) {
+        result.goodDATAcounterText = numberText(g.goodDATAcount);
+        for (int k = 1; k <= 8; ++k)
+            g.WattHours[k] = g.WattHours[k] + g.AccumulatedWatts[k] * g.LogDelay / 3600;
+    }
+
+    for (int n = 1; n <= 16; ++n)
+        g.AccumulatedValue[n] = 0;
+    for (int k = 1; k <= 8; ++k)
+        g.AccumulatedWatts[k] = 0;
+    g.goodDATAcount = 0;
+    return result;
+}
+
+bool LoggingEngine::summaryTimer(const LocalTime& now)
+{
+    return summary_.observe(g_, status_, logsFolder(), now);
+}
+
+DayRestoreResult LoggingEngine::restoreDay(const LocalTime& today)
+{
+    DayRestoreResult r = restoreDayTotals(g_, logsFolder(), today);
+    summary_.setCurrentDay(today);
+    return r;
+}
+
+} // namespace gv

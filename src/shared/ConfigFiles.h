@@ -1,0 +1,156 @@
+#pragma once
+// The three configuration files in the program folder: hardware.cfg (program
+// settings), channels.cfg (the 24-channel table) and calibrations.cfg (the 16
+// ADC calibrations).  Builders return the exact bytes each writer produces
+// (CR LF line ends, no byte-order mark); loaders fill Global_Declarations from
+// a file's text with the stored widths of the variables.
+//
+// Reading rules shared by every loader here:
+//  - an item is the text between its opening and closing tag (case-sensitive,
+//    first occurrence counts; see findTaggedValue);
+//  - an item that is missing, or whose closing tag stands before its opening
+//    tag, leaves the variable as it was;
+//  - numbers are the value's leading number ("." decimal point, no number = 0)
+//    and are stored rounded half-to-even in the variable's width; values
+//    beyond that width are clamped to its range (a flag of 300 becomes 255).
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "shared/Global_Declarations.h"
+
+namespace gv {
+
+constexpr const char* HardwareCfgName = "hardware.cfg";
+constexpr const char* ChannelsCfgName = "channels.cfg";
+constexpr const char* CalibrationsCfgName = "calibrations.cfg";
+
+// ---------------------------------------------------------------- hardware.cfg
+
+// The value texts of the thirteen settings lines, exactly as they go between
+// the tags.  The settings dialog fills it from its boxes (texts as typed);
+// hardwareValues() fills it from the shared settings.
+struct HardwareCfgValues {
+    std::string Port;
+    std::string SaveExcel;
+    std::string LogDelay;
+    std::string LogOn;
+    std::string WSUnits;
+    std::string BaudRate;
+    std::string DispMessages;
+    std::string PersonalString;
+    std::string LastFile;
+    std::string SystemType;
+};
+
+// Shared settings as value texts (numbers in their shortest decimal form).
+HardwareCfgValues hardwareValues(const Global_Declarations& g);
+
+// hardware.cfg as Exit and the system-type change write it: lines 1..13
+// ("Program Config File", empty, Port .. LastFile, empty, SystemType), each
+// ended by CR LF, then one more CR LF.  No tariff items.
+std::string hardwareCfgText(const HardwareCfgValues& v);
+std::string hardwareCfgText(const Global_Declarations& g);
+
+// hardware.cfg as the settings dialog writes it: lines 1..13, an empty line,
+// "<M>" m "</M>", "<J>" j "</J>", "<Z>" z "</Z>" (the tariff box texts), then
+// one more CR LF.
+std::string hardwareCfgTextWithTariffs(const HardwareCfgValues& v, std::string_view m,
+                                       std::string_view j, std::string_view z);
+
+// Fills Port, BaudRate, SaveExcel, LogDelay, LogOn, WSUnits, DispMessages,
+// PersonalString and SystemType.  LastFile and the tariffs are not read.
+// LogDelay is kept usable as a logging interval: see sanitizeLogDelay().
+void loadHardwareCfg(Global_Declarations& g, std::string_view text);
+
+// The logging interval must stay within 1..600 seconds so that the logging
+// timer never runs at 0 ms or beyond its range.  A number below 1 becomes 1,
+// above 600 becomes 600; a value that is not a number at all (or an item that
+// is missing) keeps the previous LogDelay, and when that is not a usable
+// interval either (the zero start state) the first-run default 10 is used.
+constexpr double LogDelayMin = 1;
+constexpr double LogDelayMax = 600;
+constexpr double LogDelayDefault = 10;
+double clampLogDelay(double seconds);
+
+// Logging timer interval in milliseconds for a LogDelay: round(seconds * 1000).
+int loggingIntervalMs(double logDelaySeconds);
+
+// ---------------------------------------------------------------- channels.cfg
+
+// The 240 lines the channel editors write: for n = 1..24 the nine items
+// enableLOGGINGn, enableDISPLAYn, enableGRAPHINGn, HARDWAREenabledn, Cn, Ln,
+// Mn, XMLsoftwaren, XMLhardwaren, then an empty line.  Nothing before or
+// after.
+std::string channelsCfgText(const Global_Declarations& g);
+
+// The same, with the colours and maxima given separately (the hardware editor
+// writes the colour of each row's name label and the leading number of each
+// row's maximum box, which may differ from the shared table).
+std::string channelsCfgText(const Global_Declarations& g, const std::array<std::int32_t, 25>& colours,
+                            const std::array<double, 25>& maxima);
+
+// Fills the nine ChannelTable arrays for channels 1..24: flags as bytes, C as
+// text, L as a 32-bit integer, M as a 16-bit integer, XML tags as text.
+void loadChannelsCfg(Global_Declarations& g, std::string_view text);
+
+// ------------------------------------------------------------ calibrations.cfg
+
+// calibrations.cfg as the calibration window writes it: "Calibration
+// Settings", an empty line, then for n = 1..16 "<ADCDivider(n)>" factor with
+// the picture "0.00000", "<ADCOffset(n)>" offset with the picture "00000",
+// "<ChannelSelection(n)>" kind, and an empty line.
+std::string calibrationsCfgText(const Global_Declarations& g);
+
+// The same with the factor of each channel given as the text of its box: a
+// numeric text is written with the picture "0.00000", any other text is
+// written unchanged.  Element 0 is unused.
+std::string calibrationsCfgText(const Global_Declarations& g,
+                                const std::array<std::string, 17>& dividerTexts);
+
+// Fills ADCOffset(1..16) and ADCDivider(1..16) by their leading numbers, as
+// the configuration load does.  ChannelSelection is not touched.
+void loadCalibrationsCfg(Global_Declarations& g, std::string_view text);
+
+// Fills ChannelSelection(1..16) with the items' texts unchanged (only the
+// calibration window loads the kinds).
+void loadChannelSelections(Global_Declarations& g, std::string_view text);
+
+// ------------------------------------------------------ whole configuration load
+
+struct ConfigLoadResult {
+    bool hardwareRead = false;
+    bool channelsRead = false;
+    bool calibrationsRead = false;
+    int loggingIntervalMs = 0;  // the logging timer's interval: round(LogDelay * 1000)
+    std::string delayText;      // what the interval box shows: LogDelay as text
+    std::string portCaption;    // "Port Number  " followed by Port
+
+    bool allRead() const { return hardwareRead && channelsRead && calibrationsRead; }
+};
+
+// The configuration load: hardware.cfg, then channels.cfg, then
+// calibrations.cfg from the program folder.  A file that cannot be read
+// leaves its variables as they were and is reported in the result; the load
+// never stops part way.
+ConfigLoadResult loadConfiguration(Global_Declarations& g, const std::string& programFolder);
+
+// ------------------------------------------------------------------- writers
+
+// Each writes its file in the program folder atomically (the old file stays
+// whole when writing fails) and returns false with a reason in *error.
+bool writeHardwareCfg(const Global_Declarations& g, const std::string& programFolder,
+                      std::string* error = nullptr);
+bool writeChannelsCfg(const Global_Declarations& g, const std::string& programFolder,
+                      std::string* error = nullptr);
+bool writeCalibrationsCfg(const Global_Declarations& g, const std::string& programFolder,
+                          std::string* error = nullptr);
+
+// Stored-width conversions used by the loaders (halves to even, clamped).
+std::uint8_t toByte(double v);
+std::int16_t toInt16(double v);
+std::int32_t toInt32(double v);
+
+} // namespace gv

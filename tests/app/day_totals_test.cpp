@@ -1,0 +1,382 @@
+// The daily watt-hour summary across midnight and the day restore at start-up.
+#include "app/DayRestore.h"
+#include "app/Logging.h"
+#include "app/WattHourSummary.h"
+#include "shared/FileIO.h"
+#include "support/test_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace gv;
+using gvtest::crlf;
+using gvtest::readFile;
+using gvtest::TempDir;
+using gvtest::writeFile;
+
+namespace {
+
+void defaultNames(Global_Declarations& g)
+{
+    const char* names[25] = {"",   "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "V1", "V2", "V3", "WS",
+                             "R1", "R2", "P1", "P2", "W1", "W2", "W3", "W4", "W5", "W6", "W7", "W8"};
+    for (int n = 1; n <= 24; ++n)
+        g.XMLsoftware[n] = names[n];
+}
+
+struct Rig {
+    TempDir dir;
+    Global_Declarations g;
+    EngineStatus status;
+    LoggingEngine engine{g, status, dir.path()};
+
+    explicit Rig(int systemType, double logDelay = 10)
+    {
+        makeFolder(dir.file("logs"));
+        makeFolder(dir.file("Excel"));
+        defaultNames(g);
+        g.SystemType = static_cast<std::int16_t>(systemType);
+        g.LogDelay = logDelay;
+        g.LoggingOn = 1;
+    }
+    std::string whours() { return readFile(dir.file("logs/Whours.txt")); }
+};
+
+int lines(const std::string& s)
+{
+    int n = 0;
+    for (size_t p = s.find("\r\n"); p != std::string::npos; p = s.find("\r\n", p + 2))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+TEST(DaySummary, OneLinePerDateChangeWhicheverTimerSeesItFirst)
+{
+    // Messages every second, logging ticks every 5 s, the 5 s timer firing
+    // in between: around midnight both see the new date several times.
+    Rig r(1, 5);
+    LocalTime t{2010, 7, 4, 23, 59, 0};
+    r.engine.restoreDay(t);
+    for (int s = 0; s < 120; ++s) {
+        r.g.AccumulatedValue[9] += 12;
+        r.g.AccumulatedValue[1] += 10;
+        r.g.AccumulatedWatts[1] += 120;
+        r.g.goodDATAcount += 1;
+        if (s % 5 == 0)
+            r.engine.tick(TickInput{t, true, "5"});
+        if (s % 5 == 2 || s % 5 == 4)
+            r.engine.summaryTimer(t);
+        t = addSeconds(t, 1);
+    }
+    // Twelve ticks before midnight, each 120 W for 5 s.
+    EXPECT_EQ(r.whours(),
+              "2010_07_05,00:00, Wh1, 2.0, Wh2, .0 ,Wh3, .0 ,Wh4, .0 ,Wh5, .0 ,Wh6, .0 ,Wh7, .0 ,Wh8, .0 Wh\r\n");
+    // Twelve ticks after midnight count into the new day.
+    EXPECT_NEAR(r.g.WattHours[1], 2.0, 1e-9);
+    EXPECT_FALSE(r.status.errorLamp);
+}
+
+TEST(DaySummary, TimerAloneWritesOnceAndLongTicksAloneWriteOnce)
+{
+    Rig a(1);
+    a.engine.restoreDay(LocalTime{2010, 7, 4, 23, 0, 0});
+    a.g.WattHours[3] = 7.25;
+    EXPECT_FALSE(a.engine.summaryTimer(LocalTime{2010, 7, 4, 23, 59, 58}));
+    EXPECT_TRUE(a.engine.summaryTimer(LocalTime{2010, 7, 5, 0, 0, 3}));
+    EXPECT_FALSE(a.engine.summaryTimer(LocalTime{2010, 7, 5, 0, 0, 8}));
+    EXPECT_EQ(a.g.WattHours[3], 0);
+    EXPECT_EQ(a.whours(),
+              "2010_07_05,00:00, Wh1, .0, Wh2, .0 ,Wh3, 7.3 ,Wh4, .0 ,Wh5, .0 ,Wh6, .0 ,Wh7, .0 ,Wh8, .0 Wh\r\n");
+
+    // Ten-minute ticks and no 5 s timer: the first tick of the day writes.
+    Rig b(0, 600);
+    b.engine.restoreDay(LocalTime{2010, 7, 4, 23, 50, 0});
+    b.g.WattHours[1] = 3.5;
+    b.g.goodDATAcount = 1;
+    b.g.AccumulatedValue[9] = 12;
+    b.g.AccumulatedWatts[1] = 60;
+    const TickResult res = b.engine.tick(TickInput{LocalTime{2010, 7, 5, 0, 7, 12}, true, "600"});
+    EXPECT_TRUE(res.daySummaryWritten);
+    EXPECT_EQ(b.whours(),
+              "2010_07_05,00:07, Wh1, 3.5, Wh2, .0 ,Wh3, .0 ,Wh4, .0 ,Wh5, .0 ,Wh6, .0 ,Wh7, .0 ,Wh8, .0 Wh\r\n");
+    // The record of that tick, in the new day's file, starts from zero.
+    EXPECT_NE(readFile(b.dir.file("logs/WD_2010_07_05.txt")).find("  0.000Wh\r\n"), std::string::npos);
+    EXPECT_DOUBLE_EQ(b.g.WattHours[1], 10.0);
+}
+
+TEST(DaySummary, SeveralDaysAndASleepOverMidnight)
+{
+    Rig r(1, 60);
+    LocalTime t{2010, 7, 4, 12, 0, 0};
+    for (int i = 0; i < 3 * 24 * 60; ++i) {  // three days of minute ticks
+        r.g.goodDATAcount = 1;
+        r.g.AccumulatedWatts[2] = 60;
+        r.engine.tick(TickInput{t, true, "60"});
+        r.engine.summaryTimer(addSeconds(t, 5));
+        t = addSeconds(t, 60);
+    }
+    const std::string w = r.whours();
+    EXPECT_EQ(lines(w), 3) << w;
+    EXPECT_NE(w.find("2010_07_05,00:00, Wh1, .0, Wh2, 720.0 ,"), std::string::npos);
+    EXPECT_NE(w.find("2010_07_06,00:00, Wh1, .0, Wh2, 1440.0 ,"), std::string::npos);
+    EXPECT_NE(w.find("2010_07_07,00:00, Wh1, .0, Wh2, 1440.0 ,"), std::string::npos);
+    // The machine slept from before midnight to the morning.
+    r.engine.summaryTimer(LocalTime{2010, 7, 8, 7, 15, 0});
+    EXPECT_EQ(lines(r.whours()), 4);
+    EXPECT_NE(r.whours().find("2010_07_08,07:15, Wh1, .0, Wh2, 720.0 ,"), std::string::npos);
+}
+
+TEST(DaySummary, IntervalSumsAreKeptAcrossMidnight)
+{
+    Rig r(1);
+    r.engine.restoreDay(LocalTime{2010, 7, 4, 23, 59, 55});
+    r.g.AccumulatedValue[1] = 30;  // three messages of 10 A
+    r.g.AccumulatedValue[9] = 36;
+    r.g.goodDATAcount = 3;
+    r.engine.summaryTimer(LocalTime{2010, 7, 5, 0, 0, 1});
+    r.g.AccumulatedValue[1] += 10;
+    r.g.AccumulatedValue[9] += 12;
+    r.g.goodDATAcount += 1;
+    r.engine.tick(TickInput{LocalTime{2010, 7, 5, 0, 0, 5}, true, "10"});
+    EXPECT_DOUBLE_EQ(r.g.LoggedValue[1], 10.0);
+    EXPECT_DOUBLE_EQ(r.g.LoggedValue[9], 12.0);
+}
+
+TEST(DaySummary, FailedSummaryWriteIsReportedAndTheDayStillTurns)
+{
+    Rig r(1);
+    std::filesystem::remove_all(r.dir.file("logs"));
+    r.engine.restoreDay(LocalTime{2010, 7, 4, 22, 0, 0});
+    r.g.WattHours[1] = 12;
+    EXPECT_TRUE(r.engine.summaryTimer(LocalTime{2010, 7, 5, 0, 0, 5}));
+    EXPECT_TRUE(r.status.errorLamp);
+    ASSERT_EQ(r.status.errors.size(), 1u);
+    EXPECT_NE(r.status.errors[0].find("Wh1, 12.0"), std::string::npos);
+    EXPECT_EQ(r.g.WattHours[1], 0);
+}
+
+TEST(DaySummary, FirstObservationOnlyTakesTheDay)
+{
+    Rig r(1);
+    r.g.WattHours[1] = 5;
+    EXPECT_FALSE(r.engine.summaryTimer(LocalTime{2010, 7, 5, 0, 0, 5}));
+    EXPECT_EQ(r.g.WattHours[1], 5);
+    EXPECT_FALSE(fileExists(r.dir.file("logs/Whours.txt")));
+}
+
+// ---- Day restore -------------------------------------------------------
+
+namespace {
+
+void startState(Global_Declarations& g)
+{
+    for (int s = 24; s <= 26; ++s)
+        g.MaxMin[s] = 1000;
+    g.MaxMin[28] = 100;
+    g.MaxMin[30] = 100;
+}
+
+// Writes a morning of records through the logging tick, then restores them
+// into a fresh state with the same settings.
+void roundTrip(int systemType, const std::function<void(Global_Declarations&, int)>& message)
+{
+    Rig r(systemType, 60);
+    LocalTime t{2010, 7, 4, 6, 0, 0};
+    r.engine.restoreDay(t);
+    for (int i = 0; i < 90; ++i) {
+        message(r.g, i);
+        r.engine.tick(TickInput{t, true, "60"});
+        t = addSeconds(t, 60);
+    }
+    ASSERT_FALSE(r.status.errorLamp);
+
+    Global_Declarations fresh;
+    startState(fresh);
+    defaultNames(fresh);
+    fresh.SystemType = r.g.SystemType;
+    fresh.LogDelay = 60;
+    EngineStatus status;
+    LoggingEngine engine(fresh, status, r.dir.path());
+    const DayRestoreResult res = engine.restoreDay(t);
+    EXPECT_TRUE(res.restored);
+    EXPECT_EQ(res.records, 90);
+    EXPECT_FALSE(res.defaultIntervalUsed);
+    for (int k = 1; k <= 8; ++k)
+        EXPECT_NEAR(fresh.WattHours[k], r.g.WattHours[k], 1e-9) << "power " << k;
+    for (int s = 16; s <= 23; ++s)
+        EXPECT_DOUBLE_EQ(fresh.MaxMin[s], r.g.MaxMin[s]) << "slot " << s;
+}
+
+} // namespace
+
+TEST(DayRestore, RoundTripOfWindmillRecords)
+{
+    roundTrip(1, [](Global_Declarations& g, int i) {
+        const double volts = 12.5, amps = (i % 7) * 1.5, amps2 = (i % 3) * 0.5;
+        g.AccumulatedValue[9] += volts;
+        g.AccumulatedValue[1] += amps;
+        g.AccumulatedValue[2] += amps2;
+        g.AccumulatedWatts[1] += volts * amps;
+        g.AccumulatedWatts[2] += volts * amps2;
+        g.goodDATAcount += 1;
+        for (int k = 1; k <= 2; ++k)
+            if (g.AccumulatedWatts[k] > g.MaxMin[15 + k])
+                g.MaxMin[15 + k] = g.AccumulatedWatts[k];
+    });
+}
+
+TEST(DayRestore, RoundTripOfHouseRecordsRestoresTheLoggedPowers)
+{
+    for (int type : {5, 6, 7, 8}) {
+        SCOPED_TRACE(type);
+        roundTrip(type, [](Global_Declarations& g, int i) {
+            g.AccumulatedValue[9] += 24;
+            for (int k = 1; k <= 8; ++k) {
+                const double w = (i * k) % 11 * 25.0;
+                g.AccumulatedWatts[k] += w;
+                if (w > g.MaxMin[15 + k])
+                    g.MaxMin[15 + k] = w;
+            }
+            g.goodDATAcount += 1;
+        });
+    }
+}
+
+TEST(DayRestore, RoundTripOfCurrentCostRecords)
+{
+    roundTrip(4, [](Global_Declarations& g, int i) {
+        for (int k : {2, 3, 4, 6, 7, 8}) {
+            const double w = (i + k) % 5 * 300.0;
+            g.AccumulatedWatts[k] += w;
+            if (w > g.MaxMin[15 + k])
+                g.MaxMin[15 + k] = w;
+        }
+        g.goodDATAcount += 1;
+    });
+}
+
+TEST(DayRestore, SingleWindmillRestoresWattHoursOnly)
+{
+    roundTrip(0, [](Global_Declarations& g, int i) {
+        g.AccumulatedValue[9] += 12.25;
+        g.AccumulatedValue[1] += i % 4;
+        g.AccumulatedWatts[1] += 12.25 * (i % 4);
+        g.goodDATAcount += 1;
+    });
+}
+
+TEST(DayRestore, WindmillExampleWithHighs)
+{
+    TempDir dir;
+    makeFolder(dir.file("logs"));
+    writeFile(dir.file("logs/GV_2010_07_04.txt"),
+              crlf({"<T>10:00</T><L>600</L><V1>13.00</V1><A1>10.0</A1>",
+                    "<T>10:10</T><L>600</L><V1>13.00</V1><A1>10.0</A1>"}));
+    Global_Declarations g;
+    startState(g);
+    defaultNames(g);
+    g.SystemType = 1;
+    g.LogDelay = 600;
+    const DayRestoreResult res = restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0});
+    EXPECT_EQ(res.records, 2);
+    EXPECT_NEAR(g.WattHours[1], 2 * 600 * 130 / 3600.0, 1e-9);
+    EXPECT_DOUBLE_EQ(g.MaxMin[0], 10.0);
+    EXPECT_DOUBLE_EQ(g.MaxMin[16], 130.0);
+    EXPECT_DOUBLE_EQ(g.ChannelValue[9], 13.0);
+    EXPECT_DOUBLE_EQ(g.ChannelPower[1], 130.0);
+    EXPECT_EQ(g.MaxMin[24], 1000);  // minima untouched
+}
+
+TEST(DayRestore, CurrentCostSlots)
+{
+    TempDir dir;
+    makeFolder(dir.file("logs"));
+    writeFile(dir.file("logs/CC_2010_07_04.txt"), crlf({"<T>10:00</T><L>60</L><W1>500</W1><W4>200</W4>"}));
+    Global_Declarations g;
+    g.SystemType = 3;
+    g.LogDelay = 60;
+    restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0});
+    EXPECT_NEAR(g.WattHours[2], 500 * 60 / 3600.0, 1e-9);
+    EXPECT_NEAR(g.WattHours[6], 200 * 60 / 3600.0, 1e-9);
+    EXPECT_EQ(g.MaxMin[17], 500);
+    EXPECT_EQ(g.MaxMin[21], 200);
+    EXPECT_EQ(g.WattHours[1] + g.WattHours[3] + g.WattHours[5], 0);
+}
+
+TEST(DayRestore, MissingIntervalCountsTenSecondsAndAsksForOneNotice)
+{
+    TempDir dir;
+    makeFolder(dir.file("logs"));
+    // The last piece has no line end and is not a record.
+    writeFile(dir.file("logs/RE_2010_07_04.txt"),
+              "<T>10:00</T><V1>24.00</V1><W1>360</W1>\r\n<T>10:01</T><W1>720</W1>\r\n<T>10:02</T><L>60</L><W1>9999");
+    Global_Declarations g;
+    defaultNames(g);
+    g.SystemType = 5;
+    g.LogDelay = 60;
+    const DayRestoreResult res = restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0});
+    EXPECT_TRUE(res.defaultIntervalUsed);
+    EXPECT_EQ(res.records, 2);
+    EXPECT_NEAR(g.WattHours[1], (360 + 720) * 10 / 3600.0, 1e-9);
+    EXPECT_EQ(g.MaxMin[16], 720);
+    EXPECT_STREQ(DefaultIntervalNotice, "10 second logging interval was used to\r\ncalculate Whours");
+}
+
+TEST(DayRestore, ItemMissingReusesThePreviousPowerAndJunkCountsZero)
+{
+    TempDir dir;
+    makeFolder(dir.file("logs"));
+    writeFile(dir.file("logs/RE_2010_07_04.txt"),
+              crlf({"<T>10:00</T><L>36</L><W2>100</W2>", "<T>10:01</T><L>36</L>",
+                    "<T>10:02</T><L>36</L><W2>abc</W2><W3></W2>"}));
+    Global_Declarations g;
+    defaultNames(g);
+    g.SystemType = 6;
+    g.LogDelay = 36;
+    restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0});
+    EXPECT_NEAR(g.WattHours[2], 2.0, 1e-9);
+    EXPECT_EQ(g.MaxMin[17], 100);
+}
+
+TEST(DayRestore, NothingForHourlyFilesMissingFilesOrOtherDays)
+{
+    TempDir dir;
+    makeFolder(dir.file("logs"));
+    const std::string rec = crlf({"<T>10:00</T><L>5</L><V1>12.00</V1><A1>5.0</A1>"});
+    writeFile(dir.file("logs/GV_2010_07_04.txt"), rec);
+    writeFile(dir.file("logs/GV_2010_07_04_10.txt"), rec);
+    Global_Declarations g;
+    defaultNames(g);
+    g.SystemType = 1;
+    g.LogDelay = 5;
+    EXPECT_FALSE(restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0}).restored);
+    EXPECT_EQ(g.WattHours[1], 0);
+    g.LogDelay = 10;
+    EXPECT_FALSE(restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 5, 11, 0, 0}).restored);
+    g.SystemType = 9;
+    EXPECT_FALSE(restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0}).restored);
+    EXPECT_EQ(g.WattHours[1], 0);
+    // Daily files of intervals from 6 s on are restored.
+    g.SystemType = 1;
+    g.LogDelay = 6;
+    EXPECT_TRUE(restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0}).restored);
+    EXPECT_NEAR(g.WattHours[1], 60 * 5 / 3600.0, 1e-9);
+}
+
+TEST(DayRestore, PrefixPerSystemType)
+{
+    EXPECT_EQ(restorePrefix(0), "WD_");
+    EXPECT_EQ(restorePrefix(1), "GV_");
+    EXPECT_EQ(restorePrefix(2), "GV_");
+    EXPECT_EQ(restorePrefix(3), "CC_");
+    EXPECT_EQ(restorePrefix(4), "CC_");
+    for (int t = 5; t <= 8; ++t)
+        EXPECT_EQ(restorePrefix(t), "RE_");
+    EXPECT_EQ(restorePrefix(9), "");
+}
