@@ -1,6 +1,8 @@
 #include "config/FirstRun.h"
 
+#include "shared/ConfigFiles.h"
 #include "shared/FileIO.h"
+#include "shared/Global_Declarations.h"
 
 #include <cstdint>
 
@@ -45,37 +47,28 @@ constexpr DefaultChannel kDefaultChannels[24] = {
     {"channel name", 65535, 1000, "W8", 0},
 };
 
-std::string numberedItem(const std::string& key, int n, const std::string& value)
-{
-    const std::string k = key + std::to_string(n);
-    return "<" + k + ">" + value + "</" + k + ">" + CRLF;
-}
-
 std::string line(const std::string& text) { return text + CRLF; }
 
 } // namespace
 
 std::string defaultChannelsText()
 {
-    std::string s;
+    Global_Declarations g;
     for (int n = 1; n <= 24; ++n) {
         const DefaultChannel& c = kDefaultChannels[n - 1];
-        const std::string flag = std::to_string(c.flag);
-        s += numberedItem("enableLOGGING", n, flag);
-        s += numberedItem("enableDISPLAY", n, flag);
-        s += numberedItem("enableGRAPHING", n, flag);
-        s += numberedItem("HARDWAREenabled", n, flag);
-        s += numberedItem("C", n, c.name);
-        s += numberedItem("L", n, std::to_string(c.colour));
-        s += numberedItem("M", n, std::to_string(c.maximum));
-        s += numberedItem("XMLsoftware", n, c.code);
-        s += numberedItem("XMLhardware", n, c.code);
-        s += CRLF;
+        const auto flag = static_cast<std::uint8_t>(c.flag);
+        g.enableLOGGING[n] = flag;
+        g.enableDISPLAY[n] = flag;
+        g.enableGRAPHING[n] = flag;
+        g.HARDWAREenabled[n] = flag;
+        g.ChannelName[n] = c.name;
+        g.LineColour[n] = c.colour;
+        g.ChannelMaxReading[n] = static_cast<std::int16_t>(c.maximum);
+        g.XMLsoftware[n] = c.code;
+        g.XMLhardware[n] = c.code;
     }
     // The first-run table ends with two more empty lines than an editor's.
-    s += CRLF;
-    s += CRLF;
-    return s;
+    return channelsCfgText(g) + CRLF + CRLF;
 }
 
 std::string defaultHardwareText()

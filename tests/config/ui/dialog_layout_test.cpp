@@ -3,6 +3,9 @@
 // PNG there for a look by eye.
 #include <gtest/gtest.h>
 
+#include "config/FirstRun.h"
+#include "config/ui/FindComms.h"
+#include "config/ui/ProgramSetup.h"
 #include "config/ui/frmSplash.h"
 #include "platform/MessageBoxes.h"
 #include "shared/Global_Declarations.h"
@@ -72,4 +75,16 @@ TEST(DialogLayout, Splash)
     Quiet q;
     frmSplash s(g, dir.path());
     check(&s, "frmSplash");
+}
+
+TEST(DialogLayout, SettingsAndPortFinder)
+{
+    QTemporaryDir dir;
+    gv::createMissingFiles(dir.path().toStdString());
+    gv::Global_Declarations g;
+    Quiet q;
+    ProgramSetup p(g, dir.path());
+    check(&p, "ProgramSetup");
+    FindComms f(g, dir.path());
+    check(&f, "FindComms");
 }

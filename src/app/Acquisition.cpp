@@ -1,0 +1,225 @@
+#include "app/Acquisition.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/Calculation.h"
+#include "shared/TaggedText.h"
+
+namespace gv {
+
+namespace {
+
+constexpr std::string_view LoggerEnd = "]";
+constexpr std::string_view MsgOpen = "<msg>";
+constexpr std::string_view MsgClose = "</msg>";
+
+bool isLoggerType(int type)
+{
+    return type == 0 || type == 1 || type == 2 || (type >= 5 && type <= 8);
+}
+
+bool validReading(std::string_view text)
+{
+    return isNumeric(text) && std::fabs(leadingNumber(text)) <= Acquisition::MaxReading;
+}
+
+struct CcItem {
+    std::string_view open;
+    std::string_view close;
+    int offset; // slot = first slot of the group + offset
+};
+
+constexpr CcItem CcItems[] = {
+    {"<tmpr>", "</tmpr>", 0},
+    {"<ch1><watts>", "</watts></ch1>", 1},
+    {"<ch2><watts>", "</watts></ch2>", 2},
+    {"<ch3><watts>", "</watts></ch3>", 3},
+};
+
+} // namespace
+
+Acquisition::Acquisition(Global_Declarations& g, EngineStatus& status) : g_(g), status_(status) {}
+
+std::string Acquisition::buffer() const
+{
+    return bracket_ ? "[" + buf_ : buf_;
+}
+
+void Acquisition::lampTimerTick()
+{
+    status_.messageLamp = false;
+    status_.errorLamp = false;
+}
+
+Acquisition::Received Acquisition::onReceive(std::string_view bytes)
+{
+    Received r;
+    buf_.append(bytes.data(), bytes.size());
+    std::size_t start = 0; // text before this has been taken out
+
+    for (;;) {
+        const int type = g_.SystemType;
+        if (type != scanType_) {
+            // Another framing rule: search the whole remaining text again.
+            scanType_ = type;
+            scanFrom_ = start;
+        }
+        scanFrom_ = std::max(scanFrom_, start);
+
+        if (isLoggerType(type)) {
+            const std::size_t pos = buf_.find(LoggerEnd, scanFrom_);
+            if (pos == std::string::npos) {
+                scanFrom_ = buf_.size();
+                break;
+            }
+            std::string body = buf_.substr(start, pos + 1 - start);
+            std::string message = (bracket_ && body.front() != '[') ? "[" + body : std::move(body);
+            start = pos + 1;
+            bracket_ = true;
+            ++r.framed;
+            if (handleLogger(message))
+                ++r.calculated;
+        } else if (type == 3 || type == 4) {
+            const std::size_t pos = buf_.find(MsgClose, scanFrom_);
+            if (pos == std::string::npos) {
+                scanFrom_ = std::max(start, buf_.size() - std::min(buf_.size(), MsgClose.size() - 1));
+                break;
+            }
+            const std::size_t end = pos + MsgClose.size();
+            std::string message;
+            if (type == 3) {
+                message = (bracket_ ? "[" : "") + buf_.substr(start, end - start);
+            } else {
+                // Only a complete "<msg>" .. "</msg>" counts; a tail whose
+                // beginning was never received is dropped.
+                const std::size_t open = std::string_view(buf_).substr(start, pos - start).rfind(MsgOpen);
+                if (open == std::string_view::npos) {
+                    start = end;
+                    bracket_ = false;
+                    continue;
+                }
+                message = buf_.substr(start + open, end - (start + open));
+            }
+            start = end;
+            bracket_ = false;
+            ++r.framed;
+            if (handleCurrentCost(message, type == 4))
+                ++r.calculated;
+        } else {
+            break; // no framing rule for this type: the text waits
+        }
+    }
+
+    buf_.erase(0, start);
+    scanFrom_ = scanFrom_ >= start ? scanFrom_ - start : 0;
+
+    if (buf_.size() > MaxBuffer) {
+        // A device that never completes a message must not exhaust memory:
+        // keep only the most recent text.
+        buf_.erase(0, buf_.size() - KeptOnOverflow);
+        scanFrom_ = 0;
+        ++overflows_;
+        status_.errorLamp = true;
+    }
+    return r;
+}
+
+void Acquisition::announce(const std::string& message)
+{
+    status_.messageLamp = true;
+    g_.LastMessage = message;
+}
+
+Acquisition::Item Acquisition::extract(std::string_view text, std::string_view open, std::string_view close,
+                                       int slot)
+{
+    const std::size_t p = text.find(open);
+    const std::size_t q = text.find(close);
+    if (p == std::string_view::npos || q == std::string_view::npos)
+        return Item::Skipped;
+    const std::size_t from = p + open.size();
+    if (q < from)
+        return Item::Fault; // closing tag before the end of the opening one
+    const std::string_view value = text.substr(from, q - from);
+    if (validReading(value)) {
+        g_.RawValue[slot] = leadingNumber(value);
+        return Item::Read;
+    }
+    ++badValues_;
+    status_.errorLamp = true;
+    return Item::Bad;
+}
+
+bool Acquisition::handleLogger(const std::string& message)
+{
+    messageText_ = message;
+    announce(message);
+
+    auto abandon = [this] {
+        ++abandoned_;
+        status_.errorLamp = true;
+        return false;
+    };
+    if (g_.SystemType == 0) {
+        static constexpr struct {
+            std::string_view open, close;
+            int slot;
+        } fixed[] = {{"<V>", "</V>", 9}, {"<I>", "</I>", 1}, {"<S>", "</S>", 12}, {"<R>", "</R>", 13}};
+        for (const auto& item : fixed)
+            if (extract(message, item.open, item.close, item.slot) == Item::Fault)
+                return abandon();
+    } else {
+        for (int n = 1; n <= 24; ++n) {
+            const std::string& tag = g_.XMLhardware[n];
+            if (extract(message, "<" + tag + ">", "</" + tag + ">", n) == Item::Fault)
+                return abandon();
+        }
+    }
+    return calculate();
+}
+
+bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
+{
+    announce(message);
+
+    auto readGroup = [&](int firstSlot) {
+        for (const auto& item : CcItems)
+            if (extract(message, item.open, item.close, firstSlot + item.offset) == Item::Fault)
+                return false;
+        return true;
+    };
+    bool ok = true;
+    if (!cc128) {
+        ok = readGroup(17);
+    } else {
+        if (message.find("<sensor>9") != std::string::npos)
+            ok = readGroup(17);
+        if (ok && message.find("<sensor>0") != std::string::npos)
+            ok = readGroup(21);
+    }
+    if (!ok) {
+        ++abandoned_;
+        status_.errorLamp = true;
+        return false;
+    }
+    return calculate();
+}
+
+bool Acquisition::calculate()
+{
+    const CalcResult res = calculateChannels(g_, check1);
+    if (!res.done) {
+        ++abandoned_;
+        status_.errorLamp = true;
+        return false;
+    }
+    status_.messageLamp = true;
+    if (res.caption)
+        caption_ = *res.caption;
+    if (afterPass)
+        afterPass();
+    return true;
+}
+
+} // namespace gv

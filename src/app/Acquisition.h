@@ -1,0 +1,113 @@
+#pragma once
+// Serial acquisition: the receive buffer, message framing per system type,
+// extraction of the tagged readings into RawValue and one calculation pass
+// per message.  The program only listens to the device; nothing is written
+// to the port.
+//
+// Wire formats (ASCII, XML-like, tags case-sensitive, no structure checked):
+//  - Logger (types 0, 1, 2, 5, 6, 7, 8): a message ends with "]".  Type 0
+//    reads the fixed tags <V> (RawValue 9), <I> (1), <S> (12), <R> (13); the
+//    others read channel n = 1..24 by "<" XMLhardware(n) ">" .. "</" .. ">".
+//  - Current Cost Classic (type 3): a message ends with "</msg>"; <tmpr>
+//    goes to RawValue 17 and "<chN><watts>" .. "</watts></chN>" (N = 1..3)
+//    to 18..20.
+//  - Current Cost 128 (type 4): a message runs from "<msg>" to "</msg>";
+//    "<sensor>9" puts the same four items into 17..20, "<sensor>0" into
+//    21..24.
+//
+// Framing: every complete message in the buffer is taken out on its own and
+// gets exactly one calculation pass; text after the last marker stays in the
+// buffer for the next read.  After a logger message the buffer starts again
+// with "[" (unless the next message brings its own).  A Current Cost 128
+// message is taken only when complete; a tail without its "<msg>" is dropped.
+// The buffer never grows beyond MaxBuffer bytes: a device that never sends
+// the marker loses its oldest text, keeping the most recent KeptOnOverflow
+// bytes, which is far more than any message.
+//
+// Values: an item whose tags are both present yields the text between the
+// first opening and the first closing tag.  A text that is not one finite
+// number of at most MaxReading in magnitude leaves the reading unchanged
+// and lights the error lamp.  A closing tag that stands before its opening
+// tag is a malformed message: the rest of it is abandoned without a
+// calculation pass (readings already taken from it stay) and the error lamp
+// is lit.  A calculation pass that would give non-finite values is abandoned
+// the same way.
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "app/EngineStatus.h"
+#include "shared/Global_Declarations.h"
+
+namespace gv {
+
+class Acquisition {
+public:
+    static constexpr std::size_t MaxBuffer = 64 * 1024;
+    static constexpr std::size_t KeptOnOverflow = 16 * 1024;
+    static constexpr double MaxReading = 1e9;
+
+    Acquisition(Global_Declarations& g, EngineStatus& status);
+
+    struct Received {
+        int framed = 0;     // messages taken out of the buffer by this read
+        int calculated = 0; // calculation passes run (framed minus abandoned)
+    };
+
+    // The receive event: appends what arrived and handles every complete
+    // message in it.  When framed > 0 the window starts its 250 ms lamp-off
+    // timer and enables its 5 s daily-summary timer; when calculated > 0 it
+    // shows caption() in its title bar (the live display has already been
+    // refreshed through afterPass).
+    Received onReceive(std::string_view bytes);
+
+    // The 250 ms lamp-off timer: hides both lamps.
+    void lampTimerTick();
+
+    // The main window's "System V1" box (power 2 from channel 10's volts).
+    bool check1 = false;
+
+    // Called after every successful calculation pass, before the next
+    // message is handled (the live display refresh).
+    std::function<void()> afterPass;
+
+    // The title-bar summary of the last pass; empty before the first one.
+    const std::string& caption() const { return caption_; }
+    // The last framed logger message (the "raw data string" label shows it;
+    // the error report quotes it).  Current Cost messages do not change it.
+    const std::string& messageText() const { return messageText_; }
+    // The text received and not yet taken as a message.
+    std::string buffer() const;
+
+    // Counters for the status line and tests.
+    long long badValues() const { return badValues_; }
+    long long abandonedMessages() const { return abandoned_; }
+    long long overflows() const { return overflows_; }
+
+private:
+    // Returns true when the message got its calculation pass.
+    bool handleLogger(const std::string& message);
+    bool handleCurrentCost(const std::string& message, bool cc128);
+    // Shared start of every framed message: lamp, LastMessage.
+    void announce(const std::string& message);
+    bool calculate();
+
+    enum class Item { Skipped, Read, Bad, Fault };
+    Item extract(std::string_view text, std::string_view open, std::string_view close, int slot);
+
+    Global_Declarations& g_;
+    EngineStatus& status_;
+    std::string buf_;          // received text; InBuffer is bracket_ ? "[" + buf_ : buf_
+    bool bracket_ = false;     // a logger message was taken: the buffer starts with "["
+    std::size_t scanFrom_ = 0; // marker search resumes here (nothing earlier can complete one)
+    int scanType_ = -1;        // system type the scan position belongs to
+    std::string messageText_;
+    std::string caption_;
+    long long badValues_ = 0;
+    long long abandoned_ = 0;
+    long long overflows_ = 0;
+};
+
+} // namespace gv

@@ -1,0 +1,341 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "app/Acquisition.h"
+
+using namespace gv;
+
+namespace {
+
+const char* const kDefaultTags[25] = {"",   "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8",
+                                      "V1", "V2", "V3", "WS", "R1", "R2", "P1", "P2", "W1",
+                                      "W2", "W3", "W4", "W5", "W6", "W7", "W8"};
+
+struct Engine {
+    Global_Declarations g;
+    EngineStatus status;
+    Acquisition acq{g, status};
+    int passes = 0;
+
+    explicit Engine(int type)
+    {
+        g.SystemType = static_cast<std::int16_t>(type);
+        for (int n = 1; n <= 24; ++n)
+            g.XMLhardware[n] = kDefaultTags[n];
+        for (int n = 1; n <= 16; ++n)
+            g.ADCDivider[n] = 0.1;
+        g.MaxMin[24] = g.MaxMin[25] = g.MaxMin[26] = 1000;
+        g.MaxMin[28] = g.MaxMin[30] = 100;
+        acq.afterPass = [this] { ++passes; };
+    }
+};
+
+const std::string kCc128Sensor9 =
+    "<msg><src>CC128-v0.11</src><dsb>00089</dsb><time>13:02:39</time><tmpr>18.7</tmpr>"
+    "<sensor>9</sensor><id>01234</id><type>1</type><ch1><watts>00345</watts></ch1>"
+    "<ch2><watts>02151</watts></ch2><ch3><watts>00000</watts></ch3></msg>\r\n";
+
+const std::string kCc128Sensor0 =
+    "<msg><src>CC128-v0.11</src><dsb>00089</dsb><time>13:02:45</time><tmpr>21.5</tmpr>"
+    "<sensor>0</sensor><id>00077</id><type>1</type><ch1><watts>00012</watts></ch1>"
+    "<ch2><watts>00034</watts></ch2><ch3><watts>00056</watts></ch3></msg>\r\n";
+
+const std::string kClassic =
+    "<msg><date><dsb>00001</dsb><hr>12</hr><min>34</min><sec>56</sec></date>"
+    "<src><name>CC02</name><id>00077</id><type>1</type><sver>0.07</sver></src>"
+    "<ch1><watts>00345</watts></ch1><ch2><watts>00010</watts></ch2><ch3><watts>00000</watts></ch3>"
+    "<tmpr>19.2</tmpr></msg>\r\n";
+
+} // namespace
+
+// ------------------------------------------------------------------ logger types
+
+TEST(LoggerFraming, MessageSplitInsideAClosingTagIsFramedOnceComplete)
+{
+    Engine e(1);
+    e.acq.onReceive("]"); // an earlier message leaves the buffer at "["
+    EXPECT_EQ(e.acq.buffer(), "[");
+    e.passes = 0;
+
+    Acquisition::Received r = e.acq.onReceive("<A1>512</A");
+    EXPECT_EQ(r.framed, 0);
+    EXPECT_EQ(e.passes, 0);
+    r = e.acq.onReceive("1><V1>300</V1>]");
+    EXPECT_EQ(r.framed, 1);
+    EXPECT_EQ(r.calculated, 1);
+    EXPECT_EQ(e.passes, 1);
+    EXPECT_EQ(e.g.RawValue[1], 512);
+    EXPECT_EQ(e.g.RawValue[9], 300);
+    EXPECT_EQ(e.acq.buffer(), "[");
+    EXPECT_EQ(e.g.LastMessage, "[<A1>512</A1><V1>300</V1>]");
+    EXPECT_EQ(e.acq.messageText(), e.g.LastMessage);
+    EXPECT_TRUE(e.status.messageLamp);
+    EXPECT_FALSE(e.status.errorLamp);
+    EXPECT_EQ(e.acq.caption(), "Battery = 30.00V ");
+}
+
+TEST(LoggerFraming, SeveralMessagesInOneReadAreFramedOneByOne)
+{
+    Engine e(1);
+    std::vector<double> seen;
+    e.acq.afterPass = [&] { seen.push_back(e.g.RawValue[1]); };
+    const auto r = e.acq.onReceive("<A1>10</A1>]<A1>20</A1><V1>120</V1>]<A1>3");
+    EXPECT_EQ(r.framed, 2);
+    EXPECT_EQ(r.calculated, 2);
+    EXPECT_EQ(seen, (std::vector<double>{10, 20}));
+    EXPECT_EQ(e.g.goodDATAcount, 2);
+    EXPECT_DOUBLE_EQ(e.g.AccumulatedValue[1], 3.0);
+    EXPECT_EQ(e.acq.buffer(), "[<A1>3") << "the start of the next message is kept";
+    EXPECT_EQ(e.g.LastMessage, "[<A1>20</A1><V1>120</V1>]");
+    e.acq.onReceive("0</A1>]");
+    EXPECT_EQ(e.g.RawValue[1], 30);
+}
+
+TEST(LoggerFraming, ADeviceThatSendsItsOwnBracketGetsNoDoubleBracket)
+{
+    Engine e(1);
+    e.acq.onReceive("[<A1>1</A1>][<A1>2</A1>]");
+    EXPECT_EQ(e.g.LastMessage, "[<A1>2</A1>]");
+}
+
+TEST(LoggerFraming, EverySplitPointGivesTheSameReadings)
+{
+    const std::string stream = "<A1>512</A1><A2>7.5</A2><V1>131</V1><WS>44</WS><R1>2500</R1>]"
+                               "<A1>498</A1><V1>129</V1><P1>3</P1>]";
+    Engine whole(8);
+    whole.acq.onReceive(stream);
+    ASSERT_EQ(whole.passes, 2);
+    for (size_t cut = 0; cut <= stream.size(); ++cut) {
+        Engine e(8);
+        e.acq.onReceive(stream.substr(0, cut));
+        e.acq.onReceive(stream.substr(cut));
+        EXPECT_EQ(e.passes, 2) << cut;
+        EXPECT_EQ(e.g.RawValue, whole.g.RawValue) << cut;
+        EXPECT_EQ(e.g.AccumulatedValue, whole.g.AccumulatedValue) << cut;
+        EXPECT_EQ(e.g.MaxMin, whole.g.MaxMin) << cut;
+    }
+    // Byte by byte too.
+    Engine bytes(8);
+    for (char c : stream)
+        bytes.acq.onReceive(std::string(1, c));
+    EXPECT_EQ(bytes.g.RawValue, whole.g.RawValue);
+    EXPECT_EQ(bytes.passes, 2);
+}
+
+TEST(LoggerFraming, SingleWindmillUsesFixedTagsAndKeepsABadReading)
+{
+    Engine e(0);
+    e.g.XMLhardware[1] = "I"; // the table's tags are not used for type 0
+    e.g.RawValue[1] = 42;
+    const auto r = e.acq.onReceive("<V>25.3</V><I>abc</I><S>30</S><R>1500</R><A1>1</A1>]");
+    EXPECT_EQ(r.calculated, 1);
+    EXPECT_DOUBLE_EQ(e.g.RawValue[9], 25.3);
+    EXPECT_EQ(e.g.RawValue[1], 42);
+    EXPECT_EQ(e.g.RawValue[12], 30);
+    EXPECT_EQ(e.g.RawValue[13], 1500);
+    EXPECT_TRUE(e.status.errorLamp);
+    EXPECT_EQ(e.acq.badValues(), 1);
+    EXPECT_EQ(e.passes, 1);
+    EXPECT_EQ(e.g.goodDATAcount, 1);
+}
+
+TEST(LoggerFraming, NonFiniteEmptyAndAbsurdValuesNeverReachTheSums)
+{
+    for (const char* bad : {"nan", "inf", "1e400", "", " ", "1e12", "-5e10", "12abc", "0x10"}) {
+        Engine e(1);
+        e.g.RawValue[1] = 50;
+        e.acq.onReceive(std::string("<A1>") + bad + "</A1>]");
+        EXPECT_EQ(e.g.RawValue[1], 50) << bad;
+        EXPECT_TRUE(e.status.errorLamp) << bad;
+        EXPECT_DOUBLE_EQ(e.g.AccumulatedValue[1], 5) << bad;
+        EXPECT_TRUE(std::isfinite(e.g.AccumulatedWatts[1])) << bad;
+    }
+    Engine ok(1);
+    ok.acq.onReceive("<A1> -12.5e1 </A1>]");
+    EXPECT_EQ(ok.g.RawValue[1], -125);
+    EXPECT_FALSE(ok.status.errorLamp);
+}
+
+TEST(LoggerFraming, MessageWithoutKnownTagsStillRunsAPass)
+{
+    Engine e(1);
+    e.g.RawValue[9] = 120;
+    const auto r = e.acq.onReceive("hello]");
+    EXPECT_EQ(r.calculated, 1);
+    EXPECT_TRUE(e.status.messageLamp);
+    EXPECT_EQ(e.g.LastMessage, "hello]");
+    EXPECT_DOUBLE_EQ(e.g.ChannelValue[9], 12);
+}
+
+TEST(LoggerFraming, ReversedTagsAbandonTheRestOfTheMessage)
+{
+    Engine e(1);
+    e.g.RawValue[9] = 7;
+    const auto r = e.acq.onReceive("<A1>5</A1></A2>x<A2>6<V1>130</V1>]");
+    EXPECT_EQ(r.framed, 1);
+    EXPECT_EQ(r.calculated, 0);
+    EXPECT_EQ(e.passes, 0);
+    EXPECT_EQ(e.g.RawValue[1], 5) << "items before the fault were read";
+    EXPECT_EQ(e.g.RawValue[9], 7) << "items after it were not";
+    EXPECT_EQ(e.g.goodDATAcount, 0);
+    EXPECT_TRUE(e.status.errorLamp);
+    EXPECT_EQ(e.acq.abandonedMessages(), 1);
+    EXPECT_EQ(e.g.LastMessage, "<A1>5</A1></A2>x<A2>6<V1>130</V1>]");
+    EXPECT_EQ(e.acq.buffer(), "[");
+    // The next message is handled normally.
+    e.acq.onReceive("<V1>130</V1>]");
+    EXPECT_EQ(e.g.RawValue[9], 130);
+    EXPECT_EQ(e.passes, 1);
+}
+
+TEST(LoggerFraming, AbsurdCalibrationAbandonsThePass)
+{
+    Engine e(1);
+    e.g.ADCDivider[1] = 1e300;
+    e.acq.onReceive("<V1>120</V1><A1>1e9</A1>]");
+    EXPECT_EQ(e.passes, 0);
+    EXPECT_EQ(e.g.goodDATAcount, 0);
+    EXPECT_EQ(e.g.AccumulatedWatts[1], 0);
+    EXPECT_TRUE(e.status.errorLamp);
+}
+
+TEST(LoggerFraming, UnterminatedInputIsBoundedAndAMessageAfterItStillWorks)
+{
+    Engine e(1);
+    const std::string junk(1000, 'x');
+    for (int i = 0; i < 200; ++i) {
+        EXPECT_EQ(e.acq.onReceive(junk).framed, 0);
+        EXPECT_LE(e.acq.buffer().size(), Acquisition::MaxBuffer + 1);
+    }
+    EXPECT_GE(e.acq.overflows(), 1);
+    e.acq.onReceive("<A1>77</A1>]");
+    EXPECT_EQ(e.g.RawValue[1], 77);
+    EXPECT_EQ(e.passes, 1);
+}
+
+TEST(LoggerFraming, LampsGoOffWithTheLampTimer)
+{
+    Engine e(1);
+    e.acq.onReceive("<A1>x</A1>]");
+    EXPECT_TRUE(e.status.messageLamp);
+    EXPECT_TRUE(e.status.errorLamp);
+    e.acq.lampTimerTick();
+    EXPECT_FALSE(e.status.messageLamp);
+    EXPECT_FALSE(e.status.errorLamp);
+    EXPECT_TRUE(e.status.errors.empty()) << "bad values are not recorded one by one";
+}
+
+TEST(LoggerFraming, ChangingTheTypeKeepsTheBufferAndSearchesItAgain)
+{
+    Engine e(3);
+    e.acq.onReceive("<A1>9</A1>]"); // no "</msg>": waits
+    EXPECT_EQ(e.passes, 0);
+    e.g.SystemType = 1;
+    e.acq.onReceive("");
+    EXPECT_EQ(e.passes, 1);
+    EXPECT_EQ(e.g.RawValue[1], 9);
+}
+
+// -------------------------------------------------------------- Current Cost
+
+TEST(CurrentCostClassic, ReadsTemperatureAndThreeMeterChannels)
+{
+    Engine e(3);
+    e.g.PersonalString = "Home";
+    const auto r = e.acq.onReceive(kClassic);
+    EXPECT_EQ(r.calculated, 1);
+    EXPECT_DOUBLE_EQ(e.g.RawValue[17], 19.2);
+    EXPECT_EQ(e.g.RawValue[18], 345);
+    EXPECT_EQ(e.g.RawValue[19], 10);
+    EXPECT_EQ(e.g.RawValue[20], 0);
+    EXPECT_EQ(e.g.ChannelPower[2], 345);
+    EXPECT_EQ(e.acq.caption(), "345W 10W 0W Home");
+    EXPECT_EQ(e.acq.messageText(), "") << "Current Cost messages do not replace the logger text";
+    EXPECT_EQ(e.g.LastMessage, kClassic.substr(0, kClassic.size() - 2));
+    EXPECT_EQ(e.acq.buffer(), "\r\n");
+}
+
+TEST(CurrentCostClassic, TheStartOfTheNextMessageInTheSameReadIsKept)
+{
+    Engine e(3);
+    const size_t cut = 40;
+    std::string second = kClassic;
+    second.replace(second.find("00345"), 5, "00999");
+    e.acq.onReceive(kClassic + second.substr(0, cut));
+    EXPECT_EQ(e.passes, 1);
+    EXPECT_EQ(e.g.RawValue[18], 345);
+    e.acq.onReceive(second.substr(cut));
+    EXPECT_EQ(e.passes, 2);
+    EXPECT_EQ(e.g.RawValue[18], 999);
+}
+
+TEST(CurrentCostClassic, ItemsMustBeDirectlyNested)
+{
+    Engine e(3);
+    e.g.RawValue[18] = 1;
+    e.acq.onReceive("<msg><ch1> <watts>5</watts></ch1><tmpr>20</tmpr></msg>");
+    EXPECT_EQ(e.g.RawValue[18], 1);
+    EXPECT_EQ(e.g.RawValue[17], 20);
+}
+
+TEST(CurrentCost128, SensorsFillTheirOwnSlots)
+{
+    Engine e(4);
+    e.acq.onReceive(kCc128Sensor0);
+    EXPECT_EQ(e.passes, 1);
+    EXPECT_DOUBLE_EQ(e.g.RawValue[21], 21.5);
+    EXPECT_EQ(e.g.RawValue[22], 12);
+    EXPECT_EQ(e.g.RawValue[23], 34);
+    EXPECT_EQ(e.g.RawValue[24], 56);
+    for (int n = 17; n <= 20; ++n)
+        EXPECT_EQ(e.g.RawValue[n], 0) << n;
+    e.acq.onReceive(kCc128Sensor9);
+    EXPECT_DOUBLE_EQ(e.g.RawValue[17], 18.7);
+    EXPECT_EQ(e.g.RawValue[19], 2151);
+    EXPECT_EQ(e.g.RawValue[22], 12);
+    EXPECT_EQ(e.acq.caption(), "345W 2151W 0W 12W 34W 56W  ");
+}
+
+TEST(CurrentCost128, PartialMessagesWaitUntilComplete)
+{
+    Engine e(4);
+    const std::string msg = kCc128Sensor9;
+    for (size_t cut = 1; cut < msg.size(); ++cut) {
+        Engine f(4);
+        EXPECT_EQ(f.acq.onReceive(msg.substr(0, cut)).framed, msg.substr(0, cut).find("</msg>") != std::string::npos ? 1 : 0)
+            << cut;
+        f.acq.onReceive(msg.substr(cut));
+        EXPECT_EQ(f.passes, 1) << cut;
+        EXPECT_EQ(f.g.RawValue[18], 345) << cut;
+    }
+    // Two messages in one read, then a third split in three.
+    e.acq.onReceive(kCc128Sensor9 + kCc128Sensor0 + "<msg><tmpr>1");
+    EXPECT_EQ(e.passes, 2);
+    e.acq.onReceive("9.0</tmpr><sens");
+    EXPECT_EQ(e.passes, 2);
+    e.acq.onReceive("or>9</sensor></msg>");
+    EXPECT_EQ(e.passes, 3);
+    EXPECT_EQ(e.g.RawValue[17], 19);
+    EXPECT_EQ(e.g.LastMessage, "<msg><tmpr>19.0</tmpr><sensor>9</sensor></msg>");
+}
+
+TEST(CurrentCost128, ATailWithoutItsBeginningIsDropped)
+{
+    Engine e(4);
+    const std::string tail = kCc128Sensor9.substr(60);
+    const auto r = e.acq.onReceive(tail + kCc128Sensor0);
+    EXPECT_EQ(r.framed, 1);
+    EXPECT_EQ(e.passes, 1);
+    EXPECT_EQ(e.g.RawValue[18], 0) << "the incomplete sensor 9 message gave nothing";
+    EXPECT_EQ(e.g.RawValue[22], 12);
+}
+
+TEST(CurrentCost128, ReversedTagsAbandonWithoutFailing)
+{
+    Engine e(4);
+    const auto r = e.acq.onReceive("<msg></tmpr>5<tmpr><sensor>9</msg>");
+    EXPECT_EQ(r.framed, 1);
+    EXPECT_EQ(r.calculated, 0);
+    EXPECT_TRUE(e.status.errorLamp);
+}
