@@ -17,18 +17,21 @@ const char* const LongOverLimit =
     "logging interval to 10 seconds or more, you wont have this problem in the future. ";
 const char* const ShortOverLimit = "Over 10,000 records, too many to display.";
 
-NumberStyle pic(const char* p) { return NumberStyle{NumberStyle::Picture, p}; }
-NumberStyle plain() { return NumberStyle{NumberStyle::Plain, ""}; }
-NumberStyle round2() { return NumberStyle{NumberStyle::Round2Plain, ""}; }
+ExtremeFormat extremes(const char* picture, const char* unit, const char* minZero = "",
+                       const char* minWord = "MIN ")
+{
+    return ExtremeFormat{picture, unit, minZero, minWord};
+}
+ReadoutFormat readoutPicture(const char* picture) { return ReadoutFormat{picture, 0, ""}; }
+ReadoutFormat readoutRounded2(const char* suffix) { return ReadoutFormat{"", 2, suffix}; }
 
 // A power series backed by a channel of the table.
 SeriesDef channelWatts(const char* array, const char* box, int ch, const char* fixedTag,
-                       const char* whLabel, const char* label, NumberStyle maxMin,
-                       const char* minZero, const char* minPrefix, NumberStyle readout,
-                       double minStart)
+                       const char* whLabel, const char* label, ExtremeFormat ext,
+                       ReadoutFormat readout, double minStart)
 {
     return SeriesDef{array, box, ch, fixedTag, false, "", 0, 0, ScaleKind::Channel, ch, minStart,
-                     whLabel, label, maxMin, " W", minZero, minPrefix, readout, ""};
+                     whLabel, label, std::move(ext), std::move(readout)};
 }
 
 WindowDef makeRE()
@@ -55,10 +58,11 @@ WindowDef makeRE()
     static const char* const labels[] = {"wW1", "wW2", "wW3", "wW4", "wW5", "wW6", "wW7", "wW8"};
     for (int k = 0; k < 8; ++k)
         w.series.push_back(channelWatts(arrays[k], boxes[k], 17 + k, "", wh[k], labels[k],
-                                        pic("##00"), " Min = 0 W", "MIN ", pic("##00 W"), -1));
+                                        extremes("##00", " W", " Min = 0 W"),
+                                        readoutPicture("##00 W"), -1));
     w.series.push_back(SeriesDef{"Volts", "CheckV", 9, "", false, "", 0, 0, ScaleKind::Channel, 9,
-                                 -1, "", "vv", pic("#0.00"), " V", " Min = 0 V", "MIN ",
-                                 pic("#0.00 V"), ""});
+                                 -1, "", "vv", extremes("#0.00", " V", " Min = 0 V"),
+                                 readoutPicture("#0.00 V")});
     w.checkBoxOrder = {8, 0, 1, 2, 3, 4, 5, 6, 7};
     w.readoutOrder = {8, 0, 1, 2, 3, 4, 5, 6, 7};
     w.csvHeader = {"TIME", "VOLTS", "watts1", "watts2", "watts3", "watts4",
@@ -90,11 +94,11 @@ WindowDef makeML()
     w.missingFileMessage = "unknown file error";
     auto volts = [](const char* array, const char* box, int ch, const char* label) {
         return SeriesDef{array, box, ch, "", false, "", 0, 0, ScaleKind::Channel, ch, -1, "",
-                         label, pic("#0.00"), " V", "", "MIN ", round2(), " V"};
+                         label, extremes("#0.00", " V"), readoutRounded2(" V")};
     };
     auto pulse = [](const char* array, const char* box, int ch, const char* label) {
         return SeriesDef{array, box, ch, "", false, "", 0, 0, ScaleKind::Channel, ch, -1, "",
-                         label, pic("#00"), "", "", "MIN ", round2(), ""};
+                         label, extremes("#00", ""), readoutRounded2("")};
     };
     w.series = {volts("Volts1", "CheckVolts1", 9, "v1v"), volts("Volts2", "CheckVolts2", 10, "v2v"),
                 volts("Volts3", "CheckVolts3", 11, "v3v"), pulse("Pulse2", "CheckPulse2", 15, "p2v"),
@@ -132,10 +136,10 @@ WindowDef makeCurrentCost(WindowKind kind)
     const double tempMinStart = qf ? 50 : 100;
     w.series.push_back(SeriesDef{"Temp1", qf ? "temperature1" : "Check1", 0, "C1", false, "Temp 1",
                                  Green, 1, ScaleKind::Temperature, 0, tempMinStart, "", "Cel1",
-                                 plain(), " C", "", "MIN ", pic("#0.0"), ""});
+                                 extremes("", " C"), readoutPicture("#0.0")});
     w.series.push_back(SeriesDef{"Temp2", qf ? "temperature2" : "Check2", 0, "C2", false, "Temp 2",
                                  Green, 0, ScaleKind::Temperature, 0, tempMinStart, "", "Cel2",
-                                 plain(), " C", "", "MIN ", pic("#0.0"), ""});
+                                 extremes("", " C"), readoutPicture("#0.0")});
     static const char* const arrays[] = {"Watts1", "Watts2", "Watts3", "Watts4", "Watts5", "Watts6",
                                          "Watts7", "Watts8", "Watts9", "Watts10", "Watts11",
                                          "Watts12"};
@@ -150,10 +154,12 @@ WindowDef makeCurrentCost(WindowKind kind)
     for (int k = 0; k < 6; ++k) {
         if (qf)
             w.series.push_back(channelWatts(arrays[k], boxes[k], 19 + k, tags[k], wh[k], labels[k],
-                                            pic("##00"), " Min = 0 W", "MIN ", pic("###0 W"), 5000));
-        else
+                                            extremes("##00", " W", " Min = 0 W"),
+                                            readoutPicture("###0 W"), 5000));
+        else // GraphCC writes its watts minima as "Min "
             w.series.push_back(channelWatts(arrays[k], boxes[k], 19 + k, tags[k], wh[k], labels[k],
-                                            plain(), "", "Min ", pic("###0 W"), 5000));
+                                            extremes("", " W", "", "Min "),
+                                            readoutPicture("###0 W"), 5000));
     }
     if (qf) {
         struct Derived {
@@ -169,8 +175,8 @@ WindowDef makeCurrentCost(WindowKind kind)
         for (int k = 6; k < 12; ++k)
             w.series.push_back(SeriesDef{arrays[k], boxes[k], 0, "", true, derived[k - 6].caption,
                                          derived[k - 6].colour, 0, ScaleKind::Derived, k - 3, 5000,
-                                         wh[k], labels[k], pic("##00"), " W", " Min = 0 W", "MIN ",
-                                         pic("###0 W"), ""});
+                                         wh[k], labels[k], extremes("##00", " W", " Min = 0 W"),
+                                         readoutPicture("###0 W")});
     }
     const int n = static_cast<int>(w.series.size());
     // Boxes: the meters first, then the temperatures, then the derived series.
@@ -281,43 +287,6 @@ int seriesIndex(const WindowDef& w, const std::string& array)
         if (array == w.series[i].array)
             return static_cast<int>(i);
     return -1;
-}
-
-std::string formatNumber(double v, const NumberStyle& style)
-{
-    switch (style.kind) {
-    case NumberStyle::Picture:
-        return formatPicture(v, style.picture);
-    case NumberStyle::Round2Plain:
-        return numberText(roundHalfEven(v * 100.0) / 100.0);
-    case NumberStyle::Plain:
-        break;
-    }
-    return numberText(v);
-}
-
-std::string maxCaption(const SeriesDef& s, double shownMaximum)
-{
-    return std::string("MAX ") + formatNumber(shownMaximum, s.maxMinNumber) + s.maxMinUnit;
-}
-
-std::string minCaption(const SeriesDef& s, double shownMinimum)
-{
-    if (s.minimumNotAboveZero[0] != '\0' && !(shownMinimum > 0))
-        return s.minimumNotAboveZero;
-    return std::string(s.minPrefix) + formatNumber(shownMinimum, s.maxMinNumber) + s.maxMinUnit;
-}
-
-std::string readoutCaption(const SeriesDef& s, double value)
-{
-    return formatNumber(value, s.readoutNumber) + s.readoutUnit;
-}
-
-std::string todaysFileName(const WindowDef& w, int year, int month, int day)
-{
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d_%02d_%02d.txt", year, month, day);
-    return std::string(w.familyPrefix) + buf;
 }
 
 } // namespace gv::multichannel

@@ -18,17 +18,13 @@
 #include <string>
 #include <vector>
 
+#include "graphs/GraphCore.h"
+#include "graphs/GraphExport.h"
 #include "shared/Global_Declarations.h"
 
 namespace gv::multichannel {
 
 enum class WindowKind { RE, ML, CC, QF };
-
-// How the number of a MAX/MIN label or of a read-out is written.
-struct NumberStyle {
-    enum Kind { Picture, Plain, Round2Plain } kind = Plain;
-    const char* picture = "";  // for Picture
-};
 
 // How the top and bottom of a series' scale are found in the time plot.
 enum class ScaleKind {
@@ -55,17 +51,8 @@ struct SeriesDef {
     const char* whLabel;     // watt-hour label, "" when the series has none
     // Value label (read-out, MAX/MIN):
     const char* valueLabel;
-    NumberStyle maxMinNumber;
-    const char* maxMinUnit;
-    const char* minimumNotAboveZero;  // "" when the minimum is always written
-    const char* minPrefix;            // "MIN " or, in GraphCC's watts labels, "Min "
-    NumberStyle readoutNumber;
-    const char* readoutUnit;
-};
-
-struct CsvColumn {
-    int series;           // index into the series list; -1: RecordInterval
-    const char* picture;
+    ExtremeFormat extremes;  // MAX/MIN texts; an empty picture writes the plain number
+    ReadoutFormat readout;   // mouse read-out
 };
 
 struct WindowDef {
@@ -124,17 +111,5 @@ std::int32_t lineColour(const SeriesDef& s, const Global_Declarations& g);
 // Index of the series whose array is named so; -1 when the window has none.
 int seriesIndex(const WindowDef& w, const std::string& array);
 
-// Text of a number in a value label.
-std::string formatNumber(double v, const NumberStyle& style);
-
-// Caption of a value label clicked for its maximum or minimum.
-std::string maxCaption(const SeriesDef& s, double shownMaximum);
-std::string minCaption(const SeriesDef& s, double shownMinimum);
-
-// Caption of a value label in the mouse read-out.
-std::string readoutCaption(const SeriesDef& s, double value);
-
-// Today's day file of the window: prefix and "YYYY_MM_DD.txt".
-std::string todaysFileName(const WindowDef& w, int year, int month, int day);
 
 } // namespace gv::multichannel

@@ -32,6 +32,19 @@ std::vector<std::string> names(const WindowDef& w, const std::vector<int>& order
     return out;
 }
 
+std::string minCaption(const SeriesDef& s, double v)
+{
+    MaxMinToggleState t; // unset: the first click shows the minimum
+    return maxMinLabelText(t, 0, v, s.extremes);
+}
+std::string maxCaption(const SeriesDef& s, double v)
+{
+    MaxMinToggleState t;
+    t.MaxMinToggle = 1;
+    return maxMinLabelText(t, v, 0, s.extremes);
+}
+std::string readoutCaption(const SeriesDef& s, double v) { return readoutText(v, s.readout); }
+
 } // namespace
 
 TEST(DerivedSeries, SiteVariantRules)
@@ -160,8 +173,8 @@ TEST(ValueLabels, MaxMinCaptionsPerWindow)
 
 TEST(WindowTables, NamesPatternsAndMessages)
 {
-    EXPECT_EQ(todaysFileName(windowDef(WindowKind::RE), 2025, 3, 5), "RE_2025_03_05.txt");
-    EXPECT_EQ(todaysFileName(windowDef(WindowKind::QF), 2026, 12, 8), "CC_2026_12_08.txt");
+    EXPECT_EQ(todayFileName(windowDef(WindowKind::RE).familyPrefix, 2025, 3, 5), "RE_2025_03_05.txt");
+    EXPECT_EQ(todayFileName(windowDef(WindowKind::QF).familyPrefix, 2026, 12, 8), "CC_2026_12_08.txt");
     EXPECT_STREQ(windowDef(WindowKind::ML).filePattern, "ML*.TXT");
     EXPECT_STREQ(windowDef(WindowKind::ML).overLimitMessage, "Over 10,000 records, too many to display.");
     EXPECT_EQ(std::string(windowDef(WindowKind::CC).overLimitMessage).back(), ' ');
