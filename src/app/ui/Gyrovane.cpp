@@ -583,7 +583,6 @@ void Gyrovane::exitmenu_Click()
         status_.recordError("hardware.cfg not written: " + error);
         gv::showMessage(this, QStringLiteral("hardware.cfg could not be written\r\n\r\n") + qs(error));
     }
-    exiting_ = true;
     close();
 }
 
