@@ -28,6 +28,16 @@
 
 #include "app/ui/Placeholders.h"
 
+using gv::pending::setupHARDWAREchannels;
+using gv::pending::setupLOGGINGchannels;
+using gv::pending::setupGRAPHINGchannels;
+using gv::pending::setupDISPLAYchannels;
+using gv::pending::CALIBRATION;
+using gv::pending::GraphCC;
+using gv::pending::GraphCC_QF;
+using gv::pending::GraphRE;
+using gv::pending::GraphML;
+
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
