@@ -4,23 +4,30 @@
 // below, fills the per-plot descriptions from the shared channel table and
 // turns the results into captions, message boxes and drawing.
 //
-// How a window uses it, one read and plot:
+// How a window uses it (GraphWindowBase in graphs/ui does all of this):
 //
-//   1. limits  = timeLimitsFromBoxes(Time1h, Time1m, Time2h, Time2m)
-//                (nullopt -> show InvalidTimeMessage, keep everything)
-//   2. path    = findFileNoCase(logsFolder, FileName)  (nullopt -> missing)
-//      options.DayFileExists = path.has_value()
-//   3. text    = readWholeFile(*path)
-//   4. status  = readRecords(text, *limits, readerSpec, records)
-//                Ok        -> records replaced, FirstShown 1, LastShown count
-//                NoData    -> records emptied (RecordCount 0), range kept
-//                OverLimit -> records left exactly as they were
-//      records.SourceFile = FileName on Ok (done by readRecords' caller helper
-//      readDayFile(), which bundles steps 2..4)
-//   5. result  = plotByTime(records, plotSpec, options.ScaledMode, model, surface)
-//                -> write result.startTime / finishTime into stime/ftime and the
-//                   four time boxes (startHour() etc.), model.WattHours into the
-//                   watt-hour labels.
+//   1. limits = timeLimitsFromBoxes(Time1h, Time1m, Time2h, Time2m)
+//               nullopt -> show InvalidTimeMessage, keep records and picture
+//   2. r = readDayFile(logsFolder, FileName, *limits, readerSpec, records)
+//      r.file   Missing / Unreadable -> records untouched; report
+//               Read -> r.read:
+//      r.read   Ok        records replaced, FirstShown 1, LastShown count,
+//                         SourceFile = FileName -> plot
+//               NoData    records emptied (RecordCount 0), range and picture
+//                         kept -> NoDataMessage
+//               OverLimit records left exactly as they were -> OverLimitMessage
+//      (readRecords() does the same on a text already in memory.)
+//   3. res = plotByTime(records, plotSpec, ScaledMode, model, surface)
+//      Empty         nothing else changes
+//      NotEnoughData times written, picture empty (minimumSpan windows)
+//      Drawn         res.startTime / finishTime -> stime, ftime and the four
+//                    time boxes (hourPart / minutePart); model.WattHours[s]
+//                    -> watt-hour labels with "###0" and " Wh"
+//   4. Mouse: readoutIndices() for the read-out (check records.has()),
+//      readoutText(); zoomPress / zoomMarker / zoomRelease / zoomDone for the
+//      drag zoom; maxMinLabelText() for a clicked value label.
+//   5. Outputs (GraphExport.h): exportCsv(), appendDailyWattHours() with
+//      dayOnDisplay(records, model, FileName).
 //
 // Records are numbered from 1.  Every accessor of GraphRecordSet checks its
 // index: a record outside 1..RecordCount reads as 0 (time 00:00, interval 0,

@@ -653,3 +653,32 @@ TEST(WindmillWindowPicker, FolderListDrivesTheFileListButTheReaderUsesLogs)
     GraphDEMO d(bare.g, bare.folder());
     EXPECT_EQ(d.File1->count(), 0);
 }
+
+TEST(WindmillWindowOpening, ShownModallyOverItsOwnerAndClosedByExit)
+{
+    Messages msgs;
+    Site site;
+    writeFile(site.logs(todayName("WD_")), minuteRecords(DayFamily::WD, 30));
+    gv::setProgramFolderOverride(site.folder());
+    QWidget owner;
+    int shown = 0;
+    gv::setDialogHook([&](QDialog* d) {
+        ++shown;
+        auto* w = qobject_cast<GraphDEMO*>(d);
+        EXPECT_NE(w, nullptr);
+        EXPECT_EQ(d->parentWidget(), &owner);
+        EXPECT_EQ(w->GraphRecordSet.RecordCount, 30); // today's file, read on opening
+        d->show();
+        w->ExitGraphsButton->click();
+        EXPECT_FALSE(d->isVisible());
+        return d->result();
+    });
+    {
+        GraphDEMO w(site.g, &owner); // as the menu opens it
+        EXPECT_EQ(gv::execDialog(&w), QDialog::Rejected);
+    }
+    gv::setDialogHook({});
+    gv::setProgramFolderOverride(QString());
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(msgs.texts.empty());
+}
