@@ -372,7 +372,9 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotSpec& spec, i
     TimePlotResult result;
     surface.cls();
     const double first = set.FirstShown, last = set.LastShown;
-    if (!std::isfinite(first) || !std::isfinite(last) || !(first < last)) {
+    // Positions come from reads (1..RecordCount) and the zoom (kept within
+    // the records); anything wilder draws nothing.
+    if (!(first > -1e6) || !(last < 1e6) || !(first < last)) {
         model.PlottedFile.clear();
         return result;
     }
@@ -390,8 +392,11 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotSpec& spec, i
     // not above last - 1.
     // Positions beyond the records hold nothing: the loops end there.
     const double loopEnd = std::min(last - 1, static_cast<double>(set.RecordCount) + 1);
+    // Positions left of record 0 hold nothing either: start at the first
+    // position from -1 on.
+    const long kSkip = first < -1 ? static_cast<long>(-1 - first) : 0;
     const auto inner = [&](auto&& fn) {
-        for (long k = 1; first + static_cast<double>(k) <= loopEnd; ++k)
+        for (long k = std::max(1L, kSkip); first + static_cast<double>(k) <= loopEnd; ++k)
             fn(recordIndex(first + static_cast<double>(k)));
     };
 
@@ -446,7 +451,8 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotSpec& spec, i
             surface.line(0, model.PlotHigh[s], surface.scaleWidth(), model.PlotHigh[s], spec.zeroLineColour);
     }
 
-    for (long k = spec.firstOffset; first + static_cast<double>(k) <= loopEnd; ++k) {
+    for (long k = std::max(static_cast<long>(spec.firstOffset), kSkip); first + static_cast<double>(k) <= loopEnd;
+         ++k) {
         const long i = recordIndex(first + static_cast<double>(k));
         const long prev = recordIndex(first + static_cast<double>(k) - 1);
         const double x1 = static_cast<double>(k - 1), x2 = static_cast<double>(k);

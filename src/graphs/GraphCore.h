@@ -122,6 +122,27 @@ struct GraphRecordSet {
 // the even neighbour (2.5 -> 2, 3.5 -> 4).
 long recordIndex(double position);
 
+// Calls fn(record) for the positions FirstShown, FirstShown + 1, ... up to
+// LastShown (both included) whose nearest record exists, in order; positions
+// before record 1 or after the last record are passed over without stepping
+// through them one by one.
+template <class Fn>
+void forEachShownRecord(const GraphRecordSet& set, Fn fn)
+{
+    const double first = set.FirstShown;
+    const double last = set.LastShown < set.RecordCount + 1.0 ? set.LastShown : set.RecordCount + 1.0;
+    if (set.RecordCount < 1 || !(first > -1e9) || !(first < 1e9) || !(last >= first))
+        return;
+    long k = 0;
+    if (first < 0.5)
+        k = static_cast<long>(0.5 - first); // first + k is then above -0.5
+    for (; first + static_cast<double>(k) <= last; ++k) {
+        const long r = recordIndex(first + static_cast<double>(k));
+        if (set.has(r))
+            fn(r);
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Day-log reader
 // ---------------------------------------------------------------------------

@@ -43,12 +43,8 @@ std::string csvContent(const GraphRecordSet& set, const std::vector<std::string>
     out += CRLF;
     if (set.RecordCount < 1)
         return out;
-    const double first = set.FirstShown, last = set.LastShown;
-    if (!std::isfinite(first) || !std::isfinite(last))
-        return out;
     out.reserve(out.size() + static_cast<size_t>(set.RecordCount) * (8 + columns.size() * 8));
-    for (long k = 0; first + static_cast<double>(k) <= last; ++k) {
-        const long r = std::clamp<long>(recordIndex(first + static_cast<double>(k)), 1, set.RecordCount);
+    forEachShownRecord(set, [&](long r) {
         out += shortTime(set.time(r));
         for (const CsvColumn& c : columns) {
             out.push_back(',');
@@ -56,7 +52,7 @@ std::string csvContent(const GraphRecordSet& set, const std::vector<std::string>
             out += formatPicture(v, c.picture);
         }
         out += CRLF;
-    }
+    });
     return out;
 }
 

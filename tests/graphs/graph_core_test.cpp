@@ -363,7 +363,7 @@ TEST(GraphTimePlot, FractionalBoundsRoundHalfToEven)
     EXPECT_EQ(surface.lines.front().x2, 1);
     // Bounds beyond the records only read existing records for the labels.
     set.FirstShown = 990;
-    set.LastShown = 1e6;
+    set.LastShown = 5e5;
     const auto far = plotByTime(set, spec3(), 1, model, surface);
     EXPECT_EQ(far.finishTime, shortTime(set.time(1000)));
 }

@@ -39,20 +39,11 @@ std::int32_t colourOf(const Global_Declarations& g, int channel)
     return (channel >= 1 && channel <= 24) ? g.LineColour[static_cast<size_t>(channel)] : 0;
 }
 
-bool inRange(const GraphRecordSet& set, long r) { return set.has(r); }
-
 // Calls fn(record) for the displayed records FirstShown..LastShown that exist.
 template <class Fn>
 void forDisplayed(const GraphRecordSet& set, Fn fn)
 {
-    const double first = set.FirstShown, last = std::min(set.LastShown, static_cast<double>(set.RecordCount));
-    if (!std::isfinite(first) || !std::isfinite(last))
-        return;
-    for (long k = 0; first + static_cast<double>(k) <= last; ++k) {
-        const long r = recordIndex(first + static_cast<double>(k));
-        if (inRange(set, r))
-            fn(r);
-    }
+    forEachShownRecord(set, fn);
 }
 
 } // namespace
@@ -190,7 +181,8 @@ void plotPowerVsRpm(const GraphRecordSet& set, int wattSeries, int rpmSeries, do
     surface.setDrawWidth(1);
     if (hp > 0 && hr > 0) {
         const double k = 1.1 * std::pow(hp, 0.33) / hr;
-        for (long i = 1; i <= static_cast<long>(mr); ++i) {
+        const long top = static_cast<long>(std::min(mr, MaxViewScale));
+        for (long i = 1; i <= top; ++i) {
             const double p = std::pow(k * static_cast<double>(i), 3);
             const double y = 1.05 * (mp - p);
             surface.line(static_cast<double>(i), y, static_cast<double>(i - 1), y - 1, ReferenceCurveColour);
@@ -216,7 +208,7 @@ void plotPowerVsWind(const GraphRecordSet& set, int wattSeries, int windSeries, 
     surface.setDrawWidth(1);
     if (hp > 0 && hs > 0 && std::isfinite(windTop)) {
         const double k = 1.1 * std::pow(hp, 0.33) / hs;
-        const long top = static_cast<long>(std::min(windTop, 1e6));
+        const long top = static_cast<long>(std::min(windTop, MaxViewScale));
         for (long i = 1; i <= top; ++i) {
             const double p = std::pow(k * static_cast<double>(i), 3);
             const double y = 1.05 * (mp - p);
@@ -235,7 +227,7 @@ void plotPowerVsWind(const GraphRecordSet& set, int wattSeries, int windSeries, 
 PowerDistribution powerDistribution(const GraphRecordSet& set, int wattSeries, double mp)
 {
     PowerDistribution d;
-    d.BinCount = (std::isfinite(mp) && mp >= 10) ? static_cast<int>(std::floor(mp / 10)) : 0;
+    d.BinCount = (std::isfinite(mp) && mp >= 10) ? static_cast<int>(std::floor(std::min(mp, MaxViewScale) / 10)) : 0;
     d.PowerBins.assign(static_cast<size_t>(d.BinCount) + 1, 0.0);
     const double top = 10.0 * d.BinCount;
     forDisplayed(set, [&](long r) {

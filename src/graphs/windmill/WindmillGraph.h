@@ -78,6 +78,10 @@ inline constexpr const char* NotEnoughDataMessage = "Not enough data to plot";
 // that do not exist are skipped) over the yellow grid.
 // ---------------------------------------------------------------------------
 
+// Full scales are 16-bit channel-table numbers; the views take at most this
+// much of any scale they step through (curve strokes, distribution classes).
+constexpr double MaxViewScale = 100000;
+
 // Colours of the views.
 constexpr std::int32_t ReferenceCurveColour = 65280;
 constexpr std::int32_t RecordMarkColour = 255;
