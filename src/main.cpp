@@ -1,12 +1,22 @@
+// Gyrovane: one shared state for the whole run, one main window.
 #include <QApplication>
 
-#include "platform/ProgramFolder.h"
+#include "app/EngineStatus.h"
+#include "app/ui/Gyrovane.h"
+#include "shared/Global_Declarations.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationName("Gyrovane");
-    QCoreApplication::setOrganizationName("Gyrovane");
-    (void)gv::programFolder();
-    return 0;
+    // These names decide the per-user data folder (AppDataLocation) that
+    // holds the configuration, logs and Excel folders.
+    QCoreApplication::setOrganizationName(QStringLiteral("Gyrovane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Gyrovane"));
+
+    gv::Global_Declarations g;
+    gv::EngineStatus status;
+    Gyrovane window(g, status);
+    window.Form_Load();
+    window.show();
+    return app.exec();
 }

@@ -1,0 +1,53 @@
+#pragma once
+// TEMPORARY stand-ins for windows that the main window's menus open and that
+// are not in the program yet.  Each keeps the name of the window it stands for
+// and only shows that name; the entries go as the real windows arrive.
+
+#include "platform/MessageBoxes.h"
+#include "shared/Global_Declarations.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace gv {
+
+class PlaceholderWindow : public QDialog {
+public:
+    PlaceholderWindow(const QString& name, QWidget* parent) : QDialog(parent)
+    {
+        setObjectName(name);
+        setWindowTitle(name);
+        auto* l = new QVBoxLayout(this);
+        l->addWidget(new QLabel(name + QStringLiteral(" is not available yet."), this));
+        resize(320, 80);
+    }
+};
+
+} // namespace gv
+
+#define GV_PLACEHOLDER(Name)                                                                   \
+    class Name : public gv::PlaceholderWindow {                                                \
+    public:                                                                                    \
+        Name(gv::Global_Declarations&, QWidget* parent) : PlaceholderWindow(#Name, parent) {} \
+    };
+
+GV_PLACEHOLDER(setupHARDWAREchannels)
+GV_PLACEHOLDER(setupLOGGINGchannels)
+GV_PLACEHOLDER(setupGRAPHINGchannels)
+GV_PLACEHOLDER(setupDISPLAYchannels)
+GV_PLACEHOLDER(CALIBRATION)
+GV_PLACEHOLDER(rawCOMMS)
+GV_PLACEHOLDER(plotDiagnostics)
+GV_PLACEHOLDER(BarGraphs)
+GV_PLACEHOLDER(BATTMonitor)
+GV_PLACEHOLDER(BATTMonitor2)
+GV_PLACEHOLDER(dailyMaximums)
+GV_PLACEHOLDER(GraphDEMO)
+GV_PLACEHOLDER(GraphGV)
+GV_PLACEHOLDER(GraphCC)
+GV_PLACEHOLDER(GraphCC_QF)
+GV_PLACEHOLDER(GraphRE)
+GV_PLACEHOLDER(GraphML)
+
+#undef GV_PLACEHOLDER

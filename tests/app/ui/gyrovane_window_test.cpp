@@ -1,0 +1,544 @@
+// The main window headless: start-up, layouts, live readings, logging start
+// and stop, menus and shutdown.  Message boxes and modal dialogs are answered
+// through the platform hooks.
+#include "app/ui/Gyrovane.h"
+
+#include "config/FirstRun.h"
+#include "platform/ClickLabel.h"
+#include "platform/CommPort.h"
+#include "platform/FormTimer.h"
+#include "platform/FrameBox.h"
+#include "platform/MessageBoxes.h"
+#include "shared/ConfigFiles.h"
+#include "shared/FileIO.h"
+#include "shared/LocalTime.h"
+#include "support/pty_pair.h"
+#include "support/test_paths.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using gv::MainFrame;
+using gv::Reading;
+
+namespace {
+
+std::string readText(const QString& path) { return gv::readWholeFile(path.toStdString()).value_or(""); }
+
+void setItem(const QString& folder, const QString& file, const QString& key, const QString& value)
+{
+    const QString path = folder + "/" + file;
+    QString text = QString::fromStdString(readText(path));
+    const QRegularExpression re("<" + key + ">.*</" + key + ">");
+    ASSERT_TRUE(text.contains(re)) << key.toStdString();
+    text.replace(re, "<" + key + ">" + value + "</" + key + ">");
+    ASSERT_TRUE(gv::writeFileAtomic(path.toStdString(), text.toStdString()));
+}
+
+// A program folder with the first-run files, every channel present and
+// displayed, a port number that cannot exist on this machine.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        folder = dir.path();
+        gv::createMissingFiles(folder.toStdString());
+        gv::Global_Declarations all;
+        gv::loadChannelsCfg(all, gv::defaultChannelsText());
+        for (int c = 1; c <= 24; ++c) {
+            all.enableDISPLAY[c] = 1;
+            all.HARDWAREenabled[c] = 1;
+        }
+        ASSERT_TRUE(gv::writeChannelsCfg(all, folder.toStdString()));
+        // Port 3 is a pseudo-terminal that the test can feed.
+        pty = std::make_unique<gvtest::LocalPty>(folder + "/COM3");
+        ASSERT_TRUE(pty->ok());
+        gv::setMessageHook([this](const gv::ShownMessage& m) { messages.push_back(m.text); });
+        gv::setDialogHook([this](QDialog* d) {
+            dialogs.push_back(d->objectName().isEmpty() ? QString::fromLatin1(d->metaObject()->className())
+                                                        : d->objectName());
+            return 0;
+        });
+    }
+    void TearDown() override
+    {
+        w.reset();
+        gv::setMessageHook({});
+        gv::setDialogHook({});
+    }
+
+    Gyrovane& start()
+    {
+        w = std::make_unique<Gyrovane>(g, status, nullptr, folder);
+        w->Form_Load();
+        return *w;
+    }
+
+    bool shown(MainFrame f) const { return w->frame(f)->isVisibleTo(w.get()); }
+    bool shown(Reading r) const { return w->reading(r)->isVisibleTo(w.get()); }
+    QString text(Reading r) const { return w->reading(r)->text(); }
+
+    QTemporaryDir dir;
+    QString folder;
+    gv::Global_Declarations g;
+    gv::EngineStatus status;
+    std::unique_ptr<gvtest::LocalPty> pty;
+    std::unique_ptr<Gyrovane> w;
+    QStringList messages;
+    QStringList dialogs;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsWithATypeAboveEightAsTypeZeroAndRewritesTheSettings)
+{
+    setItem(folder, "hardware.cfg", "SystemType", "12");
+    Gyrovane& win = start();
+    EXPECT_EQ(dialogs.value(0), "frmSplash");
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(win.MSComm1->portOpen());
+    EXPECT_EQ(g.SystemType, 0);
+    EXPECT_EQ(win.Label15->text(), "Systemtype 0");
+    EXPECT_TRUE(win.setsystem[0]->isChecked());
+    EXPECT_FALSE(win.setsystem[4]->isChecked());
+    const std::string cfg = readText(folder + "/hardware.cfg");
+    EXPECT_NE(cfg.find("<SystemType>0</SystemType>"), std::string::npos);
+    EXPECT_EQ(cfg.find("<M>"), std::string::npos); // the tariffs go with the rewrite
+    EXPECT_EQ(win.windowTitle(), "Waiting for Data");
+    EXPECT_EQ(g.MaxMin[24], 1000);
+    EXPECT_EQ(g.MaxMin[28], 100);
+    EXPECT_EQ(g.MaxMin[30], 100);
+    EXPECT_EQ(g.MaxMin[27], 0);
+}
+
+TEST_F(MainWindowTest, APortThatDoesNotExistGivesOneMessageAndNoLogging)
+{
+    setItem(folder, "hardware.cfg", "Port", "77");
+    setItem(folder, "hardware.cfg", "LogOn", "1");
+    setItem(folder, "hardware.cfg", "SystemType", "1");
+    // Today's log file would raise the watt-hours if the day restore ran.
+    const std::string day = gv::dayName(gv::localNow());
+    gv::appendToFile(folder.toStdString() + "/logs/GV_" + day + ".txt",
+                     "<T>10:00</T><L>600</L><V1>13.00</V1><A1>10.0</A1>\r\n");
+    Gyrovane& win = start();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], Gyrovane::portProblemText());
+    EXPECT_EQ(messages[0], "There is a possible Port Number problem. Check available PORTS\r\n\r\nRUN SETUP HARDWARE MENU");
+    EXPECT_EQ(g.LoggingOn, 0);
+    EXPECT_FALSE(win.MSComm1->portOpen());
+    EXPECT_EQ(g.WattHours[1], 0);
+    EXPECT_EQ(win.windowTitle(), "Waiting for Data");
+    EXPECT_TRUE(win.Timer1->Enabled());
+    EXPECT_EQ(win.Label1->text(), "Port Number  77");
+}
+
+TEST_F(MainWindowTest, LayoutsOfTheNineTypes)
+{
+    Gyrovane& win = start();
+    struct Row {
+        int type;
+        std::vector<std::pair<MainFrame, QString>> frames; // shown, with caption
+        QString title;
+    };
+    const std::vector<Row> rows = {
+        {0, {{MainFrame::Frame1_0, "Windmill measurements and Battery volts"}}, "Gyrovane"},
+        {1, {{MainFrame::Frame1_0, "Windmill 1 System measurements and Battery Voltage"}, {MainFrame::Frame1_1, "Windmill 2"}}, "2 Windmills"},
+        {2, {{MainFrame::Frame1_0, "Windmill 1 System measurements and Battery Voltage"}, {MainFrame::Frame1_1, "Windmill 2"}, {MainFrame::Frame1_2, "AUX DC"}}, "2 Windmills + Aux"},
+        {3, {{MainFrame::Frame4_0, "Current Cost Meter System UP TO 3 Channels"}}, "3 Ch Current Cost"},
+        {4, {{MainFrame::Frame4_0, "Current Cost Meter System 1 Channels"}, {MainFrame::Frame4_1, "Current Cost Meter System 2 Channels"}}, "6 Ch Current Cost"},
+        {5, {{MainFrame::Frame1_0, "Battery System Voltage"}, {MainFrame::Frame4_0, "DC power measurement Channels"}}, "4Ch House A + Batt V"},
+        {6, {{MainFrame::Frame1_0, "Battery System Voltage"}, {MainFrame::Frame4_0, "DC power measurement Channels"}, {MainFrame::Frame4_1, "DC power measurement Channels"}}, "8Ch House A + Batt V"},
+        {7, {{MainFrame::Frame1_0, "Battery System Voltage"}, {MainFrame::Frame4_0, "DC battery power measurement Channels"}, {MainFrame::Frame4_1, "240VAC inverter power measurement Channels"}}, "BATV,4xDCA,4x240VACA"},
+        {8, {{MainFrame::Frame1_0, "Windmill 1 measurements"}, {MainFrame::Frame1_1, "Windmill 2 measurements"}, {MainFrame::Frame4_0, "DC battery power measurement Channels"}, {MainFrame::Frame4_1, "240VAC inverter power measurement Channels"}, {MainFrame::Frame2, "Misc measurements"}}, "2 MILLS, 240VACA + MISC"},
+    };
+    const MainFrame outer[] = {MainFrame::Frame1_0, MainFrame::Frame1_1, MainFrame::Frame1_2,
+                               MainFrame::Frame4_0, MainFrame::Frame4_1, MainFrame::Frame2};
+    win.show();
+    const int heights[9] = {2200, 2800, 3400, 3400, 5100, 3900, 5300, 5300, 6800};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.type);
+        win.setsystem_Click(row.type);
+        EXPECT_EQ(g.SystemType, row.type);
+        EXPECT_EQ(win.Label15->text(), QString("Systemtype %1").arg(row.type));
+        EXPECT_EQ(win.Label11->text(), row.title);
+        for (int i = 0; i < 9; ++i) {
+            EXPECT_EQ(win.setsystem[i]->isChecked(), i == row.type);
+            EXPECT_EQ(win.display[i]->isEnabled(), i == row.type);
+            EXPECT_EQ(win.logging[i]->isEnabled(), i == row.type);
+        }
+        for (MainFrame f : outer) {
+            bool want = false;
+            for (const auto& [sf, caption] : row.frames)
+                if (sf == f) {
+                    want = true;
+                    EXPECT_EQ(w->frame(f)->caption(), caption);
+                }
+            EXPECT_EQ(shown(f), want) << static_cast<int>(f);
+        }
+        // The window follows the type's height; every shown frame lies
+        // inside it and below the title.
+        EXPECT_EQ(win.height(), (heights[row.type] - 510 + 7) / 15);
+        QCoreApplication::processEvents();
+        for (const auto& [f, caption] : row.frames) {
+            const QRect r = w->frame(f)->geometry();
+            EXPECT_GE(r.top(), 35);
+            EXPECT_LE(r.bottom(), win.centralWidget()->height()) << static_cast<int>(f);
+        }
+        const std::string cfg = readText(folder + "/hardware.cfg");
+        EXPECT_NE(cfg.find("<SystemType>" + std::to_string(row.type) + "</SystemType>"), std::string::npos);
+    }
+    // Cells of type 8: DC cells 2 and 3, AC cells 4..7.
+    EXPECT_FALSE(shown(MainFrame::Frame5_0));
+    EXPECT_TRUE(shown(MainFrame::Frame5_2));
+    EXPECT_EQ(w->frame(MainFrame::Frame5_2)->caption(), "DC power 1");
+    EXPECT_EQ(w->frame(MainFrame::Frame5_7)->caption(), "240VAC power 4");
+    EXPECT_TRUE(shown(Reading::Label6));
+    EXPECT_FALSE(shown(Reading::Label8));
+    // Type 1 after type 8 keeps the second windmill frame's caption.
+    win.setsystem_Click(1);
+    EXPECT_EQ(w->frame(MainFrame::Frame1_1)->caption(), "Windmill 2 measurements");
+    // The tool menus of a Current Cost type are disabled, the plot of type 0 only in part.
+    win.setsystem_Click(3);
+    EXPECT_FALSE(win.plotwindmill1->isEnabled());
+    EXPECT_FALSE(win.batteryMonitor->isEnabled());
+    win.setsystem_Click(0);
+    EXPECT_TRUE(win.plotwindmill1->isEnabled());
+    EXPECT_FALSE(win.plotwindmill2->isEnabled());
+    EXPECT_TRUE(win.VUmeters->isEnabled());
+    // Index 9 lays out type 0.
+    win.setsystem_Click(9);
+    EXPECT_EQ(g.SystemType, 0);
+    EXPECT_TRUE(shown(MainFrame::Frame1_0));
+}
+
+TEST_F(MainWindowTest, ShowsTheReadingsOfATypeZeroMessage)
+{
+    Gyrovane& win = start();
+    // Default calibrations: raw reading times 0.1.
+    win.receiveText("<V>253</V><I>42.6");
+    EXPECT_EQ(text(Reading::Volts0), "Volts 1"); // not complete yet
+    win.receiveText("</I><S>52.5</S><R>15004</R>]");
+    EXPECT_EQ(text(Reading::Volts0), "25.30 V");
+    EXPECT_EQ(text(Reading::Amps0), "4.26 A");
+    EXPECT_EQ(text(Reading::Wind0), "5.3m/s");
+    EXPECT_EQ(text(Reading::RPM0), "1500 rpm");
+    EXPECT_EQ(text(Reading::Watts0), "108 W");
+    EXPECT_EQ(text(Reading::Whours0), "0 Wh");
+    EXPECT_EQ(win.windowTitle(), "25.30V 4.3A 108W Personal Program NAME");
+    EXPECT_EQ(win.Label2->text(), "<V>253</V><I>42.6</I><S>52.5</S><R>15004</R>]");
+    EXPECT_EQ(win.goodDATAcounter->text(), "1");
+    EXPECT_TRUE(win.DataOK->isVisibleTo(&win));
+    EXPECT_TRUE(win.dataSeen());
+    EXPECT_TRUE(win.Timer3->Enabled());
+    // The lamp goes out with the 250 ms timer.
+    win.Timer2_Timer();
+    EXPECT_FALSE(win.DataOK->isVisibleTo(&win));
+    EXPECT_FALSE(win.Timer2->Enabled());
+
+    // A click shows the maximum until the next message.
+    win.readingClicked(Reading::Volts0);
+    EXPECT_EQ(text(Reading::Volts0), "25.30");
+    win.readingClicked(Reading::RPM0);
+    EXPECT_EQ(text(Reading::RPM0), "1500");
+    EXPECT_EQ(text(Reading::RPM1), "00");
+    win.receiveText("<V>120</V><I>0</I><S>0</S><R>0</R>]");
+    EXPECT_EQ(text(Reading::Volts0), "12.00 V");
+    EXPECT_EQ(win.Label2->text(), "[<V>120</V><I>0</I><S>0</S><R>0</R>]");
+    EXPECT_EQ(text(Reading::RPM0), "0 rpm");
+    win.readingClicked(Reading::Volts0);
+    EXPECT_EQ(text(Reading::Volts0), "25.30");
+}
+
+TEST_F(MainWindowTest, ShowsTheReadingsOfATypeFourMessage)
+{
+    setItem(folder, "hardware.cfg", "SystemType", "4");
+    Gyrovane& win = start();
+    EXPECT_EQ(text(Reading::Label3_0), "00.0C");
+    win.receiveText("<msg><src>CC128-v0.11</src><dsb>00089</dsb><time>13:02:39</time><tmpr>18.7</tmpr>"
+                    "<sensor>9</sensor><id>01234</id><type>1</type><ch1><watts>00345</watts></ch1>"
+                    "<ch2><watts>02151</watts></ch2><ch3><watts>00000</watts></ch3></msg>");
+    EXPECT_EQ(text(Reading::Label3_0), "18.7 C");
+    EXPECT_EQ(text(Reading::Label3_4), "0.0 C");
+    EXPECT_EQ(text(Reading::Label5_1), "345 W");
+    EXPECT_EQ(text(Reading::Label5_2), "2151 W");
+    EXPECT_EQ(text(Reading::Label5_3), "0 W");
+    EXPECT_EQ(text(Reading::Label13_1), "0 Wh");
+    EXPECT_EQ(win.windowTitle(), "345W 2151W 0W 0W 0W 0W  Personal Program NAME");
+    EXPECT_EQ(win.Label2->text(), "raw data string"); // Current Cost messages leave it
+    EXPECT_TRUE(shown(MainFrame::Frame5_1));
+    EXPECT_FALSE(shown(MainFrame::Frame5_4));
+    EXPECT_TRUE(shown(Reading::Label5_1));
+    EXPECT_FALSE(shown(Reading::Label3_1));
+
+    // Temperature clicks alternate the maximum and the minimum.
+    win.readingClicked(Reading::Label3_0);
+    EXPECT_EQ(text(Reading::Label3_0), "Max 18.7 C");
+    win.readingClicked(Reading::Label3_0);
+    EXPECT_EQ(text(Reading::Label3_0), "Min 18.7 C");
+    EXPECT_EQ(win.TempMaxShown, 0);
+}
+
+TEST_F(MainWindowTest, StartAndStopLogging)
+{
+    Gyrovane& win = start();
+    EXPECT_EQ(g.LoggingOn, 0);
+    EXPECT_EQ(win.delay->text(), "10");
+    EXPECT_FALSE(win.delay->isEnabled());
+    EXPECT_EQ(win.Timer1->Interval(), 10000);
+    EXPECT_TRUE(win.startMENU->isEnabled());
+    EXPECT_FALSE(win.stopMENU->isEnabled());
+
+    win.delay->setText("0.5");
+    win.startMENU_Click();
+    EXPECT_EQ(win.delay->text(), "1");
+    EXPECT_EQ(win.Timer1->Interval(), 1000);
+    EXPECT_EQ(g.LoggingOn, 1);
+    EXPECT_FALSE(win.delay->isEnabled());
+    EXPECT_FALSE(win.setup->isEnabled());
+    EXPECT_FALSE(win.startMENU->isEnabled());
+    EXPECT_TRUE(win.stopMENU->isEnabled());
+    EXPECT_TRUE(messages.isEmpty());
+
+    win.stopMENU_Click();
+    EXPECT_EQ(g.LoggingOn, 0);
+    EXPECT_TRUE(win.delay->isEnabled());
+    EXPECT_TRUE(win.setup->isEnabled());
+    EXPECT_TRUE(win.startMENU->isEnabled());
+    EXPECT_FALSE(win.stopMENU->isEnabled());
+
+    win.delay->setText("1.5");
+    win.startMENU_Click();
+    EXPECT_EQ(win.delay->text(), "1.5");
+    EXPECT_EQ(win.Timer1->Interval(), 1500);
+    win.stopMENU_Click();
+
+    win.delay->setText("abc");
+    win.startMENU_Click();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], "Invalid delay period, needs to be a number between 1 and 600");
+    EXPECT_EQ(g.LoggingOn, 0);
+    EXPECT_TRUE(win.startMENU->isEnabled());
+
+    // A change of type enables the Setup menu again without stopping logging.
+    win.delay->setText("601");
+    win.startMENU_Click();
+    EXPECT_EQ(win.delay->text(), "600");
+    EXPECT_EQ(win.Timer1->Interval(), 600000);
+    win.setsystem_Click(1);
+    EXPECT_TRUE(win.setup->isEnabled());
+    EXPECT_EQ(g.LoggingOn, 1);
+}
+
+TEST_F(MainWindowTest, LoggingWithoutDataStopsWithOneNotice)
+{
+    Gyrovane& win = start();
+    win.delay->setText("5");
+    win.startMENU_Click();
+    ASSERT_EQ(g.LoggingOn, 1);
+    win.Timer1_Timer();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], "NO DATA AVAILABLE YET");
+    EXPECT_EQ(g.LoggingOn, 0);
+    EXPECT_TRUE(win.startMENU->isEnabled());
+    EXPECT_FALSE(win.stopMENU->isEnabled());
+    win.Timer1_Timer();
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_TRUE(win.Timer1->Enabled());
+    // Nothing was written.
+    EXPECT_TRUE(QDir(folder + "/logs").entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(MainWindowTest, LogsAfterData)
+{
+    setItem(folder, "hardware.cfg", "LogDelay", "20");
+    Gyrovane& win = start();
+    win.receiveText("<V>253</V><I>42.6</I><S>52.5</S><R>15004</R>]");
+    win.startMENU_Click();
+    win.Timer1_Timer();
+    EXPECT_TRUE(messages.isEmpty());
+    const std::string day = gv::dayName(gv::localNow());
+    const std::string log = readText(folder + "/logs/WD_" + QString::fromStdString(day) + ".txt");
+    ASSERT_FALSE(log.empty());
+    EXPECT_NE(log.find("</T><L>20</L><V>25.30</V><I>4.3</I><R>1500</R><S>5</S>  0.000Wh\r\n"), std::string::npos) << log;
+    EXPECT_NEAR(g.WattHours[1], 25.3 * 4.26 * 20 / 3600, 1e-9);
+    EXPECT_TRUE(win.LogOK->isVisibleTo(&win));
+}
+
+TEST_F(MainWindowTest, ExitWritesTheSettingsAndTheCloseBoxDoesNot)
+{
+    {
+        Gyrovane& win = start();
+        win.show();
+        g.PersonalString = "changed by hand";
+        win.close();
+        EXPECT_FALSE(win.Timer1->Enabled());
+        EXPECT_EQ(readText(folder + "/hardware.cfg").find("changed by hand"), std::string::npos);
+    }
+    {
+        Gyrovane& win = start();
+        win.show();
+        g.PersonalString = "changed by hand";
+        win.exitmenu_Click();
+        EXPECT_FALSE(win.isVisible());
+        const std::string cfg = readText(folder + "/hardware.cfg");
+        EXPECT_NE(cfg.find("<PersonalString>changed by hand</PersonalString>"), std::string::npos);
+        EXPECT_EQ(cfg.find("<M>"), std::string::npos);
+    }
+}
+
+TEST_F(MainWindowTest, MenuCaptionsAndGuards)
+{
+    Gyrovane& win = start();
+    QStringList top;
+    for (QAction* a : win.menuBar()->actions())
+        top << a->text();
+    EXPECT_EQ(top, QStringList({"Configure", "Setup", "Now", "history", "Help", "Start", "Stop", "About", "Exit"}));
+    EXPECT_EQ(win.setsystem[6]->text(), "RE house, 8 DC  loads");
+    EXPECT_EQ(win.logging[3]->text(), "CurrentCost 3ch");
+    EXPECT_EQ(win.logTOfile[1]->text(), "2 Windmill");
+    EXPECT_EQ(win.graphing[1]->text(), "2 Windmill");
+    EXPECT_EQ(win.display[1]->text(), "2 Windmills");
+    EXPECT_EQ(win.display[6]->text(), "RE house & 8 DC loads");
+    EXPECT_EQ(win.setuplogging->title(), "Setup for Logger HARDWARE");
+    EXPECT_EQ(win.channels2log->title(), "Setup Channels to LOG");
+    EXPECT_EQ(win.setupGraphMENU->title(), "SetupGRAPHING channels");
+    EXPECT_EQ(win.setdisplaychannels->title(), "setup Display channels");
+
+    // With type 0 the history graphs other than the demo do nothing.
+    dialogs.clear();
+    win.PlotGraphGV_Click(0);
+    win.PlotGraphCC_Click(2);
+    win.graphingCC_QF_Click();
+    win.PlotGraphRE_Click(3);
+    win.PlotGraphML_Click(4);
+    EXPECT_TRUE(dialogs.isEmpty());
+    win.graphingDEMO_Click();
+    EXPECT_EQ(dialogs, QStringList({"GraphDEMO"}));
+
+    // Modeless windows load once; the guards are 0 between clicks.
+    win.batteryMonitor_Click();
+    win.batteryMonitor_Click();
+    EXPECT_EQ(g.BattMonitorOpen, 0);
+    win.plotwindmill_Click(1);
+    win.plotwindmill_Click(2);
+    EXPECT_EQ(g.PlotMode, 0);
+    win.rawdatamenu_Click();
+    EXPECT_EQ(g.RawCommsOpen, 0);
+    int windows = 0;
+    for (QWidget* c : win.findChildren<QWidget*>())
+        if (c->isWindow() && c->isVisible())
+            ++windows;
+    EXPECT_EQ(windows, 3);
+
+    // A channel editor closed without saving still lays out and reloads.
+    dialogs.clear();
+    win.setsystem_Click(2);
+    win.display_Click(2);
+    EXPECT_EQ(dialogs.size(), 1);
+    EXPECT_EQ(g.SystemType, 2);
+    EXPECT_TRUE(shown(MainFrame::Frame1_2));
+
+    // The hardware setup wrapper closes the port around the dialog and
+    // reopens it; a port that cannot open stays closed, silently.
+    messages.clear();
+    dialogs.clear();
+    ASSERT_TRUE(win.MSComm1->portOpen());
+    win.SetupHardware_Click();
+    EXPECT_EQ(dialogs, QStringList({"ProgramSetup"}));
+    EXPECT_TRUE(win.MSComm1->portOpen());
+    g.Port = 77;
+    setItem(folder, "hardware.cfg", "Port", "77");
+    win.SetupHardware_Click();
+    EXPECT_FALSE(win.MSComm1->portOpen());
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, CheckBoxAndErrorTrap)
+{
+    Gyrovane& win = start();
+    win.Check1->setChecked(true);
+    win.Check1_Click();
+    EXPECT_EQ(win.Check1->text(), "Alt Volts2");
+    win.Check1->setChecked(false);
+    win.Check1_Click();
+    EXPECT_EQ(win.Check1->text(), "System V1");
+
+    win.ErrorContext = "calculations error";
+    win.trapError("Overflow");
+    EXPECT_TRUE(win.ErrorString->text().startsWith("  Last Error trapped  "));
+    EXPECT_TRUE(win.ErrorString->text().endsWith("  ---  calculations error  Overflow"));
+    EXPECT_TRUE(win.Timer2->Enabled());
+    EXPECT_FALSE(QFile::exists(folder + "/errorlog.txt"));
+
+    win.warnCommsProblem();
+    EXPECT_EQ(win.Label2->text(), "     possible COMMS problem");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], Gyrovane::portProblemText());
+}
+
+// Every layout with live readings: no two visible labels of a frame overlap,
+// no shown frame overlaps another, and every reading fits its label.  With
+// GV_GRAB_DIR set, each layout is also saved as a picture to look at.
+TEST_F(MainWindowTest, LayoutsWithReadingsDoNotOverlap)
+{
+    Gyrovane& win = start();
+    win.show();
+    const QByteArray logger = "<A1>1234</A1><A2>567</A2><A3>89</A3><A4>1000</A4><A5>55</A5><A6>66</A6>"
+                              "<A7>77</A7><A8>88</A8><V1>253</V1><V2>241</V2><V3>122</V3><WS>123</WS>"
+                              "<R1>4567</R1><R2>3210</R2><P1>45</P1><P2>67</P2>]";
+    const QByteArray cc = "<msg><tmpr>21.5</tmpr><sensor>9</sensor><ch1><watts>01234</watts></ch1>"
+                          "<ch2><watts>00456</watts></ch2><ch3><watts>00078</watts></ch3></msg>"
+                          "<msg><tmpr>19.0</tmpr><sensor>0</sensor><ch1><watts>00321</watts></ch1>"
+                          "<ch2><watts>00654</watts></ch2><ch3><watts>00987</watts></ch3></msg>";
+    const QString grab = qEnvironmentVariable("GV_GRAB_DIR");
+    for (int type = 0; type <= 8; ++type) {
+        SCOPED_TRACE(type);
+        win.setsystem_Click(type);
+        win.loadConfiguration();
+        if (type == 3 || type == 4)
+            win.receiveText(cc);
+        else if (type == 0)
+            win.receiveText("<V>253</V><I>1234</I><S>123</S><R>4567</R>]");
+        else
+            win.receiveText(logger);
+        QCoreApplication::processEvents();
+
+        std::vector<QWidget*> shownFrames;
+        for (auto* f : win.frames)
+            if (f->isVisibleTo(&win) && f->parentWidget() == win.centralWidget())
+                shownFrames.push_back(f);
+        for (size_t i = 0; i < shownFrames.size(); ++i)
+            for (size_t j = i + 1; j < shownFrames.size(); ++j)
+                EXPECT_FALSE(shownFrames[i]->geometry().intersects(shownFrames[j]->geometry()))
+                    << shownFrames[i]->objectName().toStdString() << " "
+                    << shownFrames[j]->objectName().toStdString();
+
+        for (auto* r : win.readings) {
+            if (!r->isVisibleTo(&win))
+                continue;
+            const QFontMetrics fm(r->font());
+            EXPECT_LE(fm.horizontalAdvance(r->text()) + r->indent(), r->width())
+                << r->text().toStdString();
+            for (auto* other : win.readings)
+                if (other != r && other->isVisibleTo(&win) && other->parentWidget() == r->parentWidget())
+                    EXPECT_FALSE(r->geometry().intersects(other->geometry()))
+                        << r->text().toStdString() << " / " << other->text().toStdString();
+        }
+        if (!grab.isEmpty())
+            win.grab().save(QString("%1/gyrovane_type%2.png").arg(grab).arg(type));
+    }
+}
