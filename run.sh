@@ -39,10 +39,14 @@ if [ ! -e "$PROGRAM_FOLDER/COM3" ]; then
   exit 1
 fi
 
-# The simulator sends messages of the system type in the settings (type 0
-# on a first start); it reads hardware.cfg and channels.cfg of the program
-# folder when they exist.
-build/tools/gv_simulator --device "$DEVICE" --folder "$PROGRAM_FOLDER" &
+# The simulator sends the messages of the system type in the settings
+# (type 0 on a first start), one a second.
+TYPE=0
+if [ -f "$PROGRAM_FOLDER/hardware.cfg" ]; then
+  TYPE=$(sed -n 's/.*<SystemType>\([0-9]*\)<\/SystemType>.*/\1/p' "$PROGRAM_FOLDER/hardware.cfg" | head -n 1)
+  case "$TYPE" in [0-8]) ;; *) TYPE=0 ;; esac
+fi
+build/tools/gv_simulator --type "$TYPE" --interval-ms 1000 --out "$DEVICE" &
 SIM_PID=$!
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then

@@ -1,6 +1,6 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs,
 # only those that are missing.
-GV_PACKAGES="g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-serialport-dev libqt6serialport6-dev qt6-qpa-plugins libqt6printsupport6 fonts-dejavu-core socat xvfb xauth"
+GV_PACKAGES="g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libqt6printsupport6 fonts-dejavu-core socat xvfb xauth"
 gv_install_deps() {
   local missing=""
   for p in $GV_PACKAGES; do

@@ -89,7 +89,11 @@ Acquisition::Received Acquisition::onReceive(std::string_view bytes)
             const std::size_t end = pos + MsgClose.size();
             std::string message;
             if (type == 3) {
-                message = (bracket_ ? "[" : "") + buf_.substr(start, end - start);
+                // The line end that follows each message belongs to no message.
+                std::size_t from = start;
+                while (from < pos && (buf_[from] == '\r' || buf_[from] == '\n'))
+                    ++from;
+                message = (bracket_ ? "[" : "") + buf_.substr(from, end - from);
             } else {
                 // Only a complete "<msg>" .. "</msg>" counts; a tail whose
                 // beginning was never received is dropped.

@@ -268,6 +268,7 @@ TEST(CurrentCostClassic, TheStartOfTheNextMessageInTheSameReadIsKept)
     e.acq.onReceive(second.substr(cut));
     EXPECT_EQ(e.passes, 2);
     EXPECT_EQ(e.g.RawValue[18], 999);
+    EXPECT_EQ(e.g.LastMessage.substr(0, 5), "<msg>") << "the line end between messages is not kept";
 }
 
 TEST(CurrentCostClassic, ItemsMustBeDirectlyNested)

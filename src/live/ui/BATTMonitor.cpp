@@ -1,5 +1,7 @@
 #include "live/ui/BATTMonitor.h"
 
+#include <QFontMetrics>
+
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 
@@ -12,6 +14,20 @@ void setTextColour(QWidget* w, const QColor& c)
     p.setColor(QPalette::WindowText, c);
     w->setPalette(p);
 }
+// Large figures, made smaller only as far as needed to keep a long text
+// ("MIN 1000.0V", "300.00 V") clear of the system label and the "X".
+void fitReading(QLabel* reading, const QWidget* rightNeighbour)
+{
+    const int room = rightNeighbour->x() - reading->x() - reading->contentsMargins().left() - 2;
+    QFont f = reading->font();
+    for (int pt = 24; pt >= 8; --pt) {
+        f.setPointSize(pt);
+        if (QFontMetrics(f).horizontalAdvance(reading->text()) <= room)
+            break;
+    }
+    reading->setFont(f);
+}
+
 void setBackColour(QWidget* w, const QColor& c)
 {
     QPalette p = w->palette();
@@ -31,7 +47,7 @@ BatteryMonitorWindow::BatteryMonitorWindow(gv::Global_Declarations& g, QWidget* 
 
     voltage = new gv::ClickLabel(QString::fromStdString(shown_.caption), this);
     voltage->setGeometry(twips(120), twips(120), twips(3135), twips(615));
-    QFont big = voltage->font();
+    QFont big("Arial");
     big.setPointSize(24);
     big.setBold(true);
     voltage->setFont(big);
@@ -74,6 +90,7 @@ void BatteryMonitorWindow::Timer1_Timer()
     const double V = g_.ChannelValue[channel_];
     gv::batteryTick(V, shown_);
     voltage->setText(QString::fromStdString(shown_.caption));
+    fitReading(voltage, SystemVoltage);
     SystemVoltage->setText(QString::fromStdString(shown_.systemText));
     applyColours();
 }
@@ -83,6 +100,7 @@ void BatteryMonitorWindow::voltage_Click()
     const std::string text =
         gv::batteryMaxMinText(MaxMinToggle_, g_.MaxMin[maxSlot_], g_.MaxMin[minSlot_]);
     voltage->setText(QString::fromStdString(text));
+    fitReading(voltage, SystemVoltage);
 }
 
 void BatteryMonitorWindow::applyColours()

@@ -1,3 +1,4 @@
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -113,4 +114,17 @@ TEST(BarGraphs, NegativeReadingShowsOneMessageAndCloses)
     EXPECT_EQ(shown[0].text, "Run setup to set graphing limits\r\npower = -3\r\nRPM = 600");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(w.isNull());
+}
+
+TEST(BarGraphs, TimerRefreshesFromTheSharedReadings)
+{
+    gv::Global_Declarations g = runningSystem();
+    auto* w = new BarGraphs(g);
+    QTest::qWait(700); // the real 500 ms timer
+    EXPECT_EQ(w->Label4->text(), "600");
+    g.Windmill1Power = 250;
+    fireTimer(w->Timer1);
+    EXPECT_EQ(w->Label2->text(), "250");
+    EXPECT_EQ(w->PowerBarTop(), 3610);
+    delete w;
 }

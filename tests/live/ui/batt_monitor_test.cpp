@@ -82,6 +82,29 @@ TEST(BATTMonitor, ClicksShowMinimumThenMaximumUntilTheNextTick)
     delete w;
 }
 
+TEST(BATTMonitor, LongTextsStayClearOfTheSystemLabelAndTheX)
+{
+    gv::Global_Declarations g = runningSystem();
+    g.MaxMin[24] = 1000; // just after "RESET ALL"
+    auto* w = new BATTMonitor(g);
+    auto fits = [&] {
+        const int used = QFontMetrics(w->voltage->font()).horizontalAdvance(w->voltage->text());
+        return w->voltage->x() + w->voltage->contentsMargins().left() + used <= w->SystemVoltage->x();
+    };
+    w->Timer1_Timer();
+    EXPECT_TRUE(fits());
+    EXPECT_EQ(w->voltage->font().pointSize(), 24);
+    w->voltage_Click();
+    EXPECT_EQ(w->voltage->text(), "MIN 1000.0V");
+    EXPECT_TRUE(fits());
+    grabTo(w, "batt_min_reset");
+    g.ChannelValue[9] = 255.25;
+    w->Timer1_Timer();
+    EXPECT_EQ(w->voltage->text(), "255.25 V");
+    EXPECT_TRUE(fits());
+    delete w;
+}
+
 TEST(BATTMonitor2, WatchesChannelTen)
 {
     gv::Global_Declarations g = runningSystem();
@@ -106,4 +129,17 @@ TEST(BATTMonitor, CloseLabelUnloadsTheWindow)
     emit w->Label1->clicked();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(w.isNull());
+}
+
+TEST(BATTMonitor, TimerRefreshesFromTheSharedReading)
+{
+    gv::Global_Declarations g = runningSystem();
+    auto* w = new BATTMonitor(g);
+    fireTimer(w->Timer1);
+    EXPECT_EQ(w->voltage->text(), "25.60 V");
+    g.ChannelValue[9] = 12.0;
+    fireTimer(w->Timer1);
+    EXPECT_EQ(w->voltage->text(), "12.00 V");
+    EXPECT_EQ(w->SystemVoltage->text(), "12");
+    delete w;
 }

@@ -120,3 +120,15 @@ TEST(dailyMaximums, EveryChannelOnTheAllChannelsType)
     }
     delete w;
 }
+
+TEST(dailyMaximums, TimerRefreshesFromTheSharedTable)
+{
+    gv::Global_Declarations g = runningSystem();
+    auto* w = new dailyMaximums(g);
+    fireTimer(w->Timer1);
+    EXPECT_EQ(w->value[16]->text(), "812 W");
+    g.MaxMin[16] = 905.4;
+    fireTimer(w->Timer1);
+    EXPECT_EQ(w->value[16]->text(), "905 W");
+    delete w;
+}

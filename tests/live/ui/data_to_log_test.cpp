@@ -1,3 +1,4 @@
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "live/ui/dataTOlog.h"
@@ -38,5 +39,19 @@ TEST(dataTOlog, HeartbeatBlinksAtEveryTickAndZerosBeforeTheFirstLog)
     EXPECT_EQ(w->heartbeatColour(), gv::colourFromBGR(65280));
     w->Timer1_Timer();
     EXPECT_EQ(w->heartbeatColour(), QColor(Qt::black));
+    delete w;
+}
+
+TEST(dataTOlog, TimerRefreshesFromTheAccumulators)
+{
+    gv::Global_Declarations g = runningSystem();
+    auto* w = new dataTOlog(g);
+    QTest::qWait(700); // the real 500 ms timer
+    EXPECT_EQ(w->dataOKOK->text(), "7");
+    g.goodDATAcount = 0;
+    g.AccumulatedValue[9] = 0;
+    fireTimer(w->Timer1);
+    EXPECT_EQ(w->dataOKOK->text(), "0");
+    EXPECT_EQ(w->accumulatedDATA[0]->text(), "0.00");
     delete w;
 }

@@ -1,3 +1,4 @@
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -43,6 +44,7 @@ TEST(plotDiagnostics, TicksAddPointsAndClearRedrawsFromTheCurrentTable)
     g.Windmill1Power = 480;
     w->Timer1_Timer();
     EXPECT_EQ(w->GraphDisplay->shapeCount(), base + 3);
+    grabTo(w, "plot_both");
 
     // The scale changes only on "CLEAR display".
     g.ChannelMaxReading[13] = 1200;
@@ -118,4 +120,18 @@ TEST(plotDiagnostics, ExitStopsTheTimerAndUnloads)
     EXPECT_TRUE(slot.isNull());
     plotDiagnostics* second = gv::openLiveWindow(slot, g, &owner);
     EXPECT_EQ(second->WindmillSelection(), 2) << "reopening starts afresh";
+}
+
+TEST(plotDiagnostics, TimerAddsTheLivePoints)
+{
+    gv::Global_Declarations g = runningSystem();
+    g.PlotMode = 2;
+    auto* w = new plotDiagnostics(g);
+    const int base = w->GraphDisplay->shapeCount();
+    QTest::qWait(700); // the real 500 ms timer
+    EXPECT_EQ(w->GraphDisplay->shapeCount(), base + 1);
+    g.Windmill2RPM = 400;
+    fireTimer(w->Timer1);
+    EXPECT_EQ(w->GraphDisplay->shapeCount(), base + 2);
+    delete w;
 }

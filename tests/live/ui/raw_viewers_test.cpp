@@ -89,3 +89,17 @@ TEST(displayRAWdata, ShowsTheWholeMessage)
     EXPECT_EQ(w->pauseMenu->text(), "Pause");
     delete w;
 }
+
+TEST(rawCOMMS, TimerRefreshesFromTheLastMessage)
+{
+    gv::Global_Declarations g = runningSystem();
+    auto* w = new rawCOMMS(g);
+    auto* t = new displayRAWdata(g);
+    g.LastMessage = "[<V>13.2</V>]";
+    fireTimer(w->Timer1);
+    fireTimer(t->Timer1);
+    EXPECT_EQ(w->rowText(0), "[<V>13.2</V>]");
+    EXPECT_EQ(t->Text1->text(), "[<V>13.2</V>]");
+    delete w;
+    delete t;
+}

@@ -1,0 +1,577 @@
+#include "graphs/ui/GraphWindowBase.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/ClickLabel.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PictureBox.h"
+#include "platform/Printing.h"
+#include "shared/FileIO.h"
+#include "shared/NumberPicture.h"
+
+namespace gv {
+
+PictureSurface::PictureSurface(PictureBox* box) : box_(box) { box_->setScale(0, 0, 1, 1); }
+
+void PictureSurface::clearPicture() { box_->cls(); }
+
+void PictureSurface::drawLine(const SurfaceLine& l)
+{
+    box_->line(l.fx1, l.fy1, l.fx2, l.fy2, colourFromBGR(l.colour), l.width);
+}
+
+} // namespace gv
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size())); }
+std::string ss(const QString& s) { return s.toLocal8Bit().toStdString(); }
+
+// Background in the channel colour with a text colour that stays readable.
+QString boxStyle(qint32 bgr)
+{
+    const QColor c = gv::colourFromBGR(bgr);
+    const int luminance = (c.red() * 299 + c.green() * 587 + c.blue() * 114) / 1000;
+    return QString("QCheckBox { background-color: %1; color: %2; padding: 1px 3px; }")
+        .arg(c.name(), luminance < 128 ? "white" : "black");
+}
+
+constexpr qint32 PlotBackGrey = 0x404040;
+
+} // namespace
+
+GraphWindowBase::GraphWindowBase(gv::Global_Declarations& g, const QString& programFolder,
+                                 gv::GraphWindowSetup setup, QWidget* parent)
+    : QDialog(parent), g_(g), folder_(ss(programFolder)), setup_(std::move(setup))
+{
+}
+
+GraphWindowBase::~GraphWindowBase() = default;
+
+std::string GraphWindowBase::logsFolder() const { return gv::joinPath(folder_, "logs"); }
+std::string GraphWindowBase::excelFolder() const { return gv::joinPath(folder_, "Excel"); }
+
+void GraphWindowBase::buildFrame()
+{
+    setObjectName(setup_.objectName);
+    resize(1180, 760);
+
+    auto* outer = new QHBoxLayout(this);
+
+    // ---- Left: picker, time boxes, buttons ----
+    auto* left = new QVBoxLayout;
+    outer->addLayout(left, 0);
+    const auto makeLabel = [this](const char* name, const QString& text) {
+        auto* l = new QLabel(text, this);
+        l->setObjectName(name);
+        return l;
+    };
+    Label15 = makeLabel("Label15", "Log History");
+    QFont bold = Label15->font();
+    bold.setBold(true);
+    Label15->setFont(bold);
+    left->addWidget(Label15);
+    dirCaption = makeLabel("dirCaption", QString());
+    dirCaption->setWordWrap(true);
+    left->addWidget(dirCaption);
+    Dir1 = new QListWidget(this);
+    Dir1->setObjectName("Dir1");
+    Dir1->setFixedSize(230, 90);
+    left->addWidget(Dir1);
+    File1 = new QListWidget(this);
+    File1->setObjectName("File1");
+    File1->setFixedWidth(230);
+    File1->setMinimumHeight(200);
+    left->addWidget(File1, 1);
+    connect(Dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        const QString target = item->data(Qt::UserRole).toString();
+        if (!target.isEmpty())
+            setDir1Path(target);
+    });
+    connect(File1, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { File1_Click(); });
+
+    auto* fileRow = new QHBoxLayout;
+    Label1 = makeLabel("Label1", "File");
+    FileName = makeLabel("FileName", "FileName");
+    FileName->setFrameShape(QFrame::Panel);
+    FileName->setFrameShadow(QFrame::Sunken);
+    FileName->setMinimumWidth(170);
+    fileRow->addWidget(Label1);
+    fileRow->addWidget(FileName, 1);
+    left->addLayout(fileRow);
+
+    const auto timeBox = [this](const char* name, const QString& text) {
+        auto* e = new QLineEdit(text, this);
+        e->setObjectName(name);
+        e->setFixedWidth(36);
+        e->setMaxLength(2);
+        e->setAlignment(Qt::AlignCenter);
+        return e;
+    };
+    auto* timeGrid = new QGridLayout;
+    Label2 = makeLabel("Label2", "From");
+    Label3 = makeLabel("Label3", "To");
+    Time1h = timeBox("Time1h", "00");
+    Time1m = timeBox("Time1m", "00");
+    Time2h = timeBox("Time2h", "23");
+    Time2m = timeBox("Time2m", "59");
+    Label4 = makeLabel("Label4", ":");
+    Label5 = makeLabel("Label5", ":");
+    Label6 = makeLabel("Label6", ":");
+    Label8 = makeLabel("Label8", ":");
+    Label6->hide(); // spare separators of the layout
+    Label8->hide();
+    timeGrid->addWidget(Label2, 0, 0);
+    timeGrid->addWidget(Time1h, 0, 1);
+    timeGrid->addWidget(Label4, 0, 2);
+    timeGrid->addWidget(Time1m, 0, 3);
+    timeGrid->addWidget(Label3, 1, 0);
+    timeGrid->addWidget(Time2h, 1, 1);
+    timeGrid->addWidget(Label5, 1, 2);
+    timeGrid->addWidget(Time2m, 1, 3);
+    timeGrid->setColumnStretch(4, 1);
+    left->addLayout(timeGrid);
+
+    const auto button = [this](const char* name, const QString& text) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        return b;
+    };
+    DisplayButton = button("DisplayButton", "DISPLAY");
+    CSV = button("CSV", ".CSV");
+    left->addWidget(DisplayButton);
+    left->addWidget(CSV);
+    connect(DisplayButton, &QPushButton::clicked, this, [this] { DisplayButton_Click(); });
+    connect(CSV, &QPushButton::clicked, this, [this] { CSV_Click(); });
+    if (setup_.hasPrint) {
+        PrintButton = button("PrintButton", "PRINT");
+        left->addWidget(PrintButton);
+        connect(PrintButton, &QPushButton::clicked, this, [this] { PrintButton_Click(); });
+    }
+    if (setup_.hasCollate) {
+        Collate = new QCheckBox("Collate", this);
+        Collate->setObjectName("Collate");
+        left->addWidget(Collate);
+    }
+    CheckScaling = new QCheckBox("Scaled", this);
+    CheckScaling->setObjectName("CheckScaling");
+    left->addWidget(CheckScaling);
+    connect(CheckScaling, &QCheckBox::toggled, this, [this](bool) { CheckScaling_Click(); });
+    extra_ = new QVBoxLayout;
+    left->addLayout(extra_);
+    left->addStretch(0);
+    ExitGraphsButton = button("ExitGraphsButton", "Exit");
+    left->addWidget(ExitGraphsButton);
+    connect(ExitGraphsButton, &QPushButton::clicked, this, [this] { ExitGraphsButton_Click(); });
+
+    // ---- Right: title, picture, time labels, series ----
+    auto* right = new QVBoxLayout;
+    outer->addLayout(right, 1);
+    Label7 = makeLabel("Label7", "Time");
+    Label7->setAlignment(Qt::AlignCenter);
+    Label7->setFont(bold);
+    right->addWidget(Label7);
+    Plot = new gv::PictureBox(this);
+    Plot->setObjectName("Plot");
+    Plot->setMinimumSize(700, 420);
+    Plot->setBackColour(gv::colourFromBGR(PlotBackGrey));
+    right->addWidget(Plot, 1);
+    surface_ = std::make_unique<gv::PictureSurface>(Plot);
+    connect(Plot, &gv::PictureBox::mousePressed, this,
+            [this](double x, double, Qt::MouseButton) { Plot_MouseDown(x * surface_->scaleWidth()); });
+    connect(Plot, &gv::PictureBox::mouseMoved, this,
+            [this](double x, double, Qt::MouseButtons) { Plot_MouseMove(x * surface_->scaleWidth()); });
+    connect(Plot, &gv::PictureBox::mouseReleased, this,
+            [this](double x, double, Qt::MouseButton) { Plot_MouseUp(x * surface_->scaleWidth()); });
+
+    auto* timeRow = new QHBoxLayout;
+    stime = makeLabel("stime", "Start");
+    vt = makeLabel("vt", "time");
+    ftime = makeLabel("ftime", "Finish");
+    vt->setAlignment(Qt::AlignCenter);
+    ftime->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    timeRow->addWidget(stime, 1);
+    timeRow->addWidget(vt, 1);
+    timeRow->addWidget(ftime, 1);
+    right->addLayout(timeRow);
+
+    auto* seriesGrid = new QGridLayout;
+    seriesGrid->setHorizontalSpacing(8);
+    seriesGrid->setVerticalSpacing(2);
+    right->addLayout(seriesGrid);
+    const int perRow = std::max(1, setup_.seriesPerRow);
+    for (size_t s = 0; s < setup_.series.size(); ++s) {
+        const gv::GraphSeriesBox& sb = setup_.series[s];
+        const int row = static_cast<int>(s) / perRow * 3;
+        const int col = static_cast<int>(s) % perRow;
+        auto* box = new QCheckBox(sb.caption.isEmpty() ? sb.checkBox : sb.caption, this);
+        box->setObjectName(sb.checkBox);
+        seriesGrid->addWidget(box, row, col);
+        seriesBoxes.push_back(box);
+        const int index = static_cast<int>(s);
+        connect(box, &QCheckBox::toggled, this, [this, index](bool) { seriesBox_Click(index); });
+        gv::ClickLabel* value = nullptr;
+        if (!sb.valueLabel.isEmpty()) {
+            value = new gv::ClickLabel("0", this);
+            value->setObjectName(sb.valueLabel);
+            seriesGrid->addWidget(value, row + 1, col);
+            connect(value, &gv::ClickLabel::clicked, this, [this, index] { valueLabel_Click(index); });
+        }
+        valueLabels.push_back(value);
+        QLabel* wh = nullptr;
+        if (!sb.wattHourLabel.isEmpty()) {
+            wh = makeLabel("", "Wh");
+            wh->setObjectName(sb.wattHourLabel);
+            seriesGrid->addWidget(wh, row + 2, col);
+        }
+        wattHourLabels.push_back(wh);
+    }
+    for (int c = 0; c < perRow; ++c)
+        seriesGrid->setColumnStretch(c, 1);
+}
+
+QCheckBox* GraphWindowBase::seriesBox(const QString& name) const
+{
+    for (auto* b : seriesBoxes)
+        if (b->objectName() == name)
+            return b;
+    return nullptr;
+}
+
+gv::ClickLabel* GraphWindowBase::valueLabel(const QString& name) const
+{
+    for (auto* l : valueLabels)
+        if (l && l->objectName() == name)
+            return l;
+    return nullptr;
+}
+
+QLabel* GraphWindowBase::wattHourLabel(const QString& name) const
+{
+    for (auto* l : wattHourLabels)
+        if (l && l->objectName() == name)
+            return l;
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// Opening and picker
+// ---------------------------------------------------------------------------
+
+void GraphWindowBase::Form_Load() { Form_Load(gv::localNow()); }
+
+void GraphWindowBase::Form_Load(const gv::LocalTime& now)
+{
+    // 1, 2: folder and pattern of the lists.
+    setDir1Path(qs(logsFolder()));
+    refreshFileList();
+    // 3: caption.
+    setWindowTitle(qs(g_.PersonalString));
+    // 4: state.
+    Zoom.MouseHeld = 0;
+    GraphRecordSet.FirstShown = 0;
+    GraphRecordSet.LastShown = 0;
+    Options.ScaledMode = 1;
+    // 5: the scaling box (its handler runs when the tick changes).
+    if (CheckScaling->isChecked())
+        CheckScaling_Click();
+    else
+        CheckScaling->setChecked(true);
+    // 6, 7: series flags and boxes.
+    Options.SeriesFlags.assign(setup_.series.size(), 0);
+    for (size_t s = 0; s < setup_.series.size(); ++s) {
+        const gv::GraphSeriesBox& sb = setup_.series[s];
+        const bool channel = sb.channel >= 1 && sb.channel <= 24;
+        const size_t ch = static_cast<size_t>(channel ? sb.channel : 0);
+        Options.SeriesFlags[s] = channel ? (gv::flagSet(g_.enableGRAPHING[ch]) ? 1 : 0) : sb.startFlag;
+        QCheckBox* box = seriesBoxes[s];
+        box->setChecked(Options.SeriesFlags[s] == 1);
+        box->setStyleSheet(boxStyle(channel ? g_.LineColour[ch] : sb.colour));
+        box->setText(channel ? qs(g_.ChannelName[ch]) : sb.caption);
+    }
+    // 8, 9: today's file.
+    FileName->setText(qs(gv::todayFileName(setup_.todayPrefix, now.year, now.month, now.day)));
+    Options.DayFileExists = gv::findFileNoCase(logsFolder(), ss(FileName->text())).has_value();
+    // 10: read it.
+    if (Options.DayFileExists || !setup_.readTodayOnlyWhenPresent)
+        DisplayButton_Click();
+}
+
+void GraphWindowBase::setDir1Path(const QString& folder)
+{
+    const QString clean = QDir::cleanPath(folder);
+    if (clean == dir1Path_)
+        return;
+    dir1Path_ = clean;
+    refreshDirList();
+    Dir1_Change();
+}
+
+void GraphWindowBase::refreshDirList()
+{
+    dirCaption->setText(dir1Path_);
+    Dir1->clear();
+    QDir dir(dir1Path_);
+    if (!dir.isRoot()) {
+        auto* up = new QListWidgetItem("[..]", Dir1);
+        up->setData(Qt::UserRole, QDir::cleanPath(dir1Path_ + "/.."));
+    }
+    if (dir.exists()) {
+        for (const QString& sub : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+            auto* item = new QListWidgetItem("[" + sub + "]", Dir1);
+            item->setData(Qt::UserRole, dir.filePath(sub));
+        }
+    }
+}
+
+void GraphWindowBase::Dir1_Change()
+{
+    file1Path_ = setup_.fileListFollowsDir ? dir1Path_ : qs(logsFolder());
+    refreshFileList();
+}
+
+void GraphWindowBase::refreshFileList()
+{
+    File1->clear();
+    for (const std::string& name : gv::listDayFiles(ss(file1Path_), setup_.filePattern))
+        File1->addItem(qs(name));
+}
+
+void GraphWindowBase::File1_Click()
+{
+    QListWidgetItem* item = File1->currentItem();
+    if (!item)
+        return;
+    const QString picked = item->text();
+    if (Collate && Collate->isChecked())
+        AppendDailyWattHours();
+    FileName->setText(picked);
+    Time1h->setText("00");
+    Time2h->setText("23");
+    Time1m->setText("00");
+    Time2m->setText("59");
+    DisplayButton_Click();
+}
+
+bool GraphWindowBase::pickFile(const QString& name)
+{
+    refreshFileList(); // the folder may have grown since the list was made
+    for (int i = 0; i < File1->count(); ++i) {
+        if (File1->item(i)->text() == name) {
+            File1->setCurrentRow(i);
+            File1_Click();
+            return true;
+        }
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------------------
+// Boxes
+// ---------------------------------------------------------------------------
+
+void GraphWindowBase::CheckScaling_Click()
+{
+    Options.ScaledMode = CheckScaling->isChecked() ? 1 : 0;
+    CheckScaling->setText(gv::scalingCaption(Options.ScaledMode));
+    if (GraphRecordSet.RecordCount > 1)
+        PlotByTime();
+}
+
+void GraphWindowBase::seriesBox_Click(int s)
+{
+    if (s < 0 || s >= static_cast<int>(seriesBoxes.size()))
+        return;
+    if (Options.SeriesFlags.size() < seriesBoxes.size())
+        Options.SeriesFlags.resize(seriesBoxes.size(), 0);
+    Options.SeriesFlags[static_cast<size_t>(s)] = seriesBoxes[static_cast<size_t>(s)]->isChecked() ? 1 : 0;
+    if (GraphRecordSet.RecordCount > 1)
+        PlotByTime();
+}
+
+void GraphWindowBase::ExitGraphsButton_Click() { reject(); }
+
+// ---------------------------------------------------------------------------
+// Reader and plot
+// ---------------------------------------------------------------------------
+
+void GraphWindowBase::message(const QString& text) { gv::showMessage(this, text); }
+
+void GraphWindowBase::onDayFileMissing() { message(gv::UnknownFileMessage); }
+void GraphWindowBase::onNoData() { message(gv::NoDataMessage); }
+QString GraphWindowBase::overLimitMessage() const { return gv::OverLimitMessage; }
+
+void GraphWindowBase::DisplayButton_Click()
+{
+    const auto limits =
+        gv::timeLimitsFromBoxes(ss(Time1h->text()), ss(Time1m->text()), ss(Time2h->text()), ss(Time2m->text()));
+    if (!limits) {
+        GraphRecordSet.ZoomBusy = 0;
+        message(gv::InvalidTimeMessage);
+        return;
+    }
+    Options.TimeWindow = limits;
+    const std::string name = ss(FileName->text());
+    if (!beforeRead(name))
+        return;
+    const gv::DayFileRead r = gv::readDayFile(logsFolder(), name, *limits, readerSpec(), GraphRecordSet);
+    Options.DayFileExists = r.file != gv::DayFileStatus::Missing;
+    if (r.file != gv::DayFileStatus::Read) {
+        if (r.file == gv::DayFileStatus::Missing)
+            onDayFileMissing();
+        else
+            message(gv::UnknownFileMessage);
+        return;
+    }
+    switch (r.read) {
+    case gv::ReadStatus::OverLimit: message(overLimitMessage()); break;
+    case gv::ReadStatus::NoData: onNoData(); break;
+    case gv::ReadStatus::Ok: PlotByTime(); break;
+    }
+}
+
+void GraphWindowBase::writeTimeBoxes(const std::string& start, const std::string& finish)
+{
+    stime->setText(qs(start));
+    Time1h->setText(qs(gv::hourPart(start)));
+    Time1m->setText(qs(gv::minutePart(start)));
+    ftime->setText(qs(finish));
+    Time2h->setText(qs(gv::hourPart(finish)));
+    Time2m->setText(qs(gv::minutePart(finish)));
+}
+
+void GraphWindowBase::PlotByTime()
+{
+    if (!beforeTimePlot())
+        return;
+    Label7->setText("Time");
+    if (Options.SeriesFlags.size() < setup_.series.size())
+        Options.SeriesFlags.resize(setup_.series.size(), 0);
+    const gv::TimePlotResult r = gv::plotByTime(GraphRecordSet, plotSpec(), Options.ScaledMode, Model, *surface_);
+    if (r.status == gv::PlotStatus::Empty)
+        return;
+    writeTimeBoxes(r.startTime, r.finishTime);
+    if (r.status == gv::PlotStatus::NotEnoughData) {
+        onNotEnoughData();
+        return;
+    }
+    for (size_t s = 0; s < wattHourLabels.size(); ++s)
+        if (wattHourLabels[s] && s < Model.WattHours.size())
+            wattHourLabels[s]->setText(qs(gv::formatPicture(Model.WattHours[s], "###0") + " Wh"));
+}
+
+// ---------------------------------------------------------------------------
+// Read-out, labels, zoom
+// ---------------------------------------------------------------------------
+
+void GraphWindowBase::valueLabel_Click(int s)
+{
+    if (s < 0 || s >= static_cast<int>(valueLabels.size()) || !valueLabels[static_cast<size_t>(s)])
+        return;
+    const size_t i = static_cast<size_t>(s);
+    const double mx = i < Model.ShownMaximum.size() ? Model.ShownMaximum[i] : 0.0;
+    const double mn = i < Model.ShownMinimum.size() ? Model.ShownMinimum[i] : 0.0;
+    valueLabels[i]->setText(qs(gv::maxMinLabelText(MaxMin, mx, mn, extremeFormat(s))));
+}
+
+void GraphWindowBase::Plot_MouseMove(double X)
+{
+    if (GraphRecordSet.RecordCount <= 1)
+        return;
+    const gv::ReadoutIndices idx = gv::readoutIndices(X, GraphRecordSet.FirstShown);
+    if (GraphRecordSet.has(idx.timeRecord)) {
+        vt->setText(qs(gv::shortTime(GraphRecordSet.time(idx.timeRecord))));
+        if (GraphRecordSet.has(idx.valueRecord)) {
+            for (size_t s = 0; s < valueLabels.size(); ++s)
+                if (valueLabels[s])
+                    valueLabels[s]->setText(qs(gv::readoutText(
+                        GraphRecordSet.value(static_cast<int>(s), idx.valueRecord), readoutFormat(static_cast<int>(s)))));
+        }
+    }
+    if (gv::zoomMarker(GraphRecordSet, Zoom))
+        surface_->line(GraphRecordSet.FirstShown, 0, X, 0, 255);
+}
+
+void GraphWindowBase::Plot_MouseDown(double X)
+{
+    if (gv::zoomPress(GraphRecordSet, Zoom, X)) {
+        const std::string t = ss(vt->text());
+        Time1h->setText(qs(gv::hourPart(t)));
+        Time1m->setText(qs(gv::minutePart(t)));
+    }
+}
+
+void GraphWindowBase::Plot_MouseUp(double X)
+{
+    if (gv::zoomRelease(GraphRecordSet, Zoom, X)) {
+        const std::string t = ss(vt->text());
+        Time2h->setText(qs(gv::hourPart(t)));
+        Time2m->setText(qs(gv::minutePart(t)));
+        PlotByTime();
+        DisplayButton_Click();
+    }
+    gv::zoomDone(GraphRecordSet);
+}
+
+// ---------------------------------------------------------------------------
+// Outputs
+// ---------------------------------------------------------------------------
+
+void GraphWindowBase::CSV_Click()
+{
+    if (GraphRecordSet.RecordCount < 1) {
+        message(gv::NoDataMessage);
+        return;
+    }
+    gv::CsvRequest rq{excelFolder(),     ss(FileName->text()), ss(Time1h->text()), ss(Time1m->text()),
+                      ss(Time2h->text()), ss(Time2m->text()),  csvHeader(),        csvColumns(),
+                      csvSideFile()};
+    std::string path, error;
+    switch (gv::exportCsv(GraphRecordSet, rq, &path, &error)) {
+    case gv::CsvStatus::Done: message(gv::DoneMessage); break;
+    case gv::CsvStatus::NoRecords: message(gv::NoDataMessage); break;
+    case gv::CsvStatus::BadName: message(gv::InvalidTimeMessage); break;
+    case gv::CsvStatus::WriteFailed: message(qs(gv::writeFailedMessage(path))); break;
+    }
+}
+
+void GraphWindowBase::AppendDailyWattHours()
+{
+    const std::string file = collationFile();
+    if (file.empty())
+        return;
+    const std::string day = ss(FileName->text());
+    gv::CollateRequest rq{logsFolder(), file, collationTitle(), day,
+                          gv::dayOnDisplay(GraphRecordSet, Model, day), collationWattHours()};
+    std::string error;
+    if (gv::appendDailyWattHours(rq, &error) == gv::CollateStatus::WriteFailed)
+        message(qs(gv::writeFailedMessage(gv::joinPath(logsFolder(), file))));
+}
+
+QString GraphWindowBase::printFallbackPath() const
+{
+    const std::string name = ss(FileName->text());
+    const auto dot = name.find('.');
+    const std::string base = (dot == std::string::npos || dot == 0) ? std::string("graph") : name.substr(0, dot);
+    return qs(gv::joinPath(excelFolder(), base + "_print.pdf"));
+}
+
+void GraphWindowBase::PrintButton_Click()
+{
+    Plot->setBackColour(Qt::white);
+    redrawCurrentView();
+    const gv::PrintOutcome printed = gv::printWindowImage(this, printFallbackPath());
+    if (!printed.ok)
+        message(gv::PrintFailedMessage);
+    Plot->setBackColour(gv::colourFromBGR(PlotBackGrey));
+    redrawCurrentView();
+}

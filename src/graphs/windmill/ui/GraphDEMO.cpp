@@ -1,0 +1,7 @@
+#include "graphs/windmill/ui/GraphDEMO.h"
+
+GraphDEMO::GraphDEMO(gv::Global_Declarations& g, const QString& programFolder, QWidget* parent)
+    : WindmillGraphWindow(g, programFolder, gv::WindmillFamily::WD, parent)
+{
+    Form_Load();
+}
