@@ -6,6 +6,8 @@
 
 #include "config/ui/ProgramSetup.h"
 #include "config/ui/frmSplash.h"
+#include "graphs/windmill/ui/GraphDEMO.h"
+#include "graphs/windmill/ui/GraphGV.h"
 #include "help/ui/frmAbout.h"
 #include "help/ui/info.h"
 #include "live/ui/BATTMonitor.h"
@@ -958,12 +960,12 @@ void Gyrovane::batteryMonitor2_Click()
 
 void Gyrovane::maxMINS_Click() { openModeless<dailyMaximums>(dailyMaximums_, this, g_); }
 
-void Gyrovane::graphingDEMO_Click() { openModal<GraphDEMO>(this, g_); }
+void Gyrovane::graphingDEMO_Click() { openModal<GraphDEMO>(this, g_, folder_); }
 
 void Gyrovane::PlotGraphGV_Click(int)
 {
     if (g_.SystemType > 0)
-        openModal<GraphGV>(this, g_);
+        openModal<GraphGV>(this, g_, folder_);
 }
 
 void Gyrovane::PlotGraphCC_Click(int)

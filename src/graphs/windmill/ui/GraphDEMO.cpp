@@ -5,3 +5,5 @@ GraphDEMO::GraphDEMO(gv::Global_Declarations& g, const QString& programFolder, Q
 {
     Form_Load();
 }
+
+GraphDEMO::GraphDEMO(gv::Global_Declarations& g, QWidget* parent) : GraphDEMO(g, gv::programFolder(), parent) {}

@@ -10,4 +10,6 @@ class GraphDEMO : public WindmillGraphWindow {
 public:
     explicit GraphDEMO(gv::Global_Declarations& g, const QString& programFolder = gv::programFolder(),
                        QWidget* parent = nullptr);
+    // Over the program's own folder, owned by a parent window.
+    GraphDEMO(gv::Global_Declarations& g, QWidget* parent);
 };

@@ -5,3 +5,5 @@ GraphGV::GraphGV(gv::Global_Declarations& g, const QString& programFolder, QWidg
 {
     Form_Load();
 }
+
+GraphGV::GraphGV(gv::Global_Declarations& g, QWidget* parent) : GraphGV(g, gv::programFolder(), parent) {}

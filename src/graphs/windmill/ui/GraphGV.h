@@ -10,4 +10,6 @@ class GraphGV : public WindmillGraphWindow {
 public:
     explicit GraphGV(gv::Global_Declarations& g, const QString& programFolder = gv::programFolder(),
                      QWidget* parent = nullptr);
+    // Over the program's own folder, owned by a parent window.
+    GraphGV(gv::Global_Declarations& g, QWidget* parent);
 };

@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QGroupBox>
 
+#include <filesystem>
+
 #include "config/FirstRun.h"
 #include "graphs/windmill/ui/GraphDEMO.h"
 #include "graphs/windmill/ui/GraphGV.h"
@@ -33,6 +35,8 @@ using gvtest::TempDir;
 using gvtest::writeFile;
 
 namespace {
+
+constexpr int GVSeries_Volts() { return 0; }
 
 struct Messages {
     std::vector<QString> texts;
@@ -115,4 +119,468 @@ TEST(WindmillWindowsLook, RendersEachViewToPng)
     demo.Distribution->setChecked(true);
     savePng(demo, "GraphDEMO_distribution.png");
     EXPECT_TRUE(msgs.texts.empty()) << msgs.last().toStdString();
+}
+
+namespace {
+
+std::string todayName(const char* prefix)
+{
+    const gv::LocalTime now = gv::localNow();
+    return gv::todayFileName(prefix, now.year, now.month, now.day);
+}
+
+// Records every minute from 01:00, n of them, WD or GV with fixed values.
+std::string minuteRecords(DayFamily f, int n, double volts = 24, double amps = 10, int interval = 60)
+{
+    std::string out;
+    for (int i = 0; i < n; ++i) {
+        const std::string t = gvtest::hhmm(3600 + 60 * (i % 1378));
+        if (f == DayFamily::WD)
+            out += "<T>" + t + "</T><L>" + std::to_string(interval) + "</L><V>" + gv::formatPicture(volts, "##.00") +
+                   "</V><I>" + gv::formatPicture(amps, "##0.0") + "</I><R>300</R><S>6</S>  1.000Wh\r\n";
+        else
+            out += "<T>" + t + "</T><L>" + std::to_string(interval) + "</L><V1>" + gv::formatPicture(volts, "##.00") +
+                   "</V1><A1>" + gv::formatPicture(amps, "##0.0") +
+                   "</A1><A2>1.0</A2><A3>0.0</A3><A4>0.0</A4><R2>0</R2><R1>300</R1><WS>6</WS>\r\n";
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(WindmillWindowOpening, WithoutTodaysFileOpensEmptyAndSilent)
+{
+    Messages msgs;
+    Site site;
+    writeFile(site.logs("GV_2026_06_14.txt"), minuteRecords(DayFamily::GV, 10));
+    writeFile(site.logs("gv_2026_06_15.TXT"), minuteRecords(DayFamily::GV, 10));
+    writeFile(site.logs("GVWattHours.txt"), "x\r\n");
+    writeFile(site.logs("WD_2026_06_14.txt"), minuteRecords(DayFamily::WD, 10));
+    GraphGV w(site.g, site.folder());
+    EXPECT_TRUE(msgs.texts.empty());
+    EXPECT_EQ(w.windowTitle(), "Hilltop turbines");
+    EXPECT_EQ(w.FileName->text().toStdString(), todayName("GV_"));
+    EXPECT_FALSE(w.Options.DayFileExists);
+    EXPECT_EQ(w.GraphRecordSet.RecordCount, 0);
+    EXPECT_EQ(w.Plot->shapeCount(), 0);
+    EXPECT_EQ(w.CheckScaling->text(), "Scaled");
+    EXPECT_TRUE(w.CheckScaling->isChecked());
+    EXPECT_EQ(w.Options.ScaledMode, 1);
+    EXPECT_EQ(w.Time1h->text(), "00");
+    EXPECT_EQ(w.Time2m->text(), "59");
+    ASSERT_EQ(w.File1->count(), 3);
+    EXPECT_EQ(w.File1->item(0)->text(), "GV_2026_06_14.txt");
+    EXPECT_EQ(w.File1->item(1)->text(), "gv_2026_06_15.TXT");
+    EXPECT_EQ(w.File1->item(2)->text(), "GVWattHours.txt");
+    // Boxes: captions, colours and ticks from the channel table.
+    EXPECT_EQ(w.seriesBox("CheckVolts")->text(), "SYSTEM VOLTS");
+    EXPECT_TRUE(w.seriesBox("CheckAmps2")->isChecked());
+    EXPECT_FALSE(w.seriesBox("Checkamps4")->isChecked());
+    EXPECT_EQ(w.Options.SeriesFlags, (std::vector<int>{1, 1, 1, 1, 0, 1, 1, 1, 0, 1, 1, 1}));
+    EXPECT_TRUE(w.XAxisTime->isChecked());
+    EXPECT_FALSE(w.XAxisWind->isEnabled());
+
+    // A DISPLAY click on the missing file reports it.
+    w.DisplayButton->click();
+    EXPECT_EQ(msgs.last(), "unknown file error");
+
+    GraphDEMO d(site.g, site.folder());
+    EXPECT_EQ(d.FileName->text().toStdString(), todayName("WD_"));
+    EXPECT_EQ(d.File1->count(), 4); // every .txt of the folder
+    msgs.texts.clear();
+    d.DisplayButton->click();
+    EXPECT_TRUE(msgs.texts.empty()); // the one-windmill window says nothing
+    EXPECT_EQ(d.wattHourLabels.size(), 5u);
+    EXPECT_NE(d.wattHourLabel("wh1"), nullptr);
+    EXPECT_EQ(d.wattHourLabel("wh2"), nullptr);
+}
+
+TEST(WindmillWindowOpening, TodaysFileIsReadAtOnceWithoutItsBoundaryMinutes)
+{
+    Messages msgs;
+    Site site;
+    std::string text = "<T>00:00</T><L>60</L><V1>24.00</V1><A1>1.0</A1>\r\n" + minuteRecords(DayFamily::GV, 30) +
+                       "<T>23:59</T><L>60</L><V1>24.00</V1><A1>1.0</A1>\r\n";
+    // Stored in another letter case than the window asks for.
+    std::string lower = todayName("GV_");
+    for (auto& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    writeFile(site.logs(lower), text);
+    GraphGV w(site.g, site.folder());
+    EXPECT_TRUE(w.Options.DayFileExists);
+    EXPECT_EQ(w.GraphRecordSet.RecordCount, 30);
+    EXPECT_EQ(w.stime->text(), "01:00");
+    EXPECT_EQ(w.ftime->text(), "01:29");
+    EXPECT_EQ(w.Time1h->text(), "01");
+    EXPECT_EQ(w.Time2m->text(), "29");
+    EXPECT_GT(w.Plot->shapeCount(), 0);
+    EXPECT_EQ(w.wattHourLabel("wh1")->text(), "112 Wh"); // 28 inner records x 240 W x 60 s
+    EXPECT_TRUE(msgs.texts.empty());
+}
+
+TEST(WindmillWindowReading, LimitsBadBoxesMissingFilesAndTheRecordLimit)
+{
+    Messages msgs;
+    Site site;
+    writeFile(site.logs("GV_2026_06_14.txt"), gvtest::dayLog(DayFamily::GV, 60));
+    GraphGV w(site.g, site.folder());
+    ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
+    ASSERT_EQ(w.GraphRecordSet.RecordCount, 1438);
+
+    // 06:30 to 18:00, both excluded.
+    w.Time1h->setText("6");
+    w.Time1m->setText("30");
+    w.Time2h->setText("18");
+    w.Time2m->setText("0");
+    w.DisplayButton->click();
+    EXPECT_EQ(w.GraphRecordSet.RecordCount, 18 * 60 - 6 * 60 - 30 - 1);
+    EXPECT_EQ(w.stime->text(), "06:31");
+    EXPECT_EQ(w.ftime->text(), "17:59");
+    const int shapes = w.Plot->shapeCount();
+    const int count = w.GraphRecordSet.RecordCount;
+
+    // Boxes that are no time: refused, nothing changes.
+    w.Time1m->setText("7x");
+    w.DisplayButton->click();
+    EXPECT_EQ(msgs.last().toStdString(), gv::InvalidTimeMessage);
+    EXPECT_EQ(w.GraphRecordSet.RecordCount, count);
+    EXPECT_EQ(w.Plot->shapeCount(), shapes);
+
+    // A file holding 10,000 records inside the limits: refused, the previous
+    // records and picture stay.
+    writeFile(site.logs("GV_2026_06_15.txt"), minuteRecords(DayFamily::GV, 10000));
+    ASSERT_TRUE(w.pickFile("GV_2026_06_15.txt"));
+    EXPECT_EQ(msgs.last(), "Over 10,000 records, too many to display.");
+    EXPECT_EQ(w.GraphRecordSet.RecordCount, count);
+    EXPECT_EQ(w.GraphRecordSet.SourceFile, "GV_2026_06_14.txt");
+    EXPECT_EQ(w.Plot->shapeCount(), shapes);
+
+    // 9,999 are all kept and plotted.
+    writeFile(site.logs("GV_2026_06_16.txt"), minuteRecords(DayFamily::GV, 9999));
+    msgs.texts.clear();
+    ASSERT_TRUE(w.pickFile("GV_2026_06_16.txt"));
+    EXPECT_TRUE(msgs.texts.empty());
+    EXPECT_EQ(w.GraphRecordSet.RecordCount, 9999);
+
+    // No record inside the limits: the set empties, the picture stays.
+    writeFile(site.logs("GV_2026_06_17.txt"), "\r\n");
+    const int before = w.Plot->shapeCount();
+    ASSERT_TRUE(w.pickFile("GV_2026_06_17.txt"));
+    EXPECT_EQ(msgs.last(), "No data for that date");
+    EXPECT_EQ(w.GraphRecordSet.RecordCount, 0);
+    EXPECT_EQ(w.Plot->shapeCount(), before);
+
+    // The collation file picked as a day: no data.
+    writeFile(site.logs("GVWattHours.txt"), "daily watthours for these dates\r\n\r\n");
+    ASSERT_TRUE(w.pickFile("GVWattHours.txt"));
+    EXPECT_EQ(msgs.last(), "No data for that date");
+}
+
+TEST(WindmillWindowBoxes, SeriesAndScalingRedraw)
+{
+    Messages msgs;
+    Site site;
+    writeFile(site.logs("GV_2026_06_14.txt"), gvtest::dayLog(DayFamily::GV, 300));
+    GraphGV w(site.g, site.folder());
+    ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
+    const int all = w.Plot->shapeCount();
+    for (QCheckBox* b : w.seriesBoxes)
+        b->setChecked(false);
+    EXPECT_EQ(w.Options.SeriesFlags, std::vector<int>(12, 0));
+    EXPECT_EQ(w.Plot->shapeCount(), 0);
+    EXPECT_EQ(w.stime->text(), "00:05");
+    w.seriesBox("CheckVolts")->setChecked(true);
+    EXPECT_EQ(w.Plot->shapeCount(), w.GraphRecordSet.RecordCount - 2);
+    EXPECT_LT(w.Plot->shapeCount(), all);
+
+    w.CheckScaling->setChecked(false);
+    EXPECT_EQ(w.CheckScaling->text(), "Unscaled");
+    EXPECT_EQ(w.Options.ScaledMode, 0);
+    EXPECT_GT(w.Model.PlotLow[GVSeries_Volts()], 0);
+    w.CheckScaling->setChecked(true);
+    EXPECT_EQ(w.CheckScaling->text(), "Scaled");
+    EXPECT_EQ(w.Model.PlotLow[GVSeries_Volts()], 0);
+
+    // With fewer than two records a box changes its flag only.
+    writeFile(site.logs("GV_2026_06_15.txt"), minuteRecords(DayFamily::GV, 1));
+    ASSERT_TRUE(w.pickFile("GV_2026_06_15.txt"));
+    EXPECT_EQ(w.GraphRecordSet.RecordCount, 1);
+    w.seriesBox("CheckRPM")->setChecked(true);
+    EXPECT_EQ(w.Options.SeriesFlags[9], 1);
+    EXPECT_TRUE(msgs.texts.empty());
+}
+
+TEST(WindmillWindowInteraction, ReadoutAndMaxMinLabels)
+{
+    Messages msgs;
+    Site site;
+    // Amps 0.25 at record 1, 0.75 at record 2, 0 at record 3, then 5 A.
+    std::string text;
+    const double amps[] = {0.25, 0.75, 0, 5, 5, 5, 5, 5};
+    for (int i = 0; i < 8; ++i)
+        text += "<T>" + gvtest::hhmm(7 * 3600 + 5 * 60 + 60 * i) + "</T><L>60</L><V1>12.50</V1><A1>" +
+                std::to_string(amps[i]) + "</A1><WS>7.46</WS><R1>412</R1>\r\n";
+    writeFile(site.logs("GV_2026_06_14.txt"), text);
+    GraphGV w(site.g, site.folder());
+    ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
+    ASSERT_EQ(w.GraphRecordSet.RecordCount, 8);
+
+    w.Plot_MouseMove(0);
+    EXPECT_EQ(w.vt->text(), "07:05");
+    EXPECT_EQ(w.valueLabel("av")->text(), "0.2 A");
+    EXPECT_EQ(w.valueLabel("vv")->text(), "12.5 V");
+    EXPECT_EQ(w.valueLabel("sv")->text(), "7.5 m/s");
+    EXPECT_EQ(w.valueLabel("rv")->text(), "412 RPM");
+    w.Plot_MouseMove(1.7);
+    EXPECT_EQ(w.vt->text(), "07:06");
+    EXPECT_EQ(w.valueLabel("av")->text(), "0.8 A");
+    // Beyond the records nothing is written.
+    w.Plot_MouseMove(40);
+    EXPECT_EQ(w.vt->text(), "07:06");
+    EXPECT_EQ(w.valueLabel("av")->text(), "0.8 A");
+    w.Plot_MouseMove(-5);
+    EXPECT_EQ(w.vt->text(), "07:06");
+
+    // First click a minimum, then alternate across labels.
+    w.valueLabel("vv")->clicked();
+    EXPECT_EQ(w.valueLabel("vv")->text(), "MIN 12.50 V");
+    w.valueLabel("wv")->clicked();
+    EXPECT_EQ(w.valueLabel("wv")->text(), "MAX 63 W"); // 62.5 W
+    w.valueLabel("av")->clicked();
+    EXPECT_EQ(w.valueLabel("av")->text(), " Min = 0 A"); // record 3 is 0 A
+    w.valueLabel("sv")->clicked();
+    EXPECT_EQ(w.valueLabel("sv")->text(), "MAX 7.5");
+    w.valueLabel("sv")->clicked();
+    EXPECT_EQ(w.valueLabel("sv")->text(), "MIN 7.5");
+
+    // The one-windmill window writes its minimum even at 0.
+    std::string wd;
+    for (int i = 0; i < 8; ++i)
+        wd += "<T>" + gvtest::hhmm(7 * 3600 + 60 * i) + "</T><L>60</L><V>24.00</V><I>" + std::to_string(amps[i]) +
+              "</I><R>300</R><S>6</S>\r\n";
+    writeFile(site.logs("WD_2026_06_14.txt"), wd);
+    GraphDEMO d(site.g, site.folder());
+    ASSERT_TRUE(d.pickFile("WD_2026_06_14.txt"));
+    d.valueLabel("av")->clicked();
+    EXPECT_EQ(d.valueLabel("av")->text(), "MIN 0 A");
+    d.Plot_MouseMove(3);
+    EXPECT_EQ(d.valueLabel("vv")->text(), "24.00 V");
+    EXPECT_EQ(d.valueLabel("wv")->text(), "120 W");
+    EXPECT_EQ(d.valueLabel("sv")->text(), "6 m/s");
+    EXPECT_TRUE(msgs.texts.empty());
+}
+
+TEST(WindmillWindowInteraction, DragZoomNarrowsTheWindowAndRereads)
+{
+    Messages msgs;
+    Site site;
+    writeFile(site.logs("GV_2026_06_14.txt"), gvtest::dayLog(DayFamily::GV, 60));
+    GraphGV w(site.g, site.folder());
+    ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
+    auto& rs = w.GraphRecordSet;
+    ASSERT_EQ(rs.RecordCount, 1438);
+    const std::string t100 = gv::shortTime(rs.time(100)), t251 = gv::shortTime(rs.time(251));
+
+    w.Plot_MouseMove(99.4);
+    w.Plot_MouseDown(100.4);
+    EXPECT_EQ(w.Zoom.MouseHeld, 1);
+    EXPECT_EQ(rs.FirstShown, 100.4);
+    const int before = w.Plot->shapeCount();
+    w.Plot_MouseMove(180);
+    EXPECT_EQ(w.Plot->shapeCount(), before + 1); // the red marker
+    w.Plot_MouseMove(250.7);
+    w.Plot_MouseUp(250.7);
+    EXPECT_EQ(w.Zoom.MouseHeld, 0);
+    EXPECT_EQ(rs.ZoomBusy, 0);
+    EXPECT_EQ(rs.FirstShown, 1);
+    EXPECT_EQ(w.Time1h->text().toStdString() + ":" + w.Time1m->text().toStdString(),
+              gv::shortTime(rs.time(1))); // re-plotted after the re-read
+    // Strictly between the times of records 100 and 251: records 101..250.
+    EXPECT_EQ(rs.RecordCount, 150);
+    EXPECT_EQ(gv::shortTime(rs.time(1)), gvtest::hhmm(101 * 60));
+    EXPECT_TRUE(t100 < gv::shortTime(rs.time(1)));
+    EXPECT_TRUE(gv::shortTime(rs.time(rs.RecordCount)) < t251);
+    EXPECT_TRUE(msgs.texts.empty());
+
+    // A release left of the press does nothing more than the press did.
+    w.Plot_MouseMove(50);
+    w.Plot_MouseDown(50);
+    w.Plot_MouseUp(20);
+    EXPECT_EQ(rs.RecordCount, 150);
+    EXPECT_EQ(rs.FirstShown, 50);
+    // A release far beyond the picture zooms to the last record: the
+    // records strictly between records 10 and 150.
+    w.Plot_MouseMove(10);
+    w.Plot_MouseDown(10);
+    w.Plot_MouseUp(1e7);
+    EXPECT_EQ(rs.RecordCount, 139);
+    EXPECT_TRUE(msgs.texts.empty());
+
+    // One record only: a press sets MouseHeld and nothing else.
+    writeFile(site.logs("GV_2026_06_15.txt"), minuteRecords(DayFamily::GV, 1));
+    ASSERT_TRUE(w.pickFile("GV_2026_06_15.txt"));
+    w.Plot_MouseDown(0.5);
+    EXPECT_EQ(w.Zoom.MouseHeld, 1);
+    EXPECT_EQ(rs.FirstShown, 1);
+    w.Plot_MouseUp(3);
+    EXPECT_EQ(rs.RecordCount, 1);
+}
+
+TEST(WindmillWindowViews, OptionsHideAndRestoreControls)
+{
+    Messages msgs;
+    Site site;
+    writeFile(site.logs("WD_2026_06_14.txt"), gvtest::dayLog(DayFamily::WD, 120));
+    GraphDEMO d(site.g, site.folder());
+    d.show();
+    ASSERT_TRUE(d.pickFile("WD_2026_06_14.txt"));
+    d.Collate->setChecked(true);
+    d.XAxisRPM->setChecked(true);
+    EXPECT_EQ(d.Label7->text(), "Power vs RPM");
+    for (QWidget* w : std::initializer_list<QWidget*>{d.seriesBox("CheckVolts"), d.Collate, d.CSV, d.DisplayButton,
+                                                      d.CheckScaling, d.stime, d.ftime, d.vt, d.valueLabel("sv")})
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    EXPECT_TRUE(d.PrintButton->isVisible());
+    EXPECT_TRUE(d.wattHourLabel("wh1")->isVisible());
+
+    d.Distribution->setChecked(true);
+    EXPECT_EQ(d.Label7->text(), "Frequency vs Power");
+    EXPECT_EQ(d.PowerBins.BinCount, 100);
+    EXPECT_GT(d.PowerBins.MaxBinCount, 0);
+
+    d.XAxisTime->setChecked(true);
+    EXPECT_EQ(d.Label7->text(), "Time");
+    for (QWidget* w : std::initializer_list<QWidget*>{d.seriesBox("CheckVolts"), d.Collate, d.CSV, d.DisplayButton,
+                                                      d.CheckScaling, d.stime, d.ftime, d.vt, d.valueLabel("sv")})
+        EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
+
+    // A redraw of the time plot from another view brings the time view back.
+    d.XAxisRPM->setChecked(true);
+    d.seriesBox("CheckWS")->setChecked(false);
+    EXPECT_TRUE(d.XAxisTime->isChecked());
+    EXPECT_TRUE(d.CSV->isVisible());
+    EXPECT_EQ(d.Label7->text(), "Time");
+
+    // The wind view (not offered in the window) ticks the scaling first.
+    d.CheckScaling->setChecked(false);
+    d.XAxisWind_Click();
+    EXPECT_TRUE(d.CheckScaling->isChecked());
+    EXPECT_EQ(d.CheckScaling->text(), "Scaled");
+    EXPECT_EQ(d.Label7->text(), "Power vs WindSpeed");
+    EXPECT_TRUE(msgs.texts.empty());
+}
+
+TEST(WindmillWindowViews, DemoNeedsSevenRecords)
+{
+    Messages msgs;
+    Site site;
+    writeFile(site.logs("WD_2026_06_14.txt"), crlf({"<T>10:00</T><L>300</L><V>24.00</V><I>1.0</I>",
+                                                     "<T>10:05</T><L>300</L><V>24.00</V><I>1.0</I>",
+                                                     "<T>10:10</T><L>300</L><V>24.00</V><I>1.0</I>"}));
+    GraphDEMO d(site.g, site.folder());
+    ASSERT_TRUE(d.pickFile("WD_2026_06_14.txt"));
+    EXPECT_EQ(msgs.last(), "Not enough data to plot");
+    EXPECT_EQ(d.stime->text(), "10:00");
+    EXPECT_EQ(d.ftime->text(), "10:10");
+    EXPECT_EQ(d.Time1h->text(), "10");
+    EXPECT_EQ(d.Time1m->text(), "00");
+    EXPECT_EQ(d.Time2h->text(), "10");
+    EXPECT_EQ(d.Time2m->text(), "10");
+    EXPECT_EQ(d.Plot->shapeCount(), 0);
+}
+
+TEST(WindmillWindowOutputs, CsvExport)
+{
+    Messages msgs;
+    Site site;
+    writeFile(site.logs("WD_2026_12_08.txt"),
+              crlf({"<T>13:05</T><L>10</L><V>24.10</V><I>3.5</I><R>412</R><S>5.2</S>  1.000Wh",
+                    "<T>13:06</T><L>10</L><V>24.10</V><I>0.0</I><R>0</R><S>0</S>  1.000Wh"}));
+    GraphDEMO d(site.g, site.folder());
+    // Nothing read yet: no file at all.
+    d.CSV->click();
+    EXPECT_EQ(msgs.last(), "No data for that date");
+    EXPECT_TRUE(QDir(QString::fromStdString(site.dir.file("Excel"))).isEmpty());
+
+    ASSERT_TRUE(d.pickFile("WD_2026_12_08.txt"));
+    d.CSV->click();
+    EXPECT_EQ(msgs.last(), "Done");
+    const std::string csv = site.excel("WD_2026_12_08_1305_1306.csv");
+    EXPECT_EQ(readFile(csv), crlf({"TIME,VOLTS,AMPS,WATTS,RPM,SPEED", "13:05,24.10,3.50,84.35,412,5.2",
+                                   "13:06,24.10,.00,.00,,.0"}));
+    EXPECT_EQ(readFile(site.excel("WD_2026_12_08.txt")), "\r\n");
+
+    // Boxes that form no time: nothing written, the export stays whole.
+    d.Time2m->setText("99");
+    d.CSV->click();
+    EXPECT_EQ(msgs.last().toStdString(), gv::InvalidTimeMessage);
+    EXPECT_EQ(readFile(site.excel("WD_2026_12_08.txt")), "\r\n");
+
+    // Excel folder gone: reported, never "Done".
+    d.Time2m->setText("06");
+    std::filesystem::remove_all(site.dir.file("Excel"));
+    d.CSV->click();
+    EXPECT_TRUE(msgs.last().startsWith("Could not write")) << msgs.last().toStdString();
+}
+
+TEST(WindmillWindowOutputs, CollationOnPickingTheNextDay)
+{
+    Messages msgs;
+    Site site;
+    writeFile(site.logs("WD_2026_12_07.txt"), minuteRecords(DayFamily::WD, 361, 36, 10, 10));
+    writeFile(site.logs("WD_2026_12_08.txt"), minuteRecords(DayFamily::WD, 20, 24, 5, 60));
+    GraphDEMO d(site.g, site.folder());
+    d.Collate->setChecked(true);
+    // Today's file does not exist: the first collation only starts the file.
+    ASSERT_TRUE(d.pickFile("WD_2026_12_07.txt"));
+    EXPECT_EQ(readFile(site.logs("WDWattHours.txt")), crlf({"daily windmill DEMO watthours for these dates", ""}));
+    EXPECT_EQ(d.wattHourLabel("wh1")->text(), "359 Wh");
+    ASSERT_TRUE(d.pickFile("WD_2026_12_08.txt"));
+    ASSERT_TRUE(d.pickFile("WD_2026_12_07.txt"));
+    ASSERT_TRUE(d.pickFile("WD_2026_12_08.txt")); // 12_07 already listed
+    EXPECT_EQ(readFile(site.logs("WDWattHours.txt")),
+              crlf({"daily windmill DEMO watthours for these dates", "", "WD_2026_12_07.txt  ,  00359",
+                    "WD_2026_12_08.txt  ,  00036"}));
+
+    // GraphGV writes the day's total over its windmills, first run included.
+    writeFile(site.logs("GV_2026_12_07.txt"), minuteRecords(DayFamily::GV, 361, 36, 10, 10));
+    writeFile(site.logs("GV_2026_12_08.txt"), minuteRecords(DayFamily::GV, 5));
+    GraphGV w(site.g, site.folder());
+    w.Collate->setChecked(true);
+    w.Collate->setChecked(false);
+    ASSERT_TRUE(w.pickFile("GV_2026_12_07.txt"));
+    w.Collate->setChecked(true);
+    ASSERT_TRUE(w.pickFile("GV_2026_12_08.txt"));
+    // 359 Wh of windmill 1 and 35.9 Wh of windmill 2 (36 V x 1 A).
+    EXPECT_EQ(readFile(site.logs("GVWattHours.txt")),
+              crlf({"daily watthours for these dates", "", "GV_2026_12_07.txt  ,  00395"}));
+    EXPECT_TRUE(msgs.texts.empty()) << msgs.last().toStdString();
+}
+
+TEST(WindmillWindowOutputs, PrintGoesToPdfAndRedrawsOnGrey)
+{
+    Messages msgs;
+    Site site;
+    writeFile(site.logs("GV_2026_06_14.txt"), gvtest::dayLog(DayFamily::GV, 120));
+    GraphGV w(site.g, site.folder());
+    ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
+    w.Distribution->setChecked(true);
+    const int shapes = w.Plot->shapeCount();
+    const std::string pdf = site.dir.file("print.pdf");
+    gv::setPrintToPdfOverride(QString::fromStdString(pdf));
+    w.PrintButton->click();
+    gv::setPrintToPdfOverride(QString());
+    EXPECT_TRUE(msgs.texts.empty()) << msgs.last().toStdString();
+    EXPECT_TRUE(gv::fileExists(pdf));
+    EXPECT_EQ(readFile(pdf).substr(0, 5), "%PDF-");
+    EXPECT_TRUE(w.Distribution->isChecked());
+    EXPECT_EQ(w.Plot->shapeCount(), shapes);
+    EXPECT_EQ(w.Plot->backColour(), gv::colourFromBGR(0x404040));
+
+    // A printer that cannot be reached: reported, the window goes on.
+    gv::setPrintToPdfOverride(QString::fromStdString(site.dir.file("no/such/folder/print.pdf")));
+    w.PrintButton->click();
+    gv::setPrintToPdfOverride(QString());
+    EXPECT_EQ(msgs.last(), "The form could not be printed");
+    EXPECT_EQ(w.Plot->shapeCount(), shapes);
 }

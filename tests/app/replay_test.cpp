@@ -1,0 +1,172 @@
+// End-to-end runs of the engine: device bytes in, log files out, with a
+// simulated clock so a day boundary takes milliseconds.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "Replay.h"
+#include "config/FirstRun.h"
+#include "shared/ConfigFiles.h"
+#include "support/test_paths.h"
+
+using namespace gv;
+using gvtest::readFile;
+using gvtest::TempDir;
+
+namespace {
+
+// A program folder with the first-run files and the given settings.
+void prepareFolder(const std::string& folder, int systemType, double logDelay, bool logOn)
+{
+    ASSERT_TRUE(createMissingFiles(folder).failed.empty());
+    Global_Declarations g;
+    loadConfiguration(g, folder);
+    g.SystemType = static_cast<std::int16_t>(systemType);
+    g.LogDelay = logDelay;
+    g.LogOn = logOn ? 1 : 0;
+    ASSERT_TRUE(writeHardwareCfg(g, folder));
+}
+
+int countLines(const std::string& text)
+{
+    int n = 0;
+    for (size_t p = text.find("\r\n"); p != std::string::npos; p = text.find("\r\n", p + 2))
+        ++n;
+    return n;
+}
+
+const LocalTime BeforeMidnight{2026, 7, 4, 23, 59, 0};
+
+} // namespace
+
+TEST(Replay, TwoWindmillsAcrossMidnightWithSplitAndJoinedReads)
+{
+    TempDir dir;
+    prepareFolder(dir.path(), 1, 10, true);
+    Replay r(dir.path(), BeforeMidnight);
+    // 5.0 A, 13.2 V, 250 rpm, wind 3 after the default 0.1 calibration.
+    const std::string msg = "<A1>50</A1><V1>132</V1><R1>2500</R1><WS>30</WS>]";
+    std::istringstream script(
+        // a message split inside the closing tag of channel 1
+        "send <A1>50</A\n"
+        "wait 1\n"
+        "send 1><V1>132</V1><R1>2500</R1><WS>30</WS>]\n"
+        "wait 1\n"
+        // two messages in one read
+        "send " + msg + msg + "\n"
+        "wait 2\n"
+        "repeat 58 2 " + msg + "\n");
+    std::string error;
+    ASSERT_TRUE(r.run(script, &error)) << error;
+    EXPECT_EQ(r.messages(), 61);
+    EXPECT_TRUE(r.status.errors.empty());
+
+    const std::string rec = "<L>10</L><V1>13.20</V1><A1>5.0</A1><A2>0.0</A2><A3>0.0</A3><A4>0.0</A4>"
+                            "<R2>0</R2><R1>250</R1><WS>3</WS>\r\n";
+    std::string day1;
+    for (int i = 0; i < 5; ++i)
+        day1 += "<T>23:59</T>" + rec;
+    EXPECT_EQ(readFile(dir.file("logs/GV_2026_07_04.txt")), day1);
+    const std::string day2 = readFile(dir.file("logs/GV_2026_07_05.txt"));
+    EXPECT_EQ(countLines(day2), 7) << day2;
+    EXPECT_EQ(day2.substr(0, 12 + rec.size()), "<T>00:00</T>" + rec);
+
+    // One summary line for the night, with the day's 5 intervals of 66 W.
+    EXPECT_EQ(readFile(dir.file("logs/Whours.txt")),
+              "2026_07_05,00:00, Wh1, .9, Wh2, .0 ,Wh3, .0 ,Wh4, .0 ,Wh5, .0 ,Wh6, .0 ,Wh7, .0 ,Wh8, .0 Wh\r\n");
+    // After midnight the totals started again: 7 intervals of 66 W.
+    EXPECT_NEAR(r.g.WattHours[1], 7 * 66.0 * 10 / 3600, 1e-9);
+    EXPECT_DOUBLE_EQ(r.g.MaxMin[16], 66.0);
+}
+
+TEST(Replay, RestartRebuildsTheDayFromItsLog)
+{
+    TempDir dir;
+    prepareFolder(dir.path(), 1, 10, true);
+    const LocalTime noon{2026, 7, 5, 12, 0, 0};
+    {
+        Replay r(dir.path(), noon);
+        std::istringstream script("repeat 300 2 <A1>80</A1><V1>130</V1>]\n");
+        ASSERT_TRUE(r.run(script));
+    }
+    Replay again(dir.path(), LocalTime{2026, 7, 5, 12, 30, 0});
+    EXPECT_NEAR(again.g.WattHours[1], 60 * 104.0 * 10 / 3600, 1e-6);
+    EXPECT_DOUBLE_EQ(again.g.MaxMin[0], 8.0);
+    EXPECT_DOUBLE_EQ(again.g.MaxMin[16], 104.0);
+}
+
+TEST(Replay, CurrentCost128SensorsFillTheirOwnColumns)
+{
+    TempDir dir;
+    prepareFolder(dir.path(), 4, 10, true);
+    Replay r(dir.path(), LocalTime{2026, 7, 5, 8, 0, 0});
+    const std::string s9 = "<msg><src>CC128-v0.11</src><tmpr>18.7</tmpr><sensor>9</sensor><ch1><watts>00345</watts></ch1>"
+                           "<ch2><watts>02151</watts></ch2><ch3><watts>00000</watts></ch3></msg>\\r\\n";
+    const std::string s0 = "<msg><src>CC128-v0.11</src><tmpr>21.5</tmpr><sensor>0</sensor><ch1><watts>00120</watts></ch1>"
+                           "<ch2><watts>00060</watts></ch2><ch3><watts>00010</watts></ch3></msg>\\r\\n";
+    // The second sensor's message arrives in two pieces.  Its watts count in
+    // one of the interval's two messages, so they average to half.
+    std::istringstream script("send " + s9 + "\nwait 3\nsend " + s0.substr(0, 40) + "\nwait 1\nsend " +
+                              s0.substr(40) + "\nwait 6\n");
+    ASSERT_TRUE(r.run(script));
+    EXPECT_EQ(readFile(dir.file("logs/CC_2026_07_05.txt")),
+              "<T>08:00</T><L>10</L><W1>345</W1><W2>2151</W2><W3>0</W3><W4>60</W4><W5>30</W5><W6>5</W6>"
+              "<C1>18.7</C1><C2>21.5</C2>\r\n");
+}
+
+TEST(Replay, AllChannelsWriteThreeFamiliesPerTick)
+{
+    TempDir dir;
+    prepareFolder(dir.path(), 8, 10, true);
+    Replay r(dir.path(), LocalTime{2026, 7, 5, 14, 5, 0});
+    std::istringstream script(
+        "repeat 5 2 <A1>50</A1><A5>20</A5><V1>132</V1><V2>125</V2><V3>50</V3><P1>70</P1><P2>0</P2><R1>2500</R1><WS>30</WS>]\n");
+    ASSERT_TRUE(r.run(script));
+    EXPECT_EQ(readFile(dir.file("logs/GV_2026_07_05.txt")),
+              "<T>14:05</T><L>10</L><V1>13.20</V1><A1>5.0</A1><A2>0.0</A2><A3>0.0</A3><A4>0.0</A4>"
+              "<R2>0</R2><R1>250</R1><WS>3</WS>\r\n");
+    EXPECT_EQ(readFile(dir.file("logs/RE_2026_07_05.txt")),
+              "<T>14:05</T><L>10</L><V1>13.20</V1><W1>66</W1><W2>0</W2><W3>0</W3><W4>0</W4>"
+              "<W5>480</W5><W6>0</W6><W7>0</W7><W8>0</W8>\r\n");
+    EXPECT_EQ(readFile(dir.file("logs/ML_2026_07_05.txt")),
+              "<T>14:05</T><L>10</L><V1>13.20</V1><V2>12.50</V2><V3>5.00</V3><P1>7</P1><P2>0</P2>\r\n");
+    ASSERT_EQ(r.filesWritten().size(), 3u);
+}
+
+TEST(Replay, ShortIntervalsWriteHourlyFiles)
+{
+    TempDir dir;
+    prepareFolder(dir.path(), 0, 5, true);
+    Replay r(dir.path(), LocalTime{2026, 7, 5, 9, 59, 50});
+    std::istringstream script("repeat 15 2 <V>253</V><I>43</I><S>40</S><R>3000</R>]\n");
+    ASSERT_TRUE(r.run(script));
+    const std::string h9 = readFile(dir.file("logs/WD_2026_07_05_09.txt"));
+    const std::string h10 = readFile(dir.file("logs/WD_2026_07_05_10.txt"));
+    EXPECT_EQ(countLines(h9), 1) << h9;
+    EXPECT_EQ(countLines(h10), 5) << h10;
+    EXPECT_EQ(h9, "<T>09:59</T><L>5</L><V>25.30</V><I>4.3</I><R>300</R><S>4</S>  0.000Wh\r\n");
+    EXPECT_FALSE(gvtest::readFile(dir.file("logs/WD_2026_07_05.txt")).size());
+}
+
+TEST(Replay, LoggingOnBeforeAnyDataStopsWithoutWriting)
+{
+    TempDir dir;
+    prepareFolder(dir.path(), 1, 10, true);
+    Replay r(dir.path(), LocalTime{2026, 7, 5, 14, 0, 0});
+    r.wait(30);
+    EXPECT_EQ(r.g.LoggingOn, 0);
+    EXPECT_TRUE(r.filesWritten().empty());
+}
+
+TEST(Replay, ScriptEscapesAndErrors)
+{
+    EXPECT_EQ(Replay::unescape("a\\r\\n\\x5d\\\\"), std::string("a\r\n]\\"));
+    TempDir dir;
+    prepareFolder(dir.path(), 1, 10, false);
+    Replay r(dir.path(), LocalTime{2026, 7, 5, 14, 0, 0});
+    std::istringstream bad("wait 1\nfly away\n");
+    std::string error;
+    EXPECT_FALSE(r.run(bad, &error));
+    EXPECT_EQ(error, "line 2: unknown command 'fly'");
+}
