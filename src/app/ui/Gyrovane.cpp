@@ -28,6 +28,16 @@
 
 #include "app/ui/Placeholders.h"
 
+using gv::pending::setupHARDWAREchannels;
+using gv::pending::setupLOGGINGchannels;
+using gv::pending::setupGRAPHINGchannels;
+using gv::pending::setupDISPLAYchannels;
+using gv::pending::CALIBRATION;
+using gv::pending::GraphCC;
+using gv::pending::GraphCC_QF;
+using gv::pending::GraphRE;
+using gv::pending::GraphML;
+
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
@@ -583,7 +593,6 @@ void Gyrovane::exitmenu_Click()
         status_.recordError("hardware.cfg not written: " + error);
         gv::showMessage(this, QStringLiteral("hardware.cfg could not be written\r\n\r\n") + qs(error));
     }
-    exiting_ = true;
     close();
 }
 

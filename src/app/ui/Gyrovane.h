@@ -166,7 +166,6 @@ public:
     int ErrorLogEnabled = 0;     // nothing switches the error log file on
     QString ErrorContext;
     QString MessageText;         // the last framed logger message
-    QString InBuffer;
     bool dataSeen() const { return dataSeen_; }
 
     // The port-problem message of the start-up.
@@ -188,7 +187,6 @@ private:
     void showEngineStatus();
     void onDeviceLost();
     void onDeviceBack();
-    void refreshAfterMessage(bool framed);
 
     gv::Global_Declarations& g_;
     gv::EngineStatus& status_;
@@ -197,7 +195,6 @@ private:
     std::unique_ptr<gv::LoggingEngine> logging_;
     bool dataSeen_ = false;        // a message has been calculated since start-up
     bool logOKRed_ = false;        // once red, the error lamp stays red
-    bool exiting_ = false;
     QString captionBeforeLoss_;
     QString label2BeforeLoss_;
 

@@ -26,12 +26,15 @@ public:
 
 } // namespace gv
 
+// Kept in their own namespace so that they never clash with the real windows
+// while both are in the program.
 #define GV_PLACEHOLDER(Name)                                                                   \
     class Name : public gv::PlaceholderWindow {                                                \
     public:                                                                                    \
         Name(gv::Global_Declarations&, QWidget* parent) : PlaceholderWindow(#Name, parent) {} \
     };
 
+namespace gv::pending {
 GV_PLACEHOLDER(setupHARDWAREchannels)
 GV_PLACEHOLDER(setupLOGGINGchannels)
 GV_PLACEHOLDER(setupGRAPHINGchannels)
@@ -41,5 +44,6 @@ GV_PLACEHOLDER(GraphCC)
 GV_PLACEHOLDER(GraphCC_QF)
 GV_PLACEHOLDER(GraphRE)
 GV_PLACEHOLDER(GraphML)
+} // namespace gv::pending
 
 #undef GV_PLACEHOLDER

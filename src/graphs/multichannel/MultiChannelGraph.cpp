@@ -1,0 +1,198 @@
+#include "graphs/multichannel/MultiChannelGraph.h"
+
+#include "shared/NumberPicture.h"
+
+namespace gv::multichannel {
+
+MultiChannelGraph::MultiChannelGraph(WindowKind kind) : def_(&windowDef(kind)) {}
+
+void MultiChannelGraph::open(const Global_Declarations& g)
+{
+    records = GraphRecordSet{};
+    records.Series.assign(def_->series.size(), std::vector<double>{0.0});
+    records.FirstShown = 0;
+    records.LastShown = 0;
+    zoom.MouseHeld = 0;
+    options.ScaledMode = 1;
+    options.SeriesFlags.assign(def_->series.size(), 0);
+    for (size_t s = 0; s < def_->series.size(); ++s) {
+        const SeriesDef& sd = def_->series[s];
+        if (sd.channel >= 1 && sd.channel <= 24)
+            options.SeriesFlags[s] = flagSet(g.enableGRAPHING[static_cast<size_t>(sd.channel)]) ? 1 : 0;
+        else
+            options.SeriesFlags[s] = sd.startFlag;
+    }
+    TodayFlag = def_->hasTodayFlag ? 1 : 0;
+}
+
+ReaderSpec MultiChannelGraph::readerSpec(const Global_Declarations& g) const
+{
+    ReaderSpec spec;
+    for (const SeriesDef& s : def_->series)
+        spec.elements.push_back(s.derived ? ElementTags::derived() : ElementTags::named(elementName(s, g)));
+    spec.missingInterval = def_->missingIntervalSeconds;
+    if (def_->kind == WindowKind::QF) {
+        // Series 2..7 are Watts1..Watts6, 8..13 the derived Watts7..Watts12.
+        spec.derive = [](std::vector<double>& v) {
+            std::array<double, 7> w{};
+            for (int k = 1; k <= 6; ++k)
+                w[static_cast<size_t>(k)] = v[static_cast<size_t>(1 + k)];
+            const auto d = derivedSeries(w);
+            for (int k = 0; k < 6; ++k)
+                v[static_cast<size_t>(8 + k)] = d[static_cast<size_t>(k)];
+        };
+    }
+    return spec;
+}
+
+ReadOutcome MultiChannelGraph::read(const std::string& logsFolder, const std::string& fileName,
+                                    const TimeLimits& limits, const Global_Declarations& g)
+{
+    ReadOutcome out;
+    const DayFileRead r = readDayFile(logsFolder, fileName, limits, readerSpec(g), records);
+    options.DayFileExists = r.file != DayFileStatus::Missing;
+    options.TimeWindow = limits;
+
+    ReadStatus status = r.read;
+    if (r.file == DayFileStatus::Missing || r.file == DayFileStatus::Unreadable) {
+        if (def_->missingFileMessage[0] != '\0' || r.file == DayFileStatus::Unreadable) {
+            // GraphML: the record set and the picture stay as they are.
+            out.message = r.file == DayFileStatus::Unreadable ? UnknownFileMessage : def_->missingFileMessage;
+            return out;
+        }
+        // The other windows treat a day without a file as a day without
+        // data: nothing from another day stays on offer for export.
+        readRecords(std::string_view(), limits, readerSpec(g), records);
+        status = ReadStatus::NoData;
+    }
+
+    switch (status) {
+    case ReadStatus::OverLimit:
+        out.message = def_->overLimitMessage;
+        return out;
+    case ReadStatus::NoData:
+        if (def_->hasTodayFlag) {
+            if (TodayFlag == 1) {
+                out.message = "No data for today";
+                TodayFlag = 0;
+            } else {
+                out.message = "No data for this date";
+            }
+        } else {
+            out.message = NoDataMessage;
+        }
+        return out;
+    case ReadStatus::Ok:
+        break;
+    }
+    out.plot = true;
+    return out;
+}
+
+TimePlotSpec MultiChannelGraph::plotSpec(const Global_Declarations& g) const
+{
+    TimePlotSpec spec;
+    spec.firstOffset = def_->loopStartOffset;
+    for (size_t s = 0; s < def_->series.size(); ++s) {
+        const SeriesDef& sd = def_->series[s];
+        PlotSeries ps;
+        ps.colour = lineColour(sd, g);
+        ps.show = s < options.SeriesFlags.size() && options.SeriesFlags[s] == 1;
+        ps.fullScale = fullScale(sd, g);
+        if (sd.shownMinimumStart >= 0)
+            ps.minimumStart = sd.shownMinimumStart;
+        ps.wattHours = sd.whLabel[0] != '\0';
+        ps.dayTotal = ps.wattHours && !sd.derived;
+        spec.series.push_back(ps);
+    }
+    return spec;
+}
+
+TimePlotResult MultiChannelGraph::plot(const Global_Declarations& g, PlotSurface& surface)
+{
+    return plotByTime(records, plotSpec(g), options.ScaledMode, model, surface);
+}
+
+std::string MultiChannelGraph::wattHourCaption(int s) const
+{
+    const double wh = s >= 0 && static_cast<size_t>(s) < model.WattHours.size()
+                          ? model.WattHours[static_cast<size_t>(s)]
+                          : 0.0;
+    return formatPicture(wh, "###0") + " Wh";
+}
+
+OutputOutcome MultiChannelGraph::exportCsv(const std::string& excelFolder,
+                                           const std::string& fileNameCaption, const std::string& h1,
+                                           const std::string& m1, const std::string& h2,
+                                           const std::string& m2) const
+{
+    CsvRequest rq;
+    rq.excelFolder = excelFolder;
+    rq.fileNameCaption = fileNameCaption;
+    rq.h1 = h1;
+    rq.m1 = m1;
+    rq.h2 = h2;
+    rq.m2 = m2;
+    rq.header = def_->csvHeader;
+    rq.columns = def_->csvColumns;
+    rq.sideFile = def_->csvTouchesSideFile;
+    std::string written, error;
+    OutputOutcome out;
+    switch (gv::exportCsv(records, rq, &written, &error)) {
+    case CsvStatus::Done:
+        out.message = DoneMessage;
+        break;
+    case CsvStatus::NoRecords:
+        out.message = NoDataMessage;
+        break;
+    case CsvStatus::BadName:
+        // Nothing has been read yet, or a time box does not hold a time.
+        out.message = records.RecordCount < 1 ? NoDataMessage : InvalidTimeMessage;
+        break;
+    case CsvStatus::WriteFailed: {
+        const auto slash = written.find_last_of('/');
+        out.message = writeFailedMessage(slash == std::string::npos ? written : written.substr(slash + 1));
+        break;
+    }
+    }
+    return out;
+}
+
+OutputOutcome MultiChannelGraph::collate(const std::string& logsFolder,
+                                         const std::string& fileNameCaption) const
+{
+    OutputOutcome out;
+    if (def_->collationFile[0] == '\0')
+        return out;
+    CollateRequest rq;
+    rq.logsFolder = logsFolder;
+    rq.collationFile = def_->collationFile;
+    rq.title = def_->collationTitle;
+    rq.dayFileName = fileNameCaption;
+    rq.dayOnDisplay = dayOnDisplay(records, model, fileNameCaption);
+    rq.dayWattHours = model.DayWattHours;
+    std::string error;
+    if (appendDailyWattHours(rq, &error) == CollateStatus::WriteFailed)
+        out.message = writeFailedMessage(def_->collationFile);
+    return out;
+}
+
+std::string MultiChannelGraph::labelClick(int s)
+{
+    if (s < 0 || static_cast<size_t>(s) >= def_->series.size())
+        return std::string();
+    const auto at = [s](const std::vector<double>& v) {
+        return static_cast<size_t>(s) < v.size() ? v[static_cast<size_t>(s)] : 0.0;
+    };
+    return maxMinLabelText(toggle, at(model.ShownMaximum), at(model.ShownMinimum),
+                           def_->series[static_cast<size_t>(s)].extremes);
+}
+
+std::string MultiChannelGraph::readout(int s, long i) const
+{
+    if (s < 0 || static_cast<size_t>(s) >= def_->series.size())
+        return std::string();
+    return readoutText(records.value(s, i), def_->series[static_cast<size_t>(s)].readout);
+}
+
+} // namespace gv::multichannel

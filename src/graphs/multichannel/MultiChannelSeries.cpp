@@ -1,0 +1,292 @@
+#include "graphs/multichannel/MultiChannelSeries.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "shared/NumberPicture.h"
+#include "shared/TaggedText.h"
+
+namespace gv::multichannel {
+
+namespace {
+
+constexpr std::int32_t Green = 65280;
+
+const char* const LongOverLimit =
+    "Over 10,000 records, too many to display. Please use a smaller time range. If you set you "
+    "logging interval to 10 seconds or more, you wont have this problem in the future. ";
+const char* const ShortOverLimit = "Over 10,000 records, too many to display.";
+
+ExtremeFormat extremes(const char* picture, const char* unit, const char* minZero = "",
+                       const char* minWord = "MIN ")
+{
+    return ExtremeFormat{picture, unit, minZero, minWord};
+}
+ReadoutFormat readoutPicture(const char* picture) { return ReadoutFormat{picture, 0, ""}; }
+ReadoutFormat readoutRounded2(const char* suffix) { return ReadoutFormat{"", 2, suffix}; }
+
+// A power series backed by a channel of the table.
+SeriesDef channelWatts(const char* array, const char* box, int ch, const char* fixedTag,
+                       const char* whLabel, const char* label, ExtremeFormat ext,
+                       ReadoutFormat readout, double minStart)
+{
+    return SeriesDef{array, box, ch, fixedTag, false, "", 0, 0, ScaleKind::Channel, ch, minStart,
+                     whLabel, label, std::move(ext), std::move(readout)};
+}
+
+WindowDef makeRE()
+{
+    WindowDef w{};
+    w.kind = WindowKind::RE;
+    w.className = "GraphRE";
+    w.familyPrefix = "RE_";
+    w.filePattern = "RE*.txt";
+    w.fileListFixedToLogs = true;
+    w.hasCollate = true;
+    w.setsTitleOnPlot = true;
+    w.readsOnOpenWithoutTest = false;
+    w.needsSystemType = false;
+    w.hasTodayFlag = true;
+    w.missingIntervalSeconds = 10;
+    w.overLimitMessage = LongOverLimit;
+    w.missingFileMessage = "";
+    static const char* const arrays[] = {"Watts1", "Watts2", "Watts3", "Watts4",
+                                         "Watts5", "Watts6", "Watts7", "Watts8"};
+    static const char* const boxes[] = {"CheckW1", "CheckW2", "CheckW3", "CheckW4",
+                                        "CheckW5", "CheckW6", "CheckW7", "CheckW8"};
+    static const char* const wh[] = {"wh1", "wh2", "wh3", "wh4", "wh5", "wh6", "wH7", "wH8"};
+    static const char* const labels[] = {"wW1", "wW2", "wW3", "wW4", "wW5", "wW6", "wW7", "wW8"};
+    for (int k = 0; k < 8; ++k)
+        w.series.push_back(channelWatts(arrays[k], boxes[k], 17 + k, "", wh[k], labels[k],
+                                        extremes("##00", " W", " Min = 0 W"),
+                                        readoutPicture("##00 W"), -1));
+    w.series.push_back(SeriesDef{"Volts", "CheckV", 9, "", false, "", 0, 0, ScaleKind::Channel, 9,
+                                 -1, "", "vv", extremes("#0.00", " V", " Min = 0 V"),
+                                 readoutPicture("#0.00 V")});
+    w.checkBoxOrder = {8, 0, 1, 2, 3, 4, 5, 6, 7};
+    w.readoutOrder = {8, 0, 1, 2, 3, 4, 5, 6, 7};
+    w.csvHeader = {"TIME", "VOLTS", "watts1", "watts2", "watts3", "watts4",
+                   "watts5", "watts6", "watts7", "watts8"};
+    w.csvColumns = {{8, "##.00"},   {0, "###.00"}, {1, "####.00"}, {2, "####"}, {3, "###.0"},
+                    {4, "###.00"},  {5, "####.00"}, {6, "####"},   {7, "###.0"}};
+    w.csvTouchesSideFile = true;
+    w.collationFile = "REWattHours.txt";
+    w.collationTitle = "daily watthours for these dates";
+    w.loopStartOffset = 1;
+    return w;
+}
+
+WindowDef makeML()
+{
+    WindowDef w{};
+    w.kind = WindowKind::ML;
+    w.className = "GraphML";
+    w.familyPrefix = "ML_";
+    w.filePattern = "ML*.TXT";
+    w.fileListFixedToLogs = false;
+    w.hasCollate = false;
+    w.setsTitleOnPlot = false;
+    w.readsOnOpenWithoutTest = false;
+    w.needsSystemType = false;
+    w.hasTodayFlag = false;
+    w.missingIntervalSeconds = 0;
+    w.overLimitMessage = ShortOverLimit;
+    w.missingFileMessage = "unknown file error";
+    auto volts = [](const char* array, const char* box, int ch, const char* label) {
+        return SeriesDef{array, box, ch, "", false, "", 0, 0, ScaleKind::Channel, ch, -1, "",
+                         label, extremes("#0.00", " V"), readoutRounded2(" V")};
+    };
+    auto pulse = [](const char* array, const char* box, int ch, const char* label) {
+        return SeriesDef{array, box, ch, "", false, "", 0, 0, ScaleKind::Channel, ch, -1, "",
+                         label, extremes("#00", ""), readoutRounded2("")};
+    };
+    w.series = {volts("Volts1", "CheckVolts1", 9, "v1v"), volts("Volts2", "CheckVolts2", 10, "v2v"),
+                volts("Volts3", "CheckVolts3", 11, "v3v"), pulse("Pulse2", "CheckPulse2", 15, "p2v"),
+                pulse("Pulse3", "CheckPulse3", 16, "p3v")};
+    w.checkBoxOrder = {0, 1, 2, 3, 4};
+    w.readoutOrder = {0, 1, 2, 3, 4};
+    w.csvHeader = {"TIME", "Interval", "volts1", "volts2", "volts3", "pulse2", "pulse3"};
+    w.csvColumns = {{-1, "#00"},    {0, "##.00"}, {1, "###.00"},
+                    {2, "####.00"}, {3, "###0"},  {4, "###0"}};
+    w.csvTouchesSideFile = false;
+    w.collationFile = "";
+    w.collationTitle = "";
+    w.loopStartOffset = 1;
+    return w;
+}
+
+// The part both Current Cost windows share: two temperatures, six meters.
+WindowDef makeCurrentCost(WindowKind kind)
+{
+    const bool qf = kind == WindowKind::QF;
+    WindowDef w{};
+    w.kind = kind;
+    w.className = qf ? "GraphCC_QF" : "GraphCC";
+    w.familyPrefix = "CC_";
+    w.filePattern = "CC*.txt";
+    w.fileListFixedToLogs = false;
+    w.hasCollate = true;
+    w.setsTitleOnPlot = true;
+    w.readsOnOpenWithoutTest = qf;
+    w.needsSystemType = true;
+    w.hasTodayFlag = false;
+    w.missingIntervalSeconds = 0;
+    w.overLimitMessage = LongOverLimit;
+    w.missingFileMessage = "";
+    const double tempMinStart = qf ? 50 : 100;
+    w.series.push_back(SeriesDef{"Temp1", qf ? "temperature1" : "Check1", 0, "C1", false, "Temp 1",
+                                 Green, 1, ScaleKind::Temperature, 0, tempMinStart, "", "Cel1",
+                                 extremes("", " C"), readoutPicture("#0.0")});
+    w.series.push_back(SeriesDef{"Temp2", qf ? "temperature2" : "Check2", 0, "C2", false, "Temp 2",
+                                 Green, 0, ScaleKind::Temperature, 0, tempMinStart, "", "Cel2",
+                                 extremes("", " C"), readoutPicture("#0.0")});
+    static const char* const arrays[] = {"Watts1", "Watts2", "Watts3", "Watts4", "Watts5", "Watts6",
+                                         "Watts7", "Watts8", "Watts9", "Watts10", "Watts11",
+                                         "Watts12"};
+    static const char* const boxes[] = {"CheckW1", "CheckW2", "CheckW3", "CheckW4",
+                                        "CheckW5", "CheckW6", "CheckW7", "CheckW8",
+                                        "CheckW9", "CheckW10", "CheckW11", "CheckW12"};
+    static const char* const tags[] = {"W1", "W2", "W3", "W4", "W5", "W6"};
+    static const char* const wh[] = {"wh1", "wh2", "wh3", "wh4",  "wh5",  "wh6",
+                                     "wH7", "wH8", "wH9", "wH10", "wH11", "wH12"};
+    static const char* const labels[] = {"wW1", "wW2", "wW3", "wW4",  "wW5",  "wW6",
+                                         "wW7", "wW8", "wW9", "wW10", "wW11", "wW12"};
+    for (int k = 0; k < 6; ++k) {
+        if (qf)
+            w.series.push_back(channelWatts(arrays[k], boxes[k], 19 + k, tags[k], wh[k], labels[k],
+                                            extremes("##00", " W", " Min = 0 W"),
+                                            readoutPicture("###0 W"), 5000));
+        else // GraphCC writes its watts minima as "Min "
+            w.series.push_back(channelWatts(arrays[k], boxes[k], 19 + k, tags[k], wh[k], labels[k],
+                                            extremes("", " W", "", "Min "),
+                                            readoutPicture("###0 W"), 5000));
+    }
+    if (qf) {
+        struct Derived {
+            const char* caption;
+            std::int32_t colour;
+        };
+        static const Derived derived[] = {{"imported M Power", 0x80FF80},
+                                          {"Net Import or Export", 0x80FFFF},
+                                          {"Solar Power only", 0x80C0FF},
+                                          {"Hot Water only", 0xFFFF80},
+                                          {"Total House Consumption", 0xFF8080},
+                                          {"Total M Power Consumed ", 0x80FF80}};
+        for (int k = 6; k < 12; ++k)
+            w.series.push_back(SeriesDef{arrays[k], boxes[k], 0, "", true, derived[k - 6].caption,
+                                         derived[k - 6].colour, 0, ScaleKind::Derived, k - 3, 5000,
+                                         wh[k], labels[k], extremes("##00", " W", " Min = 0 W"),
+                                         readoutPicture("###0 W")});
+    }
+    const int n = static_cast<int>(w.series.size());
+    // Boxes: the meters first, then the temperatures, then the derived series.
+    for (int i = 2; i < 8; ++i)
+        w.checkBoxOrder.push_back(i);
+    w.checkBoxOrder.push_back(0);
+    w.checkBoxOrder.push_back(1);
+    for (int i = 8; i < n; ++i)
+        w.checkBoxOrder.push_back(i);
+    // Read-out: watts labels first, then Cel1, Cel2.
+    for (int i = 2; i < n; ++i)
+        w.readoutOrder.push_back(i);
+    w.readoutOrder.push_back(0);
+    w.readoutOrder.push_back(1);
+    w.csvHeader = {"TIME", "watts1", "watts2", "watts3", "watts4", "watts5", "watts6"};
+    for (int k = 0; k < 6; ++k)
+        w.csvColumns.push_back({2 + k, "00000"});
+    w.csvTouchesSideFile = true;
+    w.collationFile = qf ? "QFWattHours.txt" : "CCWattHours.txt";
+    w.collationTitle = qf ? "daily Quorra Flats watthours for these dates"
+                          : "daily Current Cost watthours for these dates";
+    w.loopStartOffset = qf ? 1 : 0;
+    return w;
+}
+
+} // namespace
+
+const WindowDef& windowDef(WindowKind kind)
+{
+    static const WindowDef re = makeRE();
+    static const WindowDef ml = makeML();
+    static const WindowDef cc = makeCurrentCost(WindowKind::CC);
+    static const WindowDef qf = makeCurrentCost(WindowKind::QF);
+    switch (kind) {
+    case WindowKind::RE: return re;
+    case WindowKind::ML: return ml;
+    case WindowKind::CC: return cc;
+    case WindowKind::QF: break;
+    }
+    return qf;
+}
+
+std::string elementName(const SeriesDef& s, const Global_Declarations& g)
+{
+    if (s.derived)
+        return std::string();
+    if (s.fixedTag[0] != '\0')
+        return s.fixedTag;
+    if (s.channel >= 1 && s.channel <= 24)
+        return g.XMLsoftware[static_cast<size_t>(s.channel)];
+    return std::string();
+}
+
+std::array<double, 6> derivedSeries(const std::array<double, 7>& w)
+{
+    std::array<double, 6> d{};
+    d[0] = w[1] - w[3];
+    d[1] = w[1] - w[4];
+    d[2] = w[3] + w[5];
+    d[3] = w[2] - w[6];
+    d[4] = std::max(0.0, w[1] - w[2]);
+    d[5] = std::max(0.0, w[2] - w[1]);
+    return d;
+}
+
+double derivedFullScale(int derivedIndex, const Global_Declarations& g)
+{
+    auto m = [&g](int k) { return static_cast<double>(g.ChannelMaxReading[static_cast<size_t>(18 + k)]); };
+    switch (derivedIndex) {
+    case 7: return m(1);          // Watts1 - Watts3 is largest with no solar
+    case 8: return m(1);          // Watts1 - Watts4
+    case 9: return m(3) + m(5);   // Watts3 + Watts5
+    case 10: return m(2);         // Watts2 - Watts6
+    case 11: return m(1);         // Watts1 - Watts2
+    case 12: return m(2);         // Watts2 - Watts1
+    default: return 0;
+    }
+}
+
+double fullScale(const SeriesDef& s, const Global_Declarations& g)
+{
+    switch (s.scale) {
+    case ScaleKind::Temperature:
+        return 50;
+    case ScaleKind::Derived: {
+        int index = 0;
+        std::sscanf(s.array, "Watts%d", &index);
+        return derivedFullScale(index, g);
+    }
+    case ScaleKind::Channel:
+        break;
+    }
+    if (s.channel >= 1 && s.channel <= 24)
+        return g.ChannelMaxReading[static_cast<size_t>(s.channel)];
+    return 0;
+}
+
+std::int32_t lineColour(const SeriesDef& s, const Global_Declarations& g)
+{
+    if (s.lineColourChannel >= 1 && s.lineColourChannel <= 24)
+        return g.LineColour[static_cast<size_t>(s.lineColourChannel)];
+    return Green;
+}
+
+int seriesIndex(const WindowDef& w, const std::string& array)
+{
+    for (size_t i = 0; i < w.series.size(); ++i)
+        if (array == w.series[i].array)
+            return static_cast<int>(i);
+    return -1;
+}
+
+} // namespace gv::multichannel

@@ -1,0 +1,598 @@
+// Readers, time plots, CSV exports and watt-hour collation of the house (RE),
+// mixed (ML) and Current Cost (CC, site variant QF) graph windows.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "graphs/multichannel/MultiChannelGraph.h"
+#include "graphs/multichannel/fixture_logs.h"
+#include "shared/FileIO.h"
+#include "support/test_paths.h"
+
+using namespace gv;
+using namespace gv::multichannel;
+using gvtest::crlf;
+using gvtest::readFile;
+using gvtest::TempDir;
+using gvtest::writeFile;
+
+namespace {
+
+// The channel table as the first run writes it, as far as these windows use it.
+Global_Declarations table()
+{
+    Global_Declarations g;
+    g.XMLsoftware[9] = "V1";
+    g.XMLsoftware[10] = "V2";
+    g.XMLsoftware[11] = "V3";
+    g.XMLsoftware[15] = "P1";
+    g.XMLsoftware[16] = "P2";
+    for (int k = 1; k <= 8; ++k)
+        g.XMLsoftware[static_cast<size_t>(16 + k)] = "W" + std::to_string(k);
+    for (int n = 1; n <= 24; ++n) {
+        g.ChannelMaxReading[static_cast<size_t>(n)] = 3000;
+        g.LineColour[static_cast<size_t>(n)] = 100 + n;
+        g.enableGRAPHING[static_cast<size_t>(n)] = 1;
+    }
+    g.ChannelMaxReading[9] = 30;
+    return g;
+}
+
+const TimeLimits WholeDay{dayFraction(0, 0), dayFraction(23, 59)};
+
+struct Folders {
+    TempDir dir;
+    std::string logs = dir.file("logs");
+    std::string excel = dir.file("Excel");
+    Folders()
+    {
+        makeFolder(logs);
+        makeFolder(excel);
+    }
+};
+
+std::string ccLine(const std::string& t, double w1, double w2, double w3, double w4, double w5,
+                   double w6, double c1 = 20, double c2 = 21)
+{
+    using gvfixture::el;
+    return "<T>" + t + "</T><L>10</L>" + el("W1", w1, "###0") + el("W2", w2, "###0") +
+           el("W3", w3, "###0") + el("W4", w4, "###0") + el("W5", w5, "###0") +
+           el("W6", w6, "###0") + el("C1", c1, "#0.0") + el("C2", c2, "#0.0");
+}
+
+// n records one minute apart from 00:01 with the given line builder.
+template <typename F>
+std::string minutes(int n, F line)
+{
+    std::string out;
+    for (int i = 0; i < n; ++i) {
+        char t[8];
+        std::snprintf(t, sizeof t, "%02d:%02d", (i + 1) / 60, (i + 1) % 60);
+        out += line(i, std::string(t)) + "\r\n";
+    }
+    return out;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Readers
+// ---------------------------------------------------------------------------
+
+TEST(MultiChannelReader, HouseRecordsByChannelNamesAndIntervalDefault)
+{
+    Folders f;
+    auto g = table();
+    writeFile(f.logs + "/RE_2026_12_08.txt",
+              crlf({"<T>13:05</T><L>60</L><V1>24.60</V1><W1>120</W1><W2>95</W2><W3>0</W3><W4>33</W4>"
+                    "<W5>7</W5><W6>0</W6><W7>1500</W7><W8>12</W8>",
+                    "<T>13:06</T><V1>24.55</V1><W3>250</W3>", "", "no time here",
+                    "<T>23:59</T><L>60</L><V1>1</V1>"}));
+    MultiChannelGraph re(WindowKind::RE);
+    re.open(g);
+    const auto out = re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g);
+    EXPECT_TRUE(out.plot);
+    EXPECT_EQ(out.message, "");
+    ASSERT_EQ(re.records.RecordCount, 2);
+    EXPECT_EQ(re.records.FirstShown, 1);
+    EXPECT_EQ(re.records.LastShown, 2);
+    const int volts = seriesIndex(re.def(), "Volts");
+    EXPECT_DOUBLE_EQ(re.records.value(volts, 1), 24.6);
+    EXPECT_DOUBLE_EQ(re.records.value(6, 1), 1500); // Watts7
+    EXPECT_EQ(re.records.interval(1), 60);
+    EXPECT_EQ(re.records.interval(2), 10) << "an RE record without <L> counts 10 seconds";
+    EXPECT_EQ(re.records.value(0, 2), 0) << "missing element reads 0";
+    EXPECT_EQ(re.records.value(2, 2), 250);
+
+    // Element names come from the channel table at the time of the read.
+    g.XMLsoftware[9] = "BATT";
+    re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g);
+    EXPECT_EQ(re.records.value(volts, 1), 0);
+}
+
+TEST(MultiChannelReader, HouseNoDataMessagesFollowTodayFlag)
+{
+    Folders f;
+    auto g = table();
+    MultiChannelGraph re(WindowKind::RE);
+    re.open(g);
+    EXPECT_EQ(re.TodayFlag, 1);
+    // Opened on a day without a file: the first DISPLAY says today, then this date.
+    auto out = re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g);
+    EXPECT_FALSE(out.plot);
+    EXPECT_EQ(out.message, "No data for today");
+    EXPECT_EQ(re.TodayFlag, 0);
+    out = re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g);
+    EXPECT_EQ(out.message, "No data for this date");
+
+    // Today's file with records, then another date without records in the limits.
+    writeFile(f.logs + "/RE_2026_12_08.txt", crlf({"<T>10:00</T><L>60</L><V1>25</V1>"}));
+    writeFile(f.logs + "/RE_2026_12_07.txt", crlf({"<T>23:59</T><L>60</L><V1>25</V1>"}));
+    re.open(g);
+    EXPECT_TRUE(re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g).plot);
+    EXPECT_EQ(re.read(f.logs, "RE_2026_12_07.txt", WholeDay, g).message, "No data for today");
+    EXPECT_EQ(re.read(f.logs, "RE_2026_12_07.txt", WholeDay, g).message, "No data for this date");
+}
+
+TEST(MultiChannelReader, HouseMissingFileDoesNotShowAnotherDay)
+{
+    Folders f;
+    auto g = table();
+    writeFile(f.logs + "/RE_2026_12_08.txt",
+              crlf({"<T>10:00</T><L>60</L><V1>25</V1>", "<T>10:01</T><L>60</L><V1>25</V1>"}));
+    MultiChannelGraph re(WindowKind::RE);
+    re.open(g);
+    ASSERT_TRUE(re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g).plot);
+    const auto out = re.read(f.logs, "RE_2026_11_30.txt", WholeDay, g);
+    EXPECT_FALSE(out.plot) << "the previous day's records are not drawn again";
+    EXPECT_EQ(out.message, "No data for today");
+    EXPECT_EQ(re.records.RecordCount, 0);
+    // So an export under the missing day's name writes nothing.
+    EXPECT_EQ(re.exportCsv(f.excel, "RE_2026_11_30.txt", "00", "00", "23", "59").message,
+              "No data for that date");
+    EXPECT_TRUE(std::filesystem::is_empty(f.excel));
+}
+
+TEST(MultiChannelReader, MixedLogMissingFileKeepsRecords)
+{
+    Folders f;
+    auto g = table();
+    writeFile(f.logs + "/ML_2026_12_08.txt",
+              crlf({"<T>08:00</T><V1>24.10</V1><V2>12.50</V2><V3>48.00</V3><P1>5.004</P1><P2>3</P2>",
+                    "<T>08:05</T><L>300</L><V1>24.20</V1><V2>12.60</V2><V3>48.10</V3><P1>7</P1><P2>4</P2>"}));
+    MultiChannelGraph ml(WindowKind::ML);
+    ml.open(g);
+    ASSERT_TRUE(ml.read(f.logs, "ML_2026_12_08.txt", WholeDay, g).plot);
+    EXPECT_EQ(ml.records.interval(1), 0) << "an ML record without <L> counts 0";
+    EXPECT_DOUBLE_EQ(ml.records.value(3, 1), 5.004);
+    EXPECT_EQ(ml.readout(3, 1), "5");
+    EXPECT_EQ(ml.readout(0, 2), "24.2 V");
+
+    const auto out = ml.read(f.logs, "ML_2026_12_09.txt", WholeDay, g);
+    EXPECT_EQ(out.message, "unknown file error");
+    EXPECT_FALSE(out.plot);
+    EXPECT_EQ(ml.records.RecordCount, 2) << "record set unchanged";
+    EXPECT_FALSE(ml.options.DayFileExists);
+
+    // An empty file has no data.
+    writeFile(f.logs + "/ML_2026_12_10.txt", "");
+    EXPECT_EQ(ml.read(f.logs, "ML_2026_12_10.txt", WholeDay, g).message, "No data for that date");
+}
+
+TEST(MultiChannelReader, CurrentCostNeverWritesTheDayFile)
+{
+    Folders f;
+    auto g = table();
+    for (auto kind : {WindowKind::CC, WindowKind::QF}) {
+        MultiChannelGraph cc(kind);
+        cc.open(g);
+        // A day without a file: reported, and no file is created.
+        const auto out = cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g);
+        EXPECT_FALSE(out.plot);
+        EXPECT_EQ(out.message, "No data for that date");
+        EXPECT_FALSE(fileExists(f.logs + "/CC_2026_12_08.txt"));
+    }
+
+    const std::string day = crlf({ccLine("09:00", 500, 200, 100, 50, 30, 20),
+                                  ccLine("09:01", 510, 210, 110, 60, 40, 30)});
+    writeFile(f.logs + "/CC_2026_12_09.txt", day);
+    MultiChannelGraph cc(WindowKind::CC);
+    cc.open(g);
+    ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_09.txt", WholeDay, g).plot);
+    ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_09.txt", WholeDay, g).plot);
+    EXPECT_EQ(readFile(f.logs + "/CC_2026_12_09.txt"), day) << "reads leave the day file as it was";
+    EXPECT_EQ(cc.records.RecordCount, 2);
+    EXPECT_DOUBLE_EQ(cc.records.value(0, 1), 20);  // Temp1
+    EXPECT_DOUBLE_EQ(cc.records.value(7, 2), 30);  // Watts6
+}
+
+TEST(MultiChannelReader, SiteVariantDerivesSixSeriesPerRecord)
+{
+    Folders f;
+    auto g = table();
+    writeFile(f.logs + "/CC_2026_12_08.txt",
+              crlf({ccLine("12:00", 500, 200, 100, 50, 30, 20),
+                    "<T>12:01</T><L>10</L><W1>700</W1><W2>900</W2><W4>1000</W4><W5>80</W5><W6>50</W6>"}));
+    MultiChannelGraph qf(WindowKind::QF);
+    qf.open(g);
+    ASSERT_TRUE(qf.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
+    std::vector<double> d1, d2;
+    for (int s = 8; s < 14; ++s) {
+        d1.push_back(qf.records.value(s, 1));
+        d2.push_back(qf.records.value(s, 2));
+    }
+    EXPECT_EQ(d1, (std::vector<double>{400, 450, 130, 180, 300, 0}));
+    // No <W3>: Watts7 = Watts1 and Watts9 = Watts5.
+    EXPECT_EQ(d2, (std::vector<double>{700, -300, 80, 850, 0, 200}));
+
+    // GraphCC reads the same file without derived series.
+    MultiChannelGraph cc(WindowKind::CC);
+    cc.open(g);
+    ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
+    EXPECT_EQ(cc.records.seriesCount(), 8);
+}
+
+TEST(MultiChannelReader, OverLimitMessagesPerWindow)
+{
+    Folders f;
+    auto g = table();
+    // 10,000 records stamped inside the day (seconds make them distinct).
+    std::string big;
+    big.reserve(10000 * 40);
+    for (int i = 0; i < 10000; ++i) {
+        char t[16];
+        std::snprintf(t, sizeof t, "%02d:%02d:%02d", 1 + i / 3600, (i / 60) % 60, i % 60);
+        big += std::string("<T>") + t + "</T><L>1</L><W1>5</W1><V1>24</V1>\r\n";
+    }
+    writeFile(f.logs + "/RE_2026_12_08.txt", big);
+    writeFile(f.logs + "/ML_2026_12_08.txt", big);
+    writeFile(f.logs + "/CC_2026_12_08.txt", big);
+    const std::string longText =
+        "Over 10,000 records, too many to display. Please use a smaller time range. If you set you "
+        "logging interval to 10 seconds or more, you wont have this problem in the future. ";
+    struct Case {
+        WindowKind kind;
+        const char* file;
+        std::string message;
+    };
+    for (const Case& c : {Case{WindowKind::RE, "RE_2026_12_08.txt", longText},
+                          Case{WindowKind::ML, "ML_2026_12_08.txt", "Over 10,000 records, too many to display."},
+                          Case{WindowKind::CC, "CC_2026_12_08.txt", longText},
+                          Case{WindowKind::QF, "CC_2026_12_08.txt", longText}}) {
+        MultiChannelGraph w(c.kind);
+        w.open(g);
+        const auto out = w.read(f.logs, c.file, WholeDay, g);
+        EXPECT_FALSE(out.plot);
+        EXPECT_EQ(out.message, c.message);
+    }
+    // 9,999 are all kept.
+    writeFile(f.logs + "/RE_2026_12_08.txt", big.substr(0, big.size() - big.size() / 10000));
+    MultiChannelGraph re(WindowKind::RE);
+    re.open(g);
+    EXPECT_TRUE(re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g).plot);
+    EXPECT_EQ(re.records.RecordCount, 9999);
+}
+
+// ---------------------------------------------------------------------------
+// Time plots
+// ---------------------------------------------------------------------------
+
+TEST(MultiChannelPlot, CurrentCostWattHoursStartOneRecordEarlierThanSiteVariant)
+{
+    Folders f;
+    auto g = table();
+    std::string day;
+    for (int i = 0; i < 361; ++i) {
+        const int sec = 3600 + i * 10;
+        char t[16];
+        std::snprintf(t, sizeof t, "%02d:%02d:%02d", sec / 3600, (sec / 60) % 60, sec % 60);
+        day += "<T>" + std::string(t) + "</T><L>10</L><W1>360</W1>\r\n";
+    }
+    writeFile(f.logs + "/CC_2026_12_08.txt", day);
+    MultiChannelGraph cc(WindowKind::CC), qf(WindowKind::QF);
+    for (MultiChannelGraph* w : {&cc, &qf}) {
+        w->open(g);
+        ASSERT_TRUE(w->read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
+        RecordingSurface surface;
+        EXPECT_EQ(w->plot(g, surface).status, PlotStatus::Drawn);
+    }
+    EXPECT_EQ(cc.wattHourCaption(2), "360 Wh");
+    EXPECT_EQ(qf.wattHourCaption(2), "359 Wh");
+    EXPECT_EQ(qf.wattHourCaption(8), "359 Wh") << "Watts7 = Watts1 - Watts3";
+    EXPECT_EQ(qf.wattHourCaption(13), "0 Wh");
+    // The day total of the collation sums the measured powers only.
+    EXPECT_DOUBLE_EQ(cc.model.DayWattHours, 360);
+    EXPECT_DOUBLE_EQ(qf.model.DayWattHours, 359);
+}
+
+TEST(MultiChannelPlot, CurrentCostTemperatureScalesAndExtremes)
+{
+    Folders f;
+    auto g = table();
+    for (int s = 1; s <= 24; ++s)
+        g.enableGRAPHING[static_cast<size_t>(s)] = 0;
+    // Scaled: 25 degrees at y = (50 - 25) + 1.25 on a height of 52.5.
+    writeFile(f.logs + "/CC_2026_12_08.txt", minutes(6, [](int, const std::string& t) {
+                  return ccLine(t, 100, 0, 0, 0, 0, 40000, 25, 70);
+              }));
+    MultiChannelGraph cc(WindowKind::CC);
+    cc.open(g);
+    ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
+    RecordingSurface surface;
+    cc.plot(g, surface);
+    ASSERT_FALSE(surface.lines.empty());
+    for (const auto& l : surface.lines) {
+        EXPECT_EQ(l.colour, 65280) << "only Temp 1 is ticked, drawn green";
+        EXPECT_DOUBLE_EQ(l.y2, 26.25);
+        EXPECT_DOUBLE_EQ(l.fy2, 0.5);
+    }
+    // The CC loop starts one record left of the picture.
+    EXPECT_DOUBLE_EQ(surface.lines.front().x1, -1);
+    EXPECT_EQ(cc.model.PlotHeight[0], 52.5);
+    // Extremes of the sixth meter are full numbers, no 16-bit wrap.
+    EXPECT_EQ(cc.model.ShownMaximum[7], 40000);
+    cc.toggle.MaxMinToggle = 1;
+    EXPECT_EQ(cc.labelClick(7), "MAX 40000 W");
+    EXPECT_EQ(cc.labelClick(7), "Min 5000 W") << "no inner value below the start of 5000";
+    // Temperature minimum starts at 100 in GraphCC, at 50 in GraphCC_QF.
+    EXPECT_EQ(cc.model.ShownMinimum[1], 70);
+    MultiChannelGraph qf(WindowKind::QF);
+    qf.open(g);
+    ASSERT_TRUE(qf.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
+    qf.plot(g, surface);
+    EXPECT_EQ(qf.model.ShownMinimum[1], 50);
+    EXPECT_DOUBLE_EQ(surface.lines.front().x1, 0) << "the QF loop starts at FirstShown + 1";
+
+    // Unscaled, inner temperatures 18..24: high 24, low 18, height 6.3.
+    writeFile(f.logs + "/CC_2026_12_09.txt", minutes(5, [](int i, const std::string& t) {
+                  const double temps[] = {30, 18, 21, 24, 10};
+                  return ccLine(t, 0, 0, 0, 0, 0, 0, temps[i], 20);
+              }));
+    cc.options.ScaledMode = 0;
+    ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_09.txt", WholeDay, g).plot);
+    cc.plot(g, surface);
+    EXPECT_EQ(cc.model.PlotHigh[0], 24);
+    EXPECT_EQ(cc.model.PlotLow[0], 18);
+    EXPECT_DOUBLE_EQ(cc.model.PlotHeight[0], 6.3);
+}
+
+TEST(MultiChannelPlot, SiteVariantDerivedSeriesHaveARealScale)
+{
+    Folders f;
+    auto g = table();
+    g.ChannelMaxReading[19] = 4000;
+    writeFile(f.logs + "/CC_2026_12_08.txt", minutes(6, [](int i, const std::string& t) {
+                  return ccLine(t, 1000 + 100 * i, 0, 0, 0, 0, 0);
+              }));
+    MultiChannelGraph qf(WindowKind::QF);
+    qf.open(g);
+    EXPECT_EQ(qf.options.SeriesFlags[8], 0) << "derived boxes start unticked";
+    for (int s = 0; s < 14; ++s)
+        qf.options.SeriesFlags[static_cast<size_t>(s)] = s == 8 ? 1 : 0; // Watts7 only
+    ASSERT_TRUE(qf.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
+    RecordingSurface surface;
+    qf.plot(g, surface);
+    // Scaled: Watts7 = Watts1 - Watts3 drawn on Watts1's full scale, in LineColour(3).
+    EXPECT_EQ(qf.model.PlotHigh[8], 4000);
+    ASSERT_FALSE(surface.lines.empty());
+    EXPECT_EQ(surface.lines.front().colour, 103);
+    EXPECT_DOUBLE_EQ(surface.lines.front().y2, 4000 - 1100 + 100);
+
+    qf.options.ScaledMode = 0;
+    qf.plot(g, surface);
+    EXPECT_EQ(qf.model.PlotHigh[8], 1400);
+    EXPECT_EQ(qf.model.PlotLow[8], 1100);
+}
+
+TEST(MultiChannelPlot, HouseWattHoursAndFlatSeries)
+{
+    Folders f;
+    auto g = table();
+    g.ChannelMaxReading[19] = 1000;
+    g.enableGRAPHING[21] = 0; // Watts5 unticked
+    writeFile(f.logs + "/RE_2026_12_08.txt", minutes(31, [](int, const std::string& t) {
+                  return "<T>" + t + "</T><L>60</L><V1>25.00</V1><W1>600</W1><W3>250</W3><W5>60</W5>";
+              }));
+    MultiChannelGraph re(WindowKind::RE);
+    re.open(g);
+    EXPECT_EQ(re.options.SeriesFlags[4], 0);
+    ASSERT_TRUE(re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g).plot);
+    re.options.ScaledMode = 0;
+    RecordingSurface surface;
+    const auto r = re.plot(g, surface);
+    EXPECT_EQ(r.startTime, "00:01");
+    EXPECT_EQ(r.finishTime, "00:31");
+    EXPECT_EQ(re.wattHourCaption(0), "290 Wh");
+    EXPECT_EQ(re.wattHourCaption(4), "29 Wh") << "an unticked series still sums its watt-hours";
+    for (const auto& l : surface.lines)
+        EXPECT_NE(l.colour, 100 + 21) << "Watts5 is not drawn";
+    // Watts3 constant at 250 in Unscaled mode: flat line in the middle.
+    bool flat = false;
+    for (const auto& l : surface.lines)
+        if (l.colour == 100 + 19) {
+            flat = true;
+            EXPECT_DOUBLE_EQ(l.y1, 1.0);
+            EXPECT_DOUBLE_EQ(l.fy1, 0.5);
+        }
+    EXPECT_TRUE(flat);
+    EXPECT_EQ(re.model.ShownMaximum[2], 250);
+    EXPECT_EQ(re.model.ShownMinimum[2], 250);
+    // Sum of the eight powers, 29 inner records x 60 s.
+    EXPECT_NEAR(re.model.DayWattHours, 290 + 29 * 250 / 60.0 + 29, 1e-9);
+    // Volts minimum exactly 0 gives the zero text in GraphRE.
+    EXPECT_EQ(re.labelClick(8), "MIN 25.00 V");
+    re.model.ShownMinimum[8] = 0;
+    re.toggle.MaxMinToggle = -1;
+    EXPECT_EQ(re.labelClick(8), " Min = 0 V");
+}
+
+// ---------------------------------------------------------------------------
+// CSV exports
+// ---------------------------------------------------------------------------
+
+TEST(MultiChannelCsv, HouseColumnsAndPictures)
+{
+    Folders f;
+    auto g = table();
+    writeFile(f.logs + "/RE_2026_12_08.txt",
+              crlf({"<T>13:05</T><L>60</L><V1>24.6</V1><W1>120</W1><W2>95</W2><W3>0</W3><W4>33</W4>"
+                    "<W5>7</W5><W6>0</W6><W7>1500</W7><W8>12</W8>",
+                    "<T>13:06</T><L>60</L><V1>0.5</V1><W1>0.5</W1><W2>1234.567</W2><W3>12345</W3>"
+                    "<W4>0.04</W4><W5>-3</W5><W6>5</W6><W7>0</W7><W8>99.95</W8>"}));
+    MultiChannelGraph re(WindowKind::RE);
+    re.open(g);
+    ASSERT_TRUE(re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g).plot);
+    EXPECT_EQ(re.exportCsv(f.excel, "RE_2026_12_08.txt", "00", "00", "23", "59").message, "Done");
+    EXPECT_EQ(readFile(f.excel + "/RE_2026_12_08_0000_2359.csv"),
+              crlf({"TIME,VOLTS,watts1,watts2,watts3,watts4,watts5,watts6,watts7,watts8",
+                    "13:05,24.60,120.00,95.00,,33.0,7.00,.00,1500,12.0",
+                    "13:06,.50,.50,1234.57,12345,.0,-3.00,5.00,,100.0"}));
+    EXPECT_EQ(readFile(f.excel + "/RE_2026_12_08.txt"), "\r\n") << "side file grows by one empty line";
+    re.exportCsv(f.excel, "RE_2026_12_08.txt", "00", "00", "23", "59");
+    EXPECT_EQ(readFile(f.excel + "/RE_2026_12_08.txt"), "\r\n\r\n");
+}
+
+TEST(MultiChannelCsv, MixedLogColumnsAndNoSideFile)
+{
+    Folders f;
+    auto g = table();
+    MultiChannelGraph ml(WindowKind::ML);
+    ml.open(g);
+    EXPECT_EQ(ml.exportCsv(f.excel, "ML_2026_12_08.txt", "00", "00", "23", "59").message,
+              "No data for that date");
+    EXPECT_TRUE(std::filesystem::is_empty(f.excel)) << "no file at all";
+
+    writeFile(f.logs + "/ML_2026_12_08.txt",
+              crlf({"<T>06:30</T><L>300</L><V1>24.10</V1><V2>12.50</V2><V3>48.00</V3><P1>5</P1><P2>0</P2>"}));
+    ASSERT_TRUE(ml.read(f.logs, "ML_2026_12_08.txt", WholeDay, g).plot);
+    EXPECT_EQ(ml.exportCsv(f.excel, "ML_2026_12_08.txt", "6", "5", "18", "00").message, "Done");
+    EXPECT_EQ(readFile(f.excel + "/ML_2026_12_08_65_1800.csv"),
+              crlf({"TIME,Interval,volts1,volts2,volts3,pulse2,pulse3", "06:30,300,24.10,12.50,48.00,5,0"}));
+    EXPECT_FALSE(fileExists(f.excel + "/ML_2026_12_08.txt"));
+}
+
+TEST(MultiChannelCsv, CurrentCostSixMetersOnly)
+{
+    Folders f;
+    auto g = table();
+    writeFile(f.logs + "/CC_2026_12_08.txt",
+              crlf({"<T>07:00</T><L>6</L><W1>0</W1><W2>1234.4</W2><W3>99999</W3><W4>5</W4><W5>12.5</W5>"
+                    "<W6>-7</W6><C1>21.5</C1><C2>19.0</C2>"}));
+    const std::string expected =
+        crlf({"TIME,watts1,watts2,watts3,watts4,watts5,watts6", "07:00,00000,01234,99999,00005,00013,-00007"});
+    for (auto kind : {WindowKind::CC, WindowKind::QF}) {
+        MultiChannelGraph cc(kind);
+        cc.open(g);
+        ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
+        EXPECT_EQ(cc.exportCsv(f.excel, "CC_2026_12_08.txt", "00", "00", "23", "59").message, "Done");
+        EXPECT_EQ(readFile(f.excel + "/CC_2026_12_08_0000_2359.csv"), expected);
+    }
+    EXPECT_EQ(readFile(f.excel + "/CC_2026_12_08.txt"), "\r\n\r\n");
+}
+
+TEST(MultiChannelCsv, EmptyExportKeepsEarlierFileAndFailuresAreReported)
+{
+    Folders f;
+    auto g = table();
+    writeFile(f.logs + "/CC_2026_12_08.txt", crlf({ccLine("07:00", 1, 2, 3, 4, 5, 6)}));
+    MultiChannelGraph cc(WindowKind::CC);
+    cc.open(g);
+    ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
+    ASSERT_EQ(cc.exportCsv(f.excel, "CC_2026_12_08.txt", "00", "00", "23", "59").message, "Done");
+    const std::string good = readFile(f.excel + "/CC_2026_12_08_0000_2359.csv");
+
+    // A later read of the same range that keeps nothing, then an export.
+    cc.read(f.logs, "CC_2026_12_08.txt", TimeLimits{dayFraction(8, 0), dayFraction(9, 0)}, g);
+    EXPECT_EQ(cc.exportCsv(f.excel, "CC_2026_12_08.txt", "00", "00", "23", "59").message,
+              "No data for that date");
+    EXPECT_EQ(readFile(f.excel + "/CC_2026_12_08_0000_2359.csv"), good) << "not cut to an empty line";
+
+    // The Excel folder gone: the export says so instead of "Done".
+    ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
+    std::filesystem::remove_all(f.excel);
+    EXPECT_EQ(cc.exportCsv(f.excel, "CC_2026_12_08.txt", "00", "00", "23", "59").message,
+              "Could not write CC_2026_12_08_0000_2359.csv");
+}
+
+// ---------------------------------------------------------------------------
+// Watt-hour collation
+// ---------------------------------------------------------------------------
+
+TEST(MultiChannelCollation, FilesTitlesAndRealTotals)
+{
+    Folders f;
+    auto g = table();
+    writeFile(f.logs + "/CC_2026_12_08.txt", minutes(61, [](int, const std::string& t) {
+                  return "<T>" + t + "</T><L>60</L><W1>600</W1><W2>120</W2><W3>60</W3>";
+              }));
+    struct Case {
+        WindowKind kind;
+        const char* file;
+        const char* title;
+        const char* number;
+    };
+    // GraphCC sums records 1..60 (600 + 120 + 60 W for an hour = 780 Wh);
+    // GraphCC_QF records 2..60 (59 minutes).
+    for (const Case& c :
+         {Case{WindowKind::CC, "CCWattHours.txt", "daily Current Cost watthours for these dates", "00780"},
+          Case{WindowKind::QF, "QFWattHours.txt", "daily Quorra Flats watthours for these dates", "00767"}}) {
+        MultiChannelGraph w(c.kind);
+        w.open(g);
+        ASSERT_TRUE(w.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
+        RecordingSurface surface;
+        w.plot(g, surface);
+        EXPECT_EQ(w.collate(f.logs, "CC_2026_12_08.txt").message, "");
+        const std::string expected =
+            crlf({c.title, "", std::string("CC_2026_12_08.txt  ,  ") + c.number});
+        EXPECT_EQ(readFile(f.logs + "/" + c.file), expected);
+        // The same day again: unchanged.
+        w.collate(f.logs, "CC_2026_12_08.txt");
+        EXPECT_EQ(readFile(f.logs + "/" + c.file), expected);
+    }
+
+    // GraphRE: today's name before anything was read adds only the title.
+    MultiChannelGraph re(WindowKind::RE);
+    re.open(g);
+    re.collate(f.logs, "RE_2026_12_09.txt");
+    EXPECT_EQ(readFile(f.logs + "/REWattHours.txt"), crlf({"daily watthours for these dates", ""}));
+
+    // GraphML does not collate.
+    MultiChannelGraph ml(WindowKind::ML);
+    ml.open(g);
+    ml.collate(f.logs, "ML_2026_12_09.txt");
+    EXPECT_FALSE(fileExists(f.logs + "/WattHours.txt"));
+
+    // A collation file that cannot be written is reported.
+    std::filesystem::remove_all(f.logs);
+    EXPECT_EQ(re.collate(f.logs, "RE_2026_12_09.txt").message, "Could not write REWattHours.txt");
+}
+
+// ---------------------------------------------------------------------------
+// A realistic day of each family, read whole
+// ---------------------------------------------------------------------------
+
+TEST(MultiChannelFixtures, RealisticDaysReadAndPlot)
+{
+    Folders f;
+    auto g = table();
+    writeFile(f.logs + "/RE_2026_12_08.txt", gvfixture::reDay());
+    writeFile(f.logs + "/ML_2026_12_08.txt", gvfixture::mlDay());
+    writeFile(f.logs + "/CC_2026_12_08.txt", gvfixture::ccDay());
+    struct Case {
+        WindowKind kind;
+        const char* file;
+        int records;
+    };
+    for (const Case& c : {Case{WindowKind::RE, "RE_2026_12_08.txt", 719}, Case{WindowKind::ML, "ML_2026_12_08.txt", 288},
+                          Case{WindowKind::CC, "CC_2026_12_08.txt", 719}, Case{WindowKind::QF, "CC_2026_12_08.txt", 719}}) {
+        MultiChannelGraph w(c.kind);
+        w.open(g);
+        ASSERT_TRUE(w.read(f.logs, c.file, WholeDay, g).plot) << c.file;
+        EXPECT_EQ(w.records.RecordCount, c.records) << c.file;
+        RecordingSurface surface;
+        EXPECT_EQ(w.plot(g, surface).status, PlotStatus::Drawn);
+        EXPECT_GT(surface.lines.size(), 100u);
+    }
+}
