@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QGroupBox>
+#include <QElapsedTimer>
 
 #include <filesystem>
 
@@ -107,6 +108,17 @@ TEST(WindmillWindowsLook, RendersEachViewToPng)
     gvw.XAxisTime->setChecked(true);
     gvw.CheckScaling->setChecked(false);
     savePng(gvw, "GraphGV_unscaled.png");
+    // What the print puts on paper: the window with the plot on white.
+    const std::string pdf = site.dir.file("look.pdf");
+    gv::setPrintToPdfOverride(QString::fromStdString(pdf));
+    QImage printed;
+    gvw.Plot->setBackColour(Qt::white);
+    gvw.XAxisTime_Click();
+    printed = gvw.grab().toImage();
+    printed.save(GV_BINARY_DIR "/screens/GraphGV_print.png");
+    gvw.PrintButton->click();
+    gv::setPrintToPdfOverride(QString());
+    EXPECT_TRUE(gv::fileExists(pdf));
 
     GraphDEMO demo(site.g, site.folder());
     ASSERT_TRUE(demo.pickFile("WD_2026_06_14.txt"));
@@ -583,4 +595,61 @@ TEST(WindmillWindowOutputs, PrintGoesToPdfAndRedrawsOnGrey)
     gv::setPrintToPdfOverride(QString());
     EXPECT_EQ(msgs.last(), "The form could not be printed");
     EXPECT_EQ(w.Plot->shapeCount(), shapes);
+}
+
+TEST(WindmillWindowTiming, OpeningOnADayOfTenSecondLogsAndAnHourOfOneSecondLogs)
+{
+    Messages msgs;
+    Site site;
+    writeFile(site.logs(todayName("GV_")), gvtest::dayLog(DayFamily::GV, 10));
+    writeFile(site.logs("GV_2026_06_14_15.txt"), gvtest::dayLog(DayFamily::GV, 1, 15 * 3600, 16 * 3600));
+    QElapsedTimer timer;
+    timer.start();
+    GraphGV w(site.g, site.folder());
+    const qint64 openMs = timer.elapsed();
+    ASSERT_EQ(w.GraphRecordSet.RecordCount, 8640 - 12);
+    w.resize(1180, 760);
+    timer.restart();
+    const QImage shown = w.grab().toImage();
+    const qint64 paintMs = timer.elapsed();
+    timer.restart();
+    ASSERT_TRUE(w.pickFile("GV_2026_06_14_15.txt"));
+    const qint64 hourMs = timer.elapsed();
+    ASSERT_EQ(w.GraphRecordSet.RecordCount, 3600);
+    timer.restart();
+    (void)w.grab();
+    const qint64 hourPaintMs = timer.elapsed();
+    std::printf("\n[timing] GraphGV opening on today's 10-s log (8,628 records): %lld ms, first paint %lld ms\n",
+                static_cast<long long>(openMs), static_cast<long long>(paintMs));
+    std::printf("[timing] GraphGV picking an hourly 1-s log (3,600 records): %lld ms, paint %lld ms\n",
+                static_cast<long long>(hourMs), static_cast<long long>(hourPaintMs));
+    EXPECT_FALSE(shown.isNull());
+    EXPECT_TRUE(msgs.texts.empty());
+}
+
+TEST(WindmillWindowPicker, FolderListDrivesTheFileListButTheReaderUsesLogs)
+{
+    Messages msgs;
+    Site site;
+    gv::makeFolder(site.dir.file("logs/old"));
+    writeFile(site.logs("old/GV_2020_01_01.txt"), minuteRecords(DayFamily::GV, 10));
+    writeFile(site.logs("GV_2026_06_14.txt"), minuteRecords(DayFamily::GV, 10));
+    GraphGV w(site.g, site.folder());
+    ASSERT_EQ(w.Dir1->count(), 2); // [..] and [old]
+    EXPECT_EQ(w.Dir1->item(1)->text(), "[old]");
+    w.setDir1Path(QString::fromStdString(site.logs("old")));
+    ASSERT_EQ(w.File1->count(), 1);
+    EXPECT_EQ(w.File1->item(0)->text(), "GV_2020_01_01.txt");
+    w.File1->setCurrentRow(0);
+    w.File1_Click();
+    EXPECT_EQ(msgs.last(), "unknown file error");
+    EXPECT_EQ(w.GraphRecordSet.RecordCount, 0);
+    w.setDir1Path(QString::fromStdString(site.dir.file("logs")));
+    EXPECT_EQ(w.File1->count(), 1);
+
+    // A logs folder that went missing: the window still opens, lists nothing.
+    Site bare;
+    std::filesystem::remove_all(bare.dir.file("logs"));
+    GraphDEMO d(bare.g, bare.folder());
+    EXPECT_EQ(d.File1->count(), 0);
 }
