@@ -8,6 +8,10 @@
 #include "config/ui/frmSplash.h"
 #include "graphs/windmill/ui/GraphDEMO.h"
 #include "graphs/windmill/ui/GraphGV.h"
+#include "graphs/multichannel/ui/GraphCC.h"
+#include "graphs/multichannel/ui/GraphCC_QF.h"
+#include "graphs/multichannel/ui/GraphML.h"
+#include "graphs/multichannel/ui/GraphRE.h"
 #include "help/ui/frmAbout.h"
 #include "help/ui/info.h"
 #include "live/ui/BATTMonitor.h"
@@ -33,10 +37,6 @@ using gv::pending::setupLOGGINGchannels;
 using gv::pending::setupGRAPHINGchannels;
 using gv::pending::setupDISPLAYchannels;
 using gv::pending::CALIBRATION;
-using gv::pending::GraphCC;
-using gv::pending::GraphCC_QF;
-using gv::pending::GraphRE;
-using gv::pending::GraphML;
 
 #include <QAction>
 #include <QActionGroup>
@@ -980,25 +980,25 @@ void Gyrovane::PlotGraphGV_Click(int)
 void Gyrovane::PlotGraphCC_Click(int)
 {
     if (g_.SystemType > 0)
-        openModal<GraphCC>(this, g_);
+        openModal<GraphCC>(this, g_, folder_);
 }
 
 void Gyrovane::graphingCC_QF_Click()
 {
     if (g_.SystemType != 0)
-        openModal<GraphCC_QF>(this, g_);
+        openModal<GraphCC_QF>(this, g_, folder_);
 }
 
 void Gyrovane::PlotGraphRE_Click(int)
 {
     if (g_.SystemType > 0)
-        openModal<GraphRE>(this, g_);
+        openModal<GraphRE>(this, g_, folder_);
 }
 
 void Gyrovane::PlotGraphML_Click(int)
 {
     if (g_.SystemType > 0)
-        openModal<GraphML>(this, g_);
+        openModal<GraphML>(this, g_, folder_);
 }
 
 void Gyrovane::Helpmenu_Click() { openModal<info>(this, folder_); }
