@@ -4,7 +4,10 @@
 #include "app/ErrorTrap.h"
 #include "app/Logging.h"
 
+#include "config/ui/CALIBRATION.h"
+#include "config/ui/ChannelFlagEditors.h"
 #include "config/ui/ProgramSetup.h"
+#include "config/ui/setupHARDWAREchannels.h"
 #include "config/ui/frmSplash.h"
 #include "graphs/windmill/ui/GraphDEMO.h"
 #include "graphs/windmill/ui/GraphGV.h"
@@ -32,11 +35,6 @@
 
 #include "app/ui/Placeholders.h"
 
-using gv::pending::setupHARDWAREchannels;
-using gv::pending::setupLOGGINGchannels;
-using gv::pending::setupGRAPHINGchannels;
-using gv::pending::setupDISPLAYchannels;
-using gv::pending::CALIBRATION;
 
 #include <QAction>
 #include <QActionGroup>
@@ -919,7 +917,7 @@ static void runChannelEditor(Gyrovane* w, gv::Global_Declarations& g, int Index,
 {
     g.SystemType = static_cast<std::int16_t>(Index);
     label15->setText(QStringLiteral("Systemtype %1").arg(g.SystemType));
-    openModal<Editor>(w, g);
+    openModal<Editor>(w, g, w->programFolder());
     label15->setText(QStringLiteral("Systemtype %1").arg(g.SystemType));
     w->setsystem_Click(g.SystemType);
     w->loadConfiguration();
@@ -930,7 +928,7 @@ void Gyrovane::logTOfile_Click(int Index) { runChannelEditor<setupLOGGINGchannel
 void Gyrovane::graphing_Click(int Index) { runChannelEditor<setupGRAPHINGchannels>(this, g_, Index, Label15); }
 void Gyrovane::display_Click(int Index) { runChannelEditor<setupDISPLAYchannels>(this, g_, Index, Label15); }
 
-void Gyrovane::CALIBRATIONmenu_Click() { openModal<CALIBRATION>(this, g_); }
+void Gyrovane::CALIBRATIONmenu_Click() { openModal<CALIBRATION>(this, g_, folder_); }
 
 void Gyrovane::rawdatamenu_Click()
 {

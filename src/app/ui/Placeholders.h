@@ -35,11 +35,6 @@ public:
     };
 
 namespace gv::pending {
-GV_PLACEHOLDER(setupHARDWAREchannels)
-GV_PLACEHOLDER(setupLOGGINGchannels)
-GV_PLACEHOLDER(setupGRAPHINGchannels)
-GV_PLACEHOLDER(setupDISPLAYchannels)
-GV_PLACEHOLDER(CALIBRATION)
 } // namespace gv::pending
 
 #undef GV_PLACEHOLDER
