@@ -9,6 +9,10 @@
 #include "config/ui/ProgramSetup.h"
 #include "config/ui/setupHARDWAREchannels.h"
 #include "config/ui/frmSplash.h"
+#include "graphs/multichannel/ui/GraphCC.h"
+#include "graphs/multichannel/ui/GraphCC_QF.h"
+#include "graphs/multichannel/ui/GraphML.h"
+#include "graphs/multichannel/ui/GraphRE.h"
 #include "graphs/windmill/ui/GraphDEMO.h"
 #include "graphs/windmill/ui/GraphGV.h"
 #include "graphs/multichannel/ui/GraphCC.h"
@@ -32,9 +36,6 @@
 #include "shared/ConfigFiles.h"
 #include "shared/LocalTime.h"
 #include "shared/TaggedText.h"
-
-#include "app/ui/Placeholders.h"
-
 
 #include <QAction>
 #include <QActionGroup>
