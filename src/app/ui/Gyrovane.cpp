@@ -276,7 +276,9 @@ void Gyrovane::buildWidgets()
     {
         QPalette p = Check1->palette();
         p.setColor(QPalette::Window, CellBack);
+        p.setColor(QPalette::Button, CellBack);
         p.setColor(QPalette::WindowText, winColour(VoltsColour));
+        p.setColor(QPalette::ButtonText, winColour(VoltsColour));
         Check1->setPalette(p);
     }
     place(Check1, 120, 240, 1185, 255);
