@@ -4,10 +4,21 @@
 #include "app/ErrorTrap.h"
 #include "app/Logging.h"
 
+#include "config/ui/CALIBRATION.h"
+#include "config/ui/ChannelFlagEditors.h"
 #include "config/ui/ProgramSetup.h"
+#include "config/ui/setupHARDWAREchannels.h"
 #include "config/ui/frmSplash.h"
+#include "graphs/multichannel/ui/GraphCC.h"
+#include "graphs/multichannel/ui/GraphCC_QF.h"
+#include "graphs/multichannel/ui/GraphML.h"
+#include "graphs/multichannel/ui/GraphRE.h"
 #include "graphs/windmill/ui/GraphDEMO.h"
 #include "graphs/windmill/ui/GraphGV.h"
+#include "graphs/multichannel/ui/GraphCC.h"
+#include "graphs/multichannel/ui/GraphCC_QF.h"
+#include "graphs/multichannel/ui/GraphML.h"
+#include "graphs/multichannel/ui/GraphRE.h"
 #include "help/ui/frmAbout.h"
 #include "help/ui/info.h"
 #include "live/ui/BATTMonitor.h"
@@ -25,18 +36,6 @@
 #include "shared/ConfigFiles.h"
 #include "shared/LocalTime.h"
 #include "shared/TaggedText.h"
-
-#include "app/ui/Placeholders.h"
-
-using gv::pending::setupHARDWAREchannels;
-using gv::pending::setupLOGGINGchannels;
-using gv::pending::setupGRAPHINGchannels;
-using gv::pending::setupDISPLAYchannels;
-using gv::pending::CALIBRATION;
-using gv::pending::GraphCC;
-using gv::pending::GraphCC_QF;
-using gv::pending::GraphRE;
-using gv::pending::GraphML;
 
 #include <QAction>
 #include <QActionGroup>
@@ -277,7 +276,9 @@ void Gyrovane::buildWidgets()
     {
         QPalette p = Check1->palette();
         p.setColor(QPalette::Window, CellBack);
+        p.setColor(QPalette::Button, CellBack);
         p.setColor(QPalette::WindowText, winColour(VoltsColour));
+        p.setColor(QPalette::ButtonText, winColour(VoltsColour));
         Check1->setPalette(p);
     }
     place(Check1, 120, 240, 1185, 255);
@@ -919,7 +920,7 @@ static void runChannelEditor(Gyrovane* w, gv::Global_Declarations& g, int Index,
 {
     g.SystemType = static_cast<std::int16_t>(Index);
     label15->setText(QStringLiteral("Systemtype %1").arg(g.SystemType));
-    openModal<Editor>(w, g);
+    openModal<Editor>(w, g, w->programFolder());
     label15->setText(QStringLiteral("Systemtype %1").arg(g.SystemType));
     w->setsystem_Click(g.SystemType);
     w->loadConfiguration();
@@ -930,7 +931,7 @@ void Gyrovane::logTOfile_Click(int Index) { runChannelEditor<setupLOGGINGchannel
 void Gyrovane::graphing_Click(int Index) { runChannelEditor<setupGRAPHINGchannels>(this, g_, Index, Label15); }
 void Gyrovane::display_Click(int Index) { runChannelEditor<setupDISPLAYchannels>(this, g_, Index, Label15); }
 
-void Gyrovane::CALIBRATIONmenu_Click() { openModal<CALIBRATION>(this, g_); }
+void Gyrovane::CALIBRATIONmenu_Click() { openModal<CALIBRATION>(this, g_, folder_); }
 
 void Gyrovane::rawdatamenu_Click()
 {
@@ -980,25 +981,25 @@ void Gyrovane::PlotGraphGV_Click(int)
 void Gyrovane::PlotGraphCC_Click(int)
 {
     if (g_.SystemType > 0)
-        openModal<GraphCC>(this, g_);
+        openModal<GraphCC>(this, g_, folder_);
 }
 
 void Gyrovane::graphingCC_QF_Click()
 {
     if (g_.SystemType != 0)
-        openModal<GraphCC_QF>(this, g_);
+        openModal<GraphCC_QF>(this, g_, folder_);
 }
 
 void Gyrovane::PlotGraphRE_Click(int)
 {
     if (g_.SystemType > 0)
-        openModal<GraphRE>(this, g_);
+        openModal<GraphRE>(this, g_, folder_);
 }
 
 void Gyrovane::PlotGraphML_Click(int)
 {
     if (g_.SystemType > 0)
-        openModal<GraphML>(this, g_);
+        openModal<GraphML>(this, g_, folder_);
 }
 
 void Gyrovane::Helpmenu_Click() { openModal<info>(this, folder_); }

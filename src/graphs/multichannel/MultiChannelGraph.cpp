@@ -4,6 +4,64 @@
 
 namespace gv::multichannel {
 
+ReaderSpec readerSpecFor(const WindowDef& w, const Global_Declarations& g)
+{
+    ReaderSpec spec;
+    for (const SeriesDef& s : w.series)
+        spec.elements.push_back(s.derived ? ElementTags::derived() : ElementTags::named(elementName(s, g)));
+    spec.missingInterval = w.missingIntervalSeconds;
+    if (w.kind == WindowKind::QF) {
+        // Series 2..7 are Watts1..Watts6, 8..13 the derived Watts7..Watts12.
+        spec.derive = [](std::vector<double>& v) {
+            std::array<double, 7> m{};
+            for (int k = 1; k <= 6; ++k)
+                m[static_cast<size_t>(k)] = v[static_cast<size_t>(1 + k)];
+            const auto d = derivedSeries(m);
+            for (int k = 0; k < 6; ++k)
+                v[static_cast<size_t>(8 + k)] = d[static_cast<size_t>(k)];
+        };
+    }
+    return spec;
+}
+
+TimePlotSpec plotSpecFor(const WindowDef& w, const Global_Declarations& g, const std::vector<int>& flags)
+{
+    TimePlotSpec spec;
+    spec.firstOffset = w.loopStartOffset;
+    for (size_t s = 0; s < w.series.size(); ++s) {
+        const SeriesDef& sd = w.series[s];
+        PlotSeries ps;
+        ps.colour = lineColour(sd, g);
+        ps.show = s < flags.size() && flags[s] == 1;
+        ps.fullScale = fullScale(sd, g);
+        if (sd.shownMinimumStart >= 0)
+            ps.minimumStart = sd.shownMinimumStart;
+        ps.wattHours = sd.whLabel[0] != '\0';
+        // The collation's day total: the measured powers, not the derived ones.
+        ps.dayTotal = ps.wattHours && !sd.derived;
+        spec.series.push_back(ps);
+    }
+    return spec;
+}
+
+bool missingDayIsNoData(const WindowDef& w) { return w.missingFileMessage[0] == '\0'; }
+
+void markNoData(GraphRecordSet& set, const ReaderSpec& spec)
+{
+    readRecords(std::string_view(), TimeLimits{}, spec, set);
+}
+
+std::string noDataText(const WindowDef& w, int& todayFlag)
+{
+    if (!w.hasTodayFlag)
+        return NoDataMessage;
+    if (todayFlag == 1) {
+        todayFlag = 0;
+        return "No data for today";
+    }
+    return "No data for this date";
+}
+
 MultiChannelGraph::MultiChannelGraph(WindowKind kind) : def_(&windowDef(kind)) {}
 
 void MultiChannelGraph::open(const Global_Declarations& g)
@@ -27,22 +85,7 @@ void MultiChannelGraph::open(const Global_Declarations& g)
 
 ReaderSpec MultiChannelGraph::readerSpec(const Global_Declarations& g) const
 {
-    ReaderSpec spec;
-    for (const SeriesDef& s : def_->series)
-        spec.elements.push_back(s.derived ? ElementTags::derived() : ElementTags::named(elementName(s, g)));
-    spec.missingInterval = def_->missingIntervalSeconds;
-    if (def_->kind == WindowKind::QF) {
-        // Series 2..7 are Watts1..Watts6, 8..13 the derived Watts7..Watts12.
-        spec.derive = [](std::vector<double>& v) {
-            std::array<double, 7> w{};
-            for (int k = 1; k <= 6; ++k)
-                w[static_cast<size_t>(k)] = v[static_cast<size_t>(1 + k)];
-            const auto d = derivedSeries(w);
-            for (int k = 0; k < 6; ++k)
-                v[static_cast<size_t>(8 + k)] = d[static_cast<size_t>(k)];
-        };
-    }
-    return spec;
+    return readerSpecFor(*def_, g);
 }
 
 ReadOutcome MultiChannelGraph::read(const std::string& logsFolder, const std::string& fileName,
@@ -53,34 +96,24 @@ ReadOutcome MultiChannelGraph::read(const std::string& logsFolder, const std::st
     options.DayFileExists = r.file != DayFileStatus::Missing;
     options.TimeWindow = limits;
 
+    if (r.file == DayFileStatus::Unreadable || (r.file == DayFileStatus::Missing && !missingDayIsNoData(*def_))) {
+        // The record set and the picture stay as they are.
+        out.message = r.file == DayFileStatus::Unreadable ? UnknownFileMessage : def_->missingFileMessage;
+        return out;
+    }
     ReadStatus status = r.read;
-    if (r.file == DayFileStatus::Missing || r.file == DayFileStatus::Unreadable) {
-        if (def_->missingFileMessage[0] != '\0' || r.file == DayFileStatus::Unreadable) {
-            // GraphML: the record set and the picture stay as they are.
-            out.message = r.file == DayFileStatus::Unreadable ? UnknownFileMessage : def_->missingFileMessage;
-            return out;
-        }
-        // The other windows treat a day without a file as a day without
-        // data: nothing from another day stays on offer for export.
-        readRecords(std::string_view(), limits, readerSpec(g), records);
+    if (r.file == DayFileStatus::Missing) {
+        // A day without a file is a day without data: nothing from another
+        // day stays on offer for export under this day's name.
+        markNoData(records, readerSpec(g));
         status = ReadStatus::NoData;
     }
-
     switch (status) {
     case ReadStatus::OverLimit:
         out.message = def_->overLimitMessage;
         return out;
     case ReadStatus::NoData:
-        if (def_->hasTodayFlag) {
-            if (TodayFlag == 1) {
-                out.message = "No data for today";
-                TodayFlag = 0;
-            } else {
-                out.message = "No data for this date";
-            }
-        } else {
-            out.message = NoDataMessage;
-        }
+        out.message = noDataText(*def_, TodayFlag);
         return out;
     case ReadStatus::Ok:
         break;
@@ -91,21 +124,7 @@ ReadOutcome MultiChannelGraph::read(const std::string& logsFolder, const std::st
 
 TimePlotSpec MultiChannelGraph::plotSpec(const Global_Declarations& g) const
 {
-    TimePlotSpec spec;
-    spec.firstOffset = def_->loopStartOffset;
-    for (size_t s = 0; s < def_->series.size(); ++s) {
-        const SeriesDef& sd = def_->series[s];
-        PlotSeries ps;
-        ps.colour = lineColour(sd, g);
-        ps.show = s < options.SeriesFlags.size() && options.SeriesFlags[s] == 1;
-        ps.fullScale = fullScale(sd, g);
-        if (sd.shownMinimumStart >= 0)
-            ps.minimumStart = sd.shownMinimumStart;
-        ps.wattHours = sd.whLabel[0] != '\0';
-        ps.dayTotal = ps.wattHours && !sd.derived;
-        spec.series.push_back(ps);
-    }
-    return spec;
+    return plotSpecFor(*def_, g, options.SeriesFlags);
 }
 
 TimePlotResult MultiChannelGraph::plot(const Global_Declarations& g, PlotSurface& surface)

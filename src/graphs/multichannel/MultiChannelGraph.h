@@ -26,6 +26,28 @@ struct OutputOutcome {
     std::string message;    // message box text; empty: none
 };
 
+// ---- The rules, shared by the engine below and the windows ----
+
+// Element names (as the channel table stands now), the interval of a record
+// without "<L>" and, for the site variant, the derived-series rule.
+ReaderSpec readerSpecFor(const WindowDef& w, const Global_Declarations& g);
+
+// The time plot's description for the given series flags.
+TimePlotSpec plotSpecFor(const WindowDef& w, const Global_Declarations& g, const std::vector<int>& flags);
+
+// Whether a day without a file is read as a day without data (every window
+// but GraphML, which reports "unknown file error" and keeps its records).
+bool missingDayIsNoData(const WindowDef& w);
+
+// Empties the record set the way a read without data does.
+void markNoData(GraphRecordSet& set, const ReaderSpec& spec);
+
+// Message of a read that kept no record; GraphRE says "No data for today"
+// once (while its TodayFlag is 1, which it then clears).
+std::string noDataText(const WindowDef& w, int& todayFlag);
+
+// The engine of one window, without any window: used by the tests of the
+// rules and by tools.
 class MultiChannelGraph {
 public:
     explicit MultiChannelGraph(WindowKind kind);

@@ -7,11 +7,17 @@
 #include "config/ui/FindComms.h"
 #include "config/ui/ProgramSetup.h"
 #include "config/ui/frmSplash.h"
+#include "config/ui/CALIBRATION.h"
+#include "config/ui/ChannelFlagEditors.h"
+#include "config/ui/Pickers.h"
+#include "config/ui/setupHARDWAREchannels.h"
+#include "shared/ConfigFiles.h"
 #include "platform/MessageBoxes.h"
 #include "shared/Global_Declarations.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,4 +93,44 @@ TEST(DialogLayout, SettingsAndPortFinder)
     check(&p, "ProgramSetup");
     FindComms f(g, dir.path());
     check(&f, "FindComms");
+}
+
+TEST(DialogLayout, Pickers)
+{
+    gv::Global_Declarations g;
+    g.InputText = "WINDMILL AMPS";
+    ColourCHART c(g);
+    check(&c, "ColourCHART");
+    TextInput t(g);
+    check(&t, "TextInput");
+    XMLcodeINPUT x(g);
+    check(&x, "XMLcodeINPUT");
+}
+
+TEST(DialogLayout, ChannelEditorsAndCalibrationForEverySystemType)
+{
+    QTemporaryDir dir;
+    gv::createMissingFiles(dir.path().toStdString());
+    Quiet q;
+    for (int type = 0; type <= 8; ++type) {
+        gv::Global_Declarations g;
+        gv::loadConfiguration(g, dir.path().toStdString());
+        g.SystemType = static_cast<std::int16_t>(type);
+        const QString t = QString::number(type);
+        setupHARDWAREchannels h(g, dir.path());
+        check(&h, "setupHARDWAREchannels_" + t);
+        setupDISPLAYchannels d(g, dir.path());
+        check(&d, "setupDISPLAYchannels_" + t);
+        setupGRAPHINGchannels gr(g, dir.path());
+        check(&gr, "setupGRAPHINGchannels_" + t);
+        setupLOGGINGchannels l(g, dir.path());
+        check(&l, "setupLOGGINGchannels_" + t);
+
+        QFile hw(dir.filePath("hardware.cfg"));
+        ASSERT_TRUE(hw.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        hw.write(QByteArray("<SystemType>") + QByteArray::number(type) + "</SystemType>\r\n");
+        hw.close();
+        CALIBRATION c(g, dir.path());
+        check(&c, "CALIBRATION_" + t);
+    }
 }

@@ -558,6 +558,18 @@ TEST(MultiChannelCollation, FilesTitlesAndRealTotals)
     re.collate(f.logs, "RE_2026_12_09.txt");
     EXPECT_EQ(readFile(f.logs + "/REWattHours.txt"), crlf({"daily watthours for these dates", ""}));
 
+    // GraphRE: the eight loads' watt-hours over the plotted records.
+    writeFile(f.logs + "/RE_2026_12_08.txt", minutes(61, [](int, const std::string& t) {
+                  return "<T>" + t + "</T><L>60</L><V1>25.00</V1><W1>300</W1><W2>60</W2><W8>6</W8>";
+              }));
+    ASSERT_TRUE(re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g).plot);
+    RecordingSurface surface;
+    re.plot(g, surface);
+    re.collate(f.logs, "RE_2026_12_08.txt");
+    EXPECT_EQ(readFile(f.logs + "/REWattHours.txt"),
+              crlf({"daily watthours for these dates", "", "RE_2026_12_08.txt  ,  00360"}))
+        << "59 inner minutes of 366 W: 359.9 Wh";
+
     // GraphML does not collate.
     MultiChannelGraph ml(WindowKind::ML);
     ml.open(g);

@@ -1,0 +1,183 @@
+#include "config/ChannelRows.h"
+
+#include "shared/TaggedText.h"
+
+#include <cmath>
+#include <limits>
+
+namespace gv {
+
+bool laysOutRows(int systemType) { return systemType >= 0 && systemType <= 8; }
+
+bool channelRowShown(int systemType, int n)
+{
+    if (n < 1 || n > 24)
+        return false;
+    auto in = [n](int a, int b) { return n >= a && n <= b; };
+    switch (systemType) {
+    case 0: return n == 1 || n == 9 || n == 12 || n == 13 || n == 17;
+    case 1: return n == 1 || n == 2 || n == 9 || n == 12 || n == 13 || n == 14 || n == 17 || n == 18;
+    case 2: return in(1, 4) || n == 9 || in(12, 14) || in(17, 20);
+    case 3: return in(19, 21);
+    case 4: return in(19, 24);
+    case 5: return in(1, 4) || n == 9 || in(17, 20);
+    case 6:
+    case 7: return in(1, 9) || in(17, 24);
+    default: return true;  // type 8, and any value the editors do not lay out
+    }
+}
+
+std::string hardwareFrameCaption(int n)
+{
+    switch (n) {
+    case 1: return "Windmill 1 Amps or Aux Amps1";
+    case 2: return "Windmill 2 Amps or Aux Amps2";
+    case 9: return "Battery system volts";
+    case 10:
+    case 11: return "Aux V channel";
+    case 12: return "Windspeed";
+    case 13: return "Windmill 1 RPM";
+    case 14: return "Windmill 2 RPM";
+    case 15:
+    case 16: return "Aux Pulse Input";
+    case 17: return "Windmill 1 Watts or Aux Watts1";
+    case 18: return "Windmill 2 Watts or Aux Watts2";
+    default: break;
+    }
+    if (n >= 3 && n <= 8)
+        return "Aux Amps" + std::to_string(n);
+    if (n >= 19 && n <= 24)
+        return "Aux Power" + std::to_string(n - 16);
+    return std::string();
+}
+
+std::string laidOutChannelName(int n)
+{
+    if (n >= 1 && n <= 8)
+        return "ADC Amps channnel";
+    switch (n) {
+    case 9: return "Battery System Volts";
+    case 10: return "Volts channnel 2";
+    case 11: return "Volts channnel 3";
+    case 12: return "Windspeed";
+    case 13: return "Windmill 1 RPM";
+    case 14: return "Windmill 2 RPM";
+    case 15:
+    case 16: return "AUX Pulse channnel";
+    default: break;
+    }
+    if (n >= 17 && n <= 24)
+        return "Calc Power";
+    return std::string();
+}
+
+namespace {
+// "<letter>" for the first channel of a group, "<letter><k>" for the k-th.
+std::string groupCode(const char* first, const char* letter, int k)
+{
+    return k == 1 ? std::string(first) : std::string(letter) + std::to_string(k);
+}
+} // namespace
+
+std::string defaultHardwareTag(int n)
+{
+    if (n >= 1 && n <= 8)
+        return groupCode("I", "I", n);
+    if (n >= 9 && n <= 11)
+        return groupCode("V", "V", n - 8);
+    if (n == 12)
+        return "S";
+    if (n == 13 || n == 14)
+        return groupCode("R", "R", n - 12);
+    if (n == 15 || n == 16)
+        return "P" + std::to_string(n - 14);
+    if (n >= 17 && n <= 24)
+        return groupCode("W", "W", n - 16);
+    return std::string();
+}
+
+std::string loggingFrameCaption(int n)
+{
+    switch (n) {
+    case 1: return "Windmill 1 Amps or Aux Amps1";
+    case 2: return "Windmill 2 Amps or Aux Amps2";
+    case 9: return "Battery system volts";
+    case 10: return "Aux Volts 1";
+    case 11: return "Aux Volts2";
+    case 12: return "Windspeed";
+    case 13: return "Windmill 1 RPM";
+    case 14: return "Windmill 2 RPM";
+    case 15: return "pulse 1";
+    case 16: return "pulse 2";
+    case 17: return "Windmill 1 Watts or Aux Watts1";
+    case 18: return "Windmill 2 Watts or Aux Watts2";
+    default: break;
+    }
+    if (n >= 3 && n <= 8)
+        return "Aux Amps" + std::to_string(n);
+    if (n >= 19 && n <= 24)
+        return "Aux power" + std::to_string(n - 16);
+    return std::string();
+}
+
+std::string builtInElementName(int n)
+{
+    if (n >= 1 && n <= 8)
+        return groupCode("A", "A", n);
+    return defaultHardwareTag(n);  // the other groups name their elements like their tags
+}
+
+std::vector<int> maximumChoices(int n)
+{
+    if (n >= 1 && n <= 8)
+        return {5, 10, 15, 20, 30, 50, 80, 100};
+    if (n >= 9 && n <= 11)
+        return {15, 30, 60, 120, 240};
+    if (n == 12)
+        return {10, 20, 30, 40, 50, 60, 70, 80, 90, 100};
+    if (n == 13 || n == 14)
+        return {150, 200, 250, 300, 400, 500, 600, 800, 1000, 1500};
+    if (n == 15 || n == 16)
+        return {10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 120, 140, 160, 180, 200};
+    if (n >= 17 && n <= 24)
+        return {100, 200, 300, 500, 750, 1000, 1500, 2000, 3000, 5000};
+    return {};
+}
+
+namespace {
+
+template <typename T>
+std::optional<T> fitting(const std::optional<std::string>& value)
+{
+    if (!value)
+        return std::nullopt;
+    const double r = roundHalfEven(leadingNumber(*value));
+    if (r < static_cast<double>(std::numeric_limits<T>::min()) ||
+        r > static_cast<double>(std::numeric_limits<T>::max()))
+        return std::nullopt;
+    return static_cast<T>(r);
+}
+
+std::optional<std::string> item(std::string_view text, const char* key, int n)
+{
+    return findTag(text, std::string(key) + std::to_string(n));
+}
+
+} // namespace
+
+ChannelRowItems readChannelRow(std::string_view text, int n)
+{
+    ChannelRowItems r;
+    r.enableLOGGING = fitting<std::uint8_t>(item(text, "enableLOGGING", n));
+    r.enableDISPLAY = fitting<std::uint8_t>(item(text, "enableDISPLAY", n));
+    r.enableGRAPHING = fitting<std::uint8_t>(item(text, "enableGRAPHING", n));
+    r.HARDWAREenabled = fitting<std::uint8_t>(item(text, "HARDWAREenabled", n));
+    r.name = item(text, "C", n);
+    r.colour = fitting<std::int32_t>(item(text, "L", n));
+    r.maximum = fitting<std::int16_t>(item(text, "M", n));
+    r.xmlSoftware = item(text, "XMLsoftware", n);
+    r.xmlHardware = item(text, "XMLhardware", n);
+    return r;
+}
+
+} // namespace gv

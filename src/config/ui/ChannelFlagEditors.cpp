@@ -1,0 +1,236 @@
+#include "config/ui/ChannelFlagEditors.h"
+
+#include "config/ChannelRows.h"
+#include "config/ui/ColourLabel.h"
+#include "config/ui/Pickers.h"
+#include "platform/ClickLabel.h"
+#include "platform/MessageBoxes.h"
+#include "shared/ConfigFiles.h"
+#include "shared/FileIO.h"
+#include "shared/Global_Declarations.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+constexpr std::int32_t kLaidOutColour = 0xC0C0C0;
+
+const char* frameName(ChannelFlagEditor::Column c)
+{
+    switch (c) {
+    case ChannelFlagEditor::Column::Display: return "Frame12";
+    case ChannelFlagEditor::Column::Graphing: return "Frame11";
+    case ChannelFlagEditor::Column::Logging: return "Frame10";
+    }
+    return "Frame";
+}
+
+} // namespace
+
+ChannelFlagEditor::ChannelFlagEditor(gv::Global_Declarations& g, const QString& programFolder, Column column,
+                                     QWidget* parent)
+    : QDialog(parent), g_(g), folder_(programFolder), column_(column)
+{
+    setModal(true);
+    const bool logging = column == Column::Logging;
+
+    auto* columns = new QHBoxLayout;
+    QVBoxLayout* col = nullptr;
+    for (int n = 1; n <= 24; ++n) {
+        if ((n - 1) % 8 == 0) {
+            col = new QVBoxLayout;
+            col->setSpacing(logging ? 4 : 2);
+            columns->addLayout(col);
+        }
+        auto* frame = new QGroupBox(logging ? q(gv::loggingFrameCaption(n)) : QString(), this);
+        frame->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(frameName(column))).arg(n));
+        auto* check = new QCheckBox(frame);
+        check->setObjectName(QStringLiteral("CheckEnable%1").arg(n));
+        auto* name = new QLabel(q(gv::laidOutChannelName(n)), frame);
+        name->setObjectName(QStringLiteral("dataCHANNEL%1").arg(n));
+        name->setFixedWidth(160);
+        name->setMargin(2);
+        gv::setLabelColour(name, kLaidOutColour);
+
+        auto* row = new QHBoxLayout(frame);
+        row->setContentsMargins(6, logging ? 2 : 3, 6, 3);
+        row->addWidget(check);
+        row->addWidget(name);
+        if (logging) {
+            auto* code = new gv::ClickLabel(q(gv::builtInElementName(n)), frame);
+            code->setObjectName(QStringLiteral("XMLcode%1").arg(n));
+            code->setFixedWidth(50);
+            code->setAlignment(Qt::AlignCenter);
+            code->setStyleSheet(QStringLiteral("border: 1px solid gray; background: white;"));
+            row->addWidget(code);
+            XMLcode[n] = code;
+            connect(code, &gv::ClickLabel::clicked, this, [this, n] { XMLcode_Click(n); });
+            check->setEnabled(false);  // only shows HARDWAREenabled
+        } else {
+            connect(check, &QCheckBox::clicked, this, [this, n] { CheckEnable_Click(n); });
+        }
+        row->addStretch(1);
+        col->addWidget(frame);
+        rowFrame[n] = frame;
+        CheckEnable[n] = check;
+        dataCHANNEL[n] = name;
+        if (n % 8 == 0)
+            col->addStretch(1);
+    }
+
+    SaveSettings = new QPushButton(QStringLiteral("Save Channel Settings"), this);
+    SaveSettings->setObjectName(QStringLiteral("SaveSettings"));
+    SaveSettings->setAutoDefault(false);
+    Label1 = new gv::ClickLabel(QStringLiteral("** ABORT **  NO changes Saved"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0); font-weight: bold;"));
+    connect(SaveSettings, &QPushButton::clicked, this, &ChannelFlagEditor::SaveSettings_Click);
+    connect(Label1, &gv::ClickLabel::clicked, this, &ChannelFlagEditor::Label1_Click);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(SaveSettings);
+    buttons->addStretch(1);
+    buttons->addWidget(Label1);
+    auto* v = new QVBoxLayout(this);
+    v->addLayout(columns);
+    v->addSpacing(6);
+    v->addLayout(buttons);
+}
+
+void ChannelFlagEditor::layOutRows()
+{
+    const int type = g_.SystemType;
+    if (!gv::laysOutRows(type))
+        return;  // any other value changes no row
+    for (int n = 1; n <= 24; ++n)
+        rowFrame[n]->setVisible(gv::channelRowShown(type, n));
+}
+
+bool ChannelFlagEditor::readChannels()
+{
+    const std::string path = gv::joinPath(folder_.toStdString(), gv::ChannelsCfgName);
+    const auto text = gv::fileExists(path) ? gv::readWholeFile(path) : std::nullopt;
+    if (!text) {
+        gv::showMessage(this, QStringLiteral("channel configuration file is missing"));
+        return false;
+    }
+    // Each item that is missing or does not fit is skipped: the shared value
+    // keeps what it held, the label keeps its text or colour.
+    for (int n = 1; n <= 24; ++n) {
+        const gv::ChannelRowItems r = gv::readChannelRow(*text, n);
+        if (r.enableLOGGING) g_.enableLOGGING[n] = *r.enableLOGGING;
+        if (r.enableDISPLAY) g_.enableDISPLAY[n] = *r.enableDISPLAY;
+        if (r.enableGRAPHING) g_.enableGRAPHING[n] = *r.enableGRAPHING;
+        if (r.HARDWAREenabled) g_.HARDWAREenabled[n] = *r.HARDWAREenabled;
+        if (r.name)
+            dataCHANNEL[n]->setText(q(*r.name));
+        if (r.colour && gv::labelAcceptsColour(*r.colour))
+            gv::setLabelColour(dataCHANNEL[n], *r.colour);
+        if (r.maximum) g_.ChannelMaxReading[n] = *r.maximum;
+        if (r.xmlSoftware) g_.XMLsoftware[n] = *r.xmlSoftware;
+        if (column_ == Column::Logging) {
+            // An empty element name takes the row's built-in name.
+            if (!g_.XMLsoftware[n].empty())
+                XMLcode[n]->setText(q(g_.XMLsoftware[n]));
+            else
+                g_.XMLsoftware[n] = XMLcode[n]->text().toStdString();
+        }
+        if (r.xmlHardware) g_.XMLhardware[n] = *r.xmlHardware;
+        g_.LineColour[n] = gv::labelColour(dataCHANNEL[n]);
+        g_.ChannelName[n] = dataCHANNEL[n]->text().toStdString();
+        if (column_ == Column::Display)
+            CheckEnable[n]->setChecked(g_.enableDISPLAY[n] == 1);
+        else if (column_ == Column::Graphing)
+            CheckEnable[n]->setChecked(g_.enableGRAPHING[n] == 1);
+    }
+    return true;
+}
+
+void ChannelFlagEditor::Form_Load()
+{
+    if (column_ == Column::Logging) {
+        if (!readChannels())
+            return;
+        if (gv::laysOutRows(g_.SystemType)) {
+            layOutRows();
+            for (int n = 1; n <= 24; ++n)
+                CheckEnable[n]->setChecked(g_.HARDWAREenabled[n] == 1);
+        }
+        return;
+    }
+    layOutRows();
+    if (column_ == Column::Display && gv::laysOutRows(g_.SystemType)) {
+        // Decided by the table as the main window last loaded it.
+        for (int n = 1; n <= 24; ++n)
+            CheckEnable[n]->setEnabled(g_.HARDWAREenabled[n] == 1);
+    }
+    readChannels();
+}
+
+void ChannelFlagEditor::CheckEnable_Click(int index)
+{
+    const std::uint8_t v = CheckEnable[index]->isChecked() ? 1 : 0;
+    if (column_ == Column::Display)
+        g_.enableDISPLAY[index] = v;
+    else if (column_ == Column::Graphing)
+        g_.enableGRAPHING[index] = v;
+}
+
+void ChannelFlagEditor::XMLcode_Click(int index)
+{
+    if (column_ != Column::Logging)
+        return;
+    g_.InputText = XMLcode[index]->text().toStdString();
+    XMLcodeINPUT picker(g_, this);
+    gv::execDialog(&picker);
+    XMLcode[index]->setText(q(g_.InputText));
+    g_.XMLsoftware[index] = g_.InputText;
+}
+
+void ChannelFlagEditor::Label1_Click()
+{
+    reject();
+}
+
+void ChannelFlagEditor::SaveSettings_Click()
+{
+    std::string error;
+    if (!gv::writeChannelsCfg(g_, folder_.toStdString(), &error)) {
+        gv::showMessage(this, QStringLiteral("The channel settings could not be saved; channels.cfg is "
+                                             "unchanged.\r\n") +
+                                  q(error));
+        return;
+    }
+    accept();
+}
+
+setupDISPLAYchannels::setupDISPLAYchannels(gv::Global_Declarations& g, const QString& programFolder,
+                                           QWidget* parent)
+    : ChannelFlagEditor(g, programFolder, Column::Display, parent)
+{
+    setWindowTitle(QStringLiteral("Setup DATA Channels to display"));
+    Form_Load();
+}
+
+setupGRAPHINGchannels::setupGRAPHINGchannels(gv::Global_Declarations& g, const QString& programFolder,
+                                             QWidget* parent)
+    : ChannelFlagEditor(g, programFolder, Column::Graphing, parent)
+{
+    setWindowTitle(QStringLiteral("Setup Channels for GRAPHING"));
+    Form_Load();
+}
+
+setupLOGGINGchannels::setupLOGGINGchannels(gv::Global_Declarations& g, const QString& programFolder,
+                                           QWidget* parent)
+    : ChannelFlagEditor(g, programFolder, Column::Logging, parent)
+{
+    setWindowTitle(QStringLiteral("Setup the logging channels associated XML data identifiers"));
+    Form_Load();
+}
