@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QGroupBox>
 #include <QElapsedTimer>
+#include <QTest>
 
 #include <filesystem>
 
@@ -680,5 +681,39 @@ TEST(WindmillWindowOpening, ShownModallyOverItsOwnerAndClosedByExit)
     gv::setDialogHook({});
     gv::setProgramFolderOverride(QString());
     EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(msgs.texts.empty());
+}
+
+TEST(WindmillWindowInteraction, RealMouseOnThePicture)
+{
+    Messages msgs;
+    Site site;
+    writeFile(site.logs("GV_2026_06_14.txt"), gvtest::dayLog(DayFamily::GV, 60));
+    GraphGV w(site.g, site.folder());
+    w.resize(1180, 760);
+    w.show();
+    ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
+    ASSERT_EQ(w.GraphRecordSet.RecordCount, 1438);
+    const int width = w.Plot->width();
+    const int y = w.Plot->height() / 2;
+    // A quarter of the way across the picture lies a quarter of the day.
+    double seen = -1;
+    QObject::connect(w.Plot, &gv::PictureBox::mouseMoved, [&](double fx, double, Qt::MouseButtons) { seen = fx; });
+    QTest::mouseMove(w.Plot, QPoint(width / 4, y));
+    // The picture is LastShown - FirstShown - 2 = 1435 records wide.
+    ASSERT_EQ(w.surface().scaleWidth(), 1435);
+    const double x = static_cast<double>(width / 4) / width * 1435;
+    EXPECT_NEAR(seen * 1435, x, 1e-9) << width;
+    EXPECT_EQ(w.vt->text().toStdString(), gv::shortTime(w.GraphRecordSet.time(static_cast<long>(std::floor(x + 1)))));
+    // Right-button drag from a quarter to a half: about a quarter of the day.
+    QTest::mousePress(w.Plot, Qt::RightButton, {}, QPoint(width / 4, y));
+    QTest::mouseMove(w.Plot, QPoint(width * 3 / 8, y));
+    QTest::mouseRelease(w.Plot, Qt::RightButton, {}, QPoint(width / 2, y));
+    EXPECT_NEAR(w.GraphRecordSet.RecordCount, 1435 / 4, 4);
+    EXPECT_EQ(w.GraphRecordSet.FirstShown, 1);
+    EXPECT_EQ(w.Zoom.MouseHeld, 0);
+    // Clicking a value label.
+    QTest::mouseClick(w.valueLabel("rv"), Qt::LeftButton);
+    EXPECT_TRUE(w.valueLabel("rv")->text().startsWith("MIN ") || w.valueLabel("rv")->text() == " Min = 0 rpm");
     EXPECT_TRUE(msgs.texts.empty());
 }
