@@ -129,11 +129,11 @@ long recordIndex(double position)
     return static_cast<long>(roundHalfEven(position));
 }
 
-ReadStatus readRecords(std::string_view text, const TimeLimits& limits, const ReaderSpec& spec,
+ReadStatus readRecords(std::string_view text, const TimeLimits& limits, const ReaderLayout& layout,
                        GraphRecordSet& set)
 {
     set.ZoomBusy = 0;
-    const size_t n = spec.elements.size();
+    const size_t n = layout.elements.size();
     GraphRecordSet fresh;
     fresh.Series.assign(n, std::vector<double>{0.0});
     std::vector<double> values(n, 0.0);
@@ -161,18 +161,18 @@ ReadStatus readRecords(std::string_view text, const TimeLimits& limits, const Re
             return ReadStatus::OverLimit; // the set keeps the previous records
         fresh.RecordTime.push_back(*t);
         const auto interval = findTaggedValue(line, "<L>", "</L>");
-        fresh.RecordInterval.push_back(interval ? leadingNumber(*interval) : spec.missingInterval);
+        fresh.RecordInterval.push_back(interval ? leadingNumber(*interval) : layout.missingInterval);
         for (size_t s = 0; s < n; ++s) {
             values[s] = 0.0;
-            const ElementTags& el = spec.elements[s];
+            const ElementTags& el = layout.elements[s];
             if (el.isDerived())
                 continue;
             const auto v = findTaggedValue(line, el.open, el.close);
             if (v)
                 values[s] = leadingNumber(*v);
         }
-        if (spec.derive)
-            spec.derive(values);
+        if (layout.derive)
+            layout.derive(values);
         for (size_t s = 0; s < n; ++s)
             fresh.Series[s].push_back(values[s]);
     }
@@ -216,7 +216,7 @@ std::optional<std::string> readFileFast(const std::string& path)
 } // namespace
 
 DayFileRead readDayFile(const std::string& folder, const std::string& fileName,
-                        const TimeLimits& limits, const ReaderSpec& spec, GraphRecordSet& set)
+                        const TimeLimits& limits, const ReaderLayout& layout, GraphRecordSet& set)
 {
     DayFileRead r;
     set.ZoomBusy = 0;
@@ -231,7 +231,7 @@ DayFileRead readDayFile(const std::string& folder, const std::string& fileName,
         return r;
     }
     r.file = DayFileStatus::Read;
-    r.read = readRecords(*text, limits, spec, set);
+    r.read = readRecords(*text, limits, layout, set);
     if (r.read == ReadStatus::Ok)
         set.SourceFile = fileName;
     return r;
@@ -366,7 +366,7 @@ long clampRecord(const GraphRecordSet& set, long i)
 
 } // namespace
 
-TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotSpec& spec, int scaledMode,
+TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layout, int scaledMode,
                           PlotModel& model, PlotSurface& surface)
 {
     TimePlotResult result;
@@ -378,7 +378,7 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotSpec& spec, i
         model.PlottedFile.clear();
         return result;
     }
-    const size_t n = spec.series.size();
+    const size_t n = layout.series.size();
     const auto resize = [n](std::vector<double>& v) { v.assign(n, 0.0); };
     resize(model.PlotHigh);
     resize(model.PlotLow);
@@ -401,7 +401,7 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotSpec& spec, i
     };
 
     for (size_t s = 0; s < n; ++s) {
-        const double full = spec.series[s].fullScale;
+        const double full = layout.series[s].fullScale;
         if (scaledMode == 1) {
             model.PlotHigh[s] = full;
             model.PlotLow[s] = 0;
@@ -410,7 +410,7 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotSpec& spec, i
             model.PlotLow[s] = full;
         }
         model.ShownMaximum[s] = 0;
-        model.ShownMinimum[s] = spec.series[s].minimumStart.value_or(full);
+        model.ShownMinimum[s] = layout.series[s].minimumStart.value_or(full);
     }
     inner([&](long i) {
         for (size_t s = 0; s < n; ++s) {
@@ -431,7 +431,7 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotSpec& spec, i
     result.startTime = shortTime(set.time(clampRecord(set, recordIndex(first))));
     result.finishTime = shortTime(set.time(clampRecord(set, recordIndex(last))));
 
-    if (spec.minimumSpan > 0 && !(last - first > spec.minimumSpan)) {
+    if (layout.minimumSpan > 0 && !(last - first > layout.minimumSpan)) {
         result.status = PlotStatus::NotEnoughData;
         model.PlottedFile.clear();
         return result;
@@ -444,20 +444,20 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotSpec& spec, i
     }
 
     for (size_t s = 0; s < n; ++s) {
-        if (!spec.series[s].zeroLine)
+        if (!layout.series[s].zeroLine)
             continue;
         surface.setScaleHeight(model.PlotHeight[s]);
         if (model.PlotHigh[s] > 0 && model.PlotLow[s] < 0)
-            surface.line(0, model.PlotHigh[s], surface.scaleWidth(), model.PlotHigh[s], spec.zeroLineColour);
+            surface.line(0, model.PlotHigh[s], surface.scaleWidth(), model.PlotHigh[s], layout.zeroLineColour);
     }
 
-    for (long k = std::max(static_cast<long>(spec.firstOffset), kSkip); first + static_cast<double>(k) <= loopEnd;
+    for (long k = std::max(static_cast<long>(layout.firstOffset), kSkip); first + static_cast<double>(k) <= loopEnd;
          ++k) {
         const long i = recordIndex(first + static_cast<double>(k));
         const long prev = recordIndex(first + static_cast<double>(k) - 1);
         const double x1 = static_cast<double>(k - 1), x2 = static_cast<double>(k);
         for (size_t s = 0; s < n; ++s) {
-            const PlotSeries& ps = spec.series[s];
+            const PlotSeries& ps = layout.series[s];
             if (ps.show) {
                 surface.setScaleHeight(model.PlotHeight[s]);
                 const double high = model.PlotHigh[s], range = high - model.PlotLow[s];

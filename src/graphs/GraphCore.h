@@ -8,7 +8,7 @@
 //
 //   1. limits = timeLimitsFromBoxes(Time1h, Time1m, Time2h, Time2m)
 //               nullopt -> show InvalidTimeMessage, keep records and picture
-//   2. r = readDayFile(logsFolder, FileName, *limits, readerSpec, records)
+//   2. r = readDayFile(logsFolder, FileName, *limits, readerLayout, records)
 //      r.file   Missing / Unreadable -> records untouched; report
 //               Read -> r.read:
 //      r.read   Ok        records replaced, FirstShown 1, LastShown count,
@@ -17,7 +17,7 @@
 //                         kept -> NoDataMessage
 //               OverLimit records left exactly as they were -> OverLimitMessage
 //      (readRecords() does the same on a text already in memory.)
-//   3. res = plotByTime(records, plotSpec, ScaledMode, model, surface)
+//   3. res = plotByTime(records, plotLayout, ScaledMode, model, surface)
 //      Empty         nothing else changes
 //      NotEnoughData times written, picture empty (minimumSpan windows)
 //      Drawn         res.startTime / finishTime -> stime, ftime and the four
@@ -157,7 +157,7 @@ struct ElementTags {
     bool isDerived() const { return open.empty(); }
 };
 
-struct ReaderSpec {
+struct ReaderLayout {
     // One entry per series of the window, in the window's series order.
     std::vector<ElementTags> elements;
     // RecordInterval of a record without "<L>".
@@ -179,7 +179,7 @@ enum class ReadStatus {
 // or whose time text is not a time, is skipped.  Each element's value is the
 // leading number of its text, 0 when the element is missing, reversed or not
 // numeric.  ZoomBusy is set to 0 whatever the outcome.
-ReadStatus readRecords(std::string_view fileText, const TimeLimits& limits, const ReaderSpec& spec,
+ReadStatus readRecords(std::string_view fileText, const TimeLimits& limits, const ReaderLayout& layout,
                        GraphRecordSet& set);
 
 enum class DayFileStatus {
@@ -195,7 +195,7 @@ struct DayFileRead {
 // and runs readRecords; on Ok sets set.SourceFile = fileName.  A missing or
 // unreadable file leaves the set untouched (ZoomBusy aside).
 DayFileRead readDayFile(const std::string& folder, const std::string& fileName,
-                        const TimeLimits& limits, const ReaderSpec& spec, GraphRecordSet& set);
+                        const TimeLimits& limits, const ReaderLayout& layout, GraphRecordSet& set);
 
 // ---------------------------------------------------------------------------
 // Day files: listing and letter-case-free matching
@@ -309,7 +309,7 @@ struct PlotSeries {
     bool dayTotal = false;  // also add that sum into DayWattHours
 };
 
-struct TimePlotSpec {
+struct TimePlotLayout {
     std::vector<PlotSeries> series;
     // The segment loop starts at FirstShown + firstOffset (1 for most
     // windows; 0 starts one record earlier so record FirstShown adds its
@@ -352,7 +352,7 @@ struct TimePlotResult {
 // Extremes for the MAX/MIN labels and watt-hours are taken over the records
 // FirstShown + 1 .. LastShown - 1.  Record numbers of fractional bounds are
 // rounded half to even.
-TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotSpec& spec, int scaledMode,
+TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layout, int scaledMode,
                           PlotModel& model, PlotSurface& surface);
 
 // The yellow 4 x 4 grid over the whole picture at its current scale.

@@ -19,9 +19,9 @@ using gvtest::writeFile;
 namespace {
 
 // Volts "<V1>", amps "<A1>", derived watts = volts x amps.
-ReaderSpec testSpec()
+ReaderLayout testLayout()
 {
-    ReaderSpec s;
+    ReaderLayout s;
     s.elements = {ElementTags::named("V1"), ElementTags::named("A1"), ElementTags::derived()};
     s.derive = [](std::vector<double>& v) { v[2] = v[0] * v[1]; };
     return s;
@@ -79,7 +79,7 @@ TEST(GraphReader, KeepsRecordsStrictlyInsideTheLimitsWithTheirElements)
                              }) +
                              "<T>23:58</T><L>10</L><V1>12.6"; // partial last line, no CR LF: 6
     GraphRecordSet set;
-    ASSERT_EQ(readRecords(text, wholeDay(), testSpec(), set), ReadStatus::Ok);
+    ASSERT_EQ(readRecords(text, wholeDay(), testLayout(), set), ReadStatus::Ok);
     ASSERT_EQ(set.RecordCount, 6);
     EXPECT_EQ(set.FirstShown, 1);
     EXPECT_EQ(set.LastShown, 6);
@@ -109,7 +109,7 @@ TEST(GraphReader, KeepsRecordsStrictlyInsideTheLimitsWithTheirElements)
 
 TEST(GraphReader, MissingIntervalDefaultAndTrailingEmptyPiece)
 {
-    ReaderSpec s = testSpec();
+    ReaderLayout s = testLayout();
     s.missingInterval = 10;
     GraphRecordSet set;
     ASSERT_EQ(readRecords(crlf({"<T>10:00</T><V1>1</V1>", "<T>10:01</T><L>60</L>"}), wholeDay(), s, set),
@@ -123,11 +123,11 @@ TEST(GraphReader, NoDataEmptiesTheSetButKeepsTheRange)
 {
     GraphRecordSet set;
     ASSERT_EQ(readRecords(crlf({rec("10:00", 1, 1), rec("10:01", 1, 1), rec("10:02", 1, 1)}), wholeDay(),
-                          testSpec(), set),
+                          testLayout(), set),
               ReadStatus::Ok);
     set.FirstShown = 1.5;
     set.ZoomBusy = 1;
-    EXPECT_EQ(readRecords("", wholeDay(), testSpec(), set), ReadStatus::NoData);
+    EXPECT_EQ(readRecords("", wholeDay(), testLayout(), set), ReadStatus::NoData);
     EXPECT_EQ(set.RecordCount, 0);
     EXPECT_EQ(set.FirstShown, 1.5);
     EXPECT_EQ(set.LastShown, 3);
@@ -135,14 +135,14 @@ TEST(GraphReader, NoDataEmptiesTheSetButKeepsTheRange)
     EXPECT_EQ(set.value(0, 1), 0.0);
 
     // A start that is not before the end keeps nothing.
-    ASSERT_EQ(readRecords(crlf({rec("10:00", 1, 1)}), TimeLimits{0.5, 0.5}, testSpec(), set),
+    ASSERT_EQ(readRecords(crlf({rec("10:00", 1, 1)}), TimeLimits{0.5, 0.5}, testLayout(), set),
               ReadStatus::NoData);
 }
 
 TEST(GraphReader, OverTheLimitLeavesThePreviousRecordsIntact)
 {
     GraphRecordSet set;
-    ASSERT_EQ(readRecords(crlf({rec("10:00", 11, 1), rec("10:01", 12, 2)}), wholeDay(), testSpec(), set),
+    ASSERT_EQ(readRecords(crlf({rec("10:00", 11, 1), rec("10:01", 12, 2)}), wholeDay(), testLayout(), set),
               ReadStatus::Ok);
     set.SourceFile = "GV_2026_01_01.txt";
 
@@ -150,11 +150,11 @@ TEST(GraphReader, OverTheLimitLeavesThePreviousRecordsIntact)
     for (int i = 0; i < MaxGraphRecords; ++i)
         big += rec("10:30", 13, 3) + CRLF;
     GraphRecordSet full;
-    ASSERT_EQ(readRecords(big, wholeDay(), testSpec(), full), ReadStatus::Ok);
+    ASSERT_EQ(readRecords(big, wholeDay(), testLayout(), full), ReadStatus::Ok);
     EXPECT_EQ(full.RecordCount, MaxGraphRecords);
 
     big += rec("10:31", 13, 3) + CRLF;
-    EXPECT_EQ(readRecords(big, wholeDay(), testSpec(), set), ReadStatus::OverLimit);
+    EXPECT_EQ(readRecords(big, wholeDay(), testLayout(), set), ReadStatus::OverLimit);
     EXPECT_EQ(set.RecordCount, 2);
     EXPECT_EQ(set.value(0, 2), 12.0);
     EXPECT_EQ(set.LastShown, 2);
@@ -198,11 +198,11 @@ TEST(GraphFiles, ReadDayFileFindsTheFileInAnyCase)
     TempDir dir;
     writeFile(dir.file("gv_2026_01_02.txt"), crlf({rec("10:00", 11, 1), rec("10:01", 12, 2)}));
     GraphRecordSet set;
-    auto r = readDayFile(dir.path(), "GV_2026_01_02.txt", wholeDay(), testSpec(), set);
+    auto r = readDayFile(dir.path(), "GV_2026_01_02.txt", wholeDay(), testLayout(), set);
     EXPECT_EQ(r.file, DayFileStatus::Read);
     EXPECT_EQ(r.read, ReadStatus::Ok);
     EXPECT_EQ(set.SourceFile, "GV_2026_01_02.txt");
-    r = readDayFile(dir.path(), "GV_2026_01_09.txt", wholeDay(), testSpec(), set);
+    r = readDayFile(dir.path(), "GV_2026_01_09.txt", wholeDay(), testLayout(), set);
     EXPECT_EQ(r.file, DayFileStatus::Missing);
     EXPECT_EQ(set.RecordCount, 2);
 }
@@ -218,13 +218,13 @@ GraphRecordSet constantSet(int n, double volts, double amps, int interval)
         text += rec(t, volts, amps, interval) + CRLF;
     }
     GraphRecordSet set;
-    readRecords(text, wholeDay(), testSpec(), set);
+    readRecords(text, wholeDay(), testLayout(), set);
     return set;
 }
 
-TimePlotSpec spec3(bool showAll = true)
+TimePlotLayout spec3(bool showAll = true)
 {
-    TimePlotSpec s;
+    TimePlotLayout s;
     s.series.resize(3);
     s.series[0] = {.colour = 255, .show = showAll, .fullScale = 30, .minimumStart = 100.0};
     s.series[1] = {.colour = 65280, .show = showAll, .fullScale = 50, .minimumStart = 50.0};
@@ -253,13 +253,13 @@ TEST(GraphTimePlot, WattHoursCoverTheInnerRecordsOnly)
     EXPECT_EQ(surface.lines.size(), 359u * 3); // records 1..360 joined
 
     // The loop may start one record earlier; record FirstShown then counts.
-    TimePlotSpec early = spec3();
+    TimePlotLayout early = spec3();
     early.firstOffset = 0;
     plotByTime(set, early, 1, model, surface);
     EXPECT_NEAR(model.WattHours[2], 360.0, 1e-9);
 
     // An unticked series is not drawn, its watt-hours still count.
-    TimePlotSpec hidden = spec3(false);
+    TimePlotLayout hidden = spec3(false);
     plotByTime(set, hidden, 1, model, surface);
     EXPECT_TRUE(surface.lines.empty());
     EXPECT_NEAR(model.WattHours[2], 359.0, 1e-9);
@@ -272,8 +272,8 @@ TEST(GraphTimePlot, ScalesFlatSeriesAndZeroLine)
     for (int i = 0; i < 6; ++i)
         text += rec("10:0" + std::to_string(i), 12, amps[i]) + CRLF;
     GraphRecordSet set;
-    readRecords(text, wholeDay(), testSpec(), set);
-    TimePlotSpec s = spec3();
+    readRecords(text, wholeDay(), testLayout(), set);
+    TimePlotLayout s = spec3();
     s.series[1].zeroLine = true;
     PlotModel model;
     RecordingSurface surface;
@@ -328,7 +328,7 @@ TEST(GraphTimePlot, ShortAndEmptyRangesDrawSafely)
     }
 
     // A minimum span refuses short ranges after writing the times.
-    TimePlotSpec s = spec3();
+    TimePlotLayout s = spec3();
     s.minimumSpan = 5;
     GraphRecordSet three = constantSet(3, 12, 1, 10);
     const auto r = plotByTime(three, s, 1, model, surface);
@@ -339,7 +339,7 @@ TEST(GraphTimePlot, ShortAndEmptyRangesDrawSafely)
     EXPECT_TRUE(model.PlottedFile.empty());
 
     // A full scale of 0 gives a flat line, never a division by zero.
-    TimePlotSpec zero = spec3();
+    TimePlotLayout zero = spec3();
     for (auto& ps : zero.series)
         ps.fullScale = 0;
     GraphRecordSet set = constantSet(10, 12, 1, 10);
@@ -445,7 +445,7 @@ TEST(GraphOutputs, CsvBytesAndName)
     std::string text = crlf({"<T>13:05</T><L>10</L><V1>24.1</V1><A1>3.5</A1>",
                              "<T>13:06</T><L>10</L><V1>24.1</V1><A1>0</A1>"});
     GraphRecordSet set;
-    readRecords(text, wholeDay(), testSpec(), set);
+    readRecords(text, wholeDay(), testLayout(), set);
     const std::vector<CsvColumn> cols = {{0, "##.00"}, {1, "###.00"}, {2, "####.00"}, {1, "####"},
                                          {CsvColumn::IntervalColumn, "#00"}};
     EXPECT_EQ(csvContent(set, {"TIME", "VOLTS", "AMPS", "WATTS", "X", "L"}, cols),
@@ -462,7 +462,7 @@ TEST(GraphOutputs, CsvExportWritesOnlyCompleteFiles)
 {
     TempDir dir;
     GraphRecordSet set;
-    readRecords(crlf({rec("13:05", 24.1, 3.5), rec("13:06", 24.2, 3.6)}), wholeDay(), testSpec(), set);
+    readRecords(crlf({rec("13:05", 24.1, 3.5), rec("13:06", 24.2, 3.6)}), wholeDay(), testLayout(), set);
     CsvRequest rq{dir.path(), "GV_2026_12_08.txt", "00", "00", "23", "59", {"TIME", "VOLTS"}, {{0, "##.00"}}};
     std::string path;
     ASSERT_EQ(exportCsv(set, rq, &path), CsvStatus::Done);

@@ -59,7 +59,7 @@ TEST(GraphFuzz, GarbledFilesAndWildPositionsStayInBounds)
         for (WindmillFamily f : {WindmillFamily::GV, WindmillFamily::WD}) {
             GraphRecordSet set;
             const TimeLimits limits{0.0, 0.99};
-            readRecords(text, limits, windmillReaderSpec(f, g), set);
+            readRecords(text, limits, windmillReaderLayout(f, g), set);
             kept += set.RecordCount;
             std::vector<int> flags(static_cast<size_t>(seriesCount(f)), 1);
             PlotModel model;
@@ -70,7 +70,7 @@ TEST(GraphFuzz, GarbledFilesAndWildPositionsStayInBounds)
                 for (double b : {wild[round % std::size(wild)], 3.0, 1e4, -2.0}) {
                     set.FirstShown = a;
                     set.LastShown = b;
-                    plotByTime(set, windmillPlotSpec(f, g, flags), round % 2, model, surface);
+                    plotByTime(set, windmillPlotLayout(f, g, flags), round % 2, model, surface);
                     for (const auto& l : surface.lines)
                         ASSERT_TRUE(std::isfinite(l.fx1) && std::isfinite(l.fy1) && std::isfinite(l.fx2) &&
                                     std::isfinite(l.fy2));

@@ -4,15 +4,15 @@
 
 namespace gv::multichannel {
 
-ReaderSpec readerSpecFor(const WindowDef& w, const Global_Declarations& g)
+ReaderLayout readerLayoutFor(const WindowDef& w, const Global_Declarations& g)
 {
-    ReaderSpec spec;
+    ReaderLayout layout;
     for (const SeriesDef& s : w.series)
-        spec.elements.push_back(s.derived ? ElementTags::derived() : ElementTags::named(elementName(s, g)));
-    spec.missingInterval = w.missingIntervalSeconds;
+        layout.elements.push_back(s.derived ? ElementTags::derived() : ElementTags::named(elementName(s, g)));
+    layout.missingInterval = w.missingIntervalSeconds;
     if (w.kind == WindowKind::QF) {
         // Series 2..7 are Watts1..Watts6, 8..13 the derived Watts7..Watts12.
-        spec.derive = [](std::vector<double>& v) {
+        layout.derive = [](std::vector<double>& v) {
             std::array<double, 7> m{};
             for (int k = 1; k <= 6; ++k)
                 m[static_cast<size_t>(k)] = v[static_cast<size_t>(1 + k)];
@@ -21,13 +21,13 @@ ReaderSpec readerSpecFor(const WindowDef& w, const Global_Declarations& g)
                 v[static_cast<size_t>(8 + k)] = d[static_cast<size_t>(k)];
         };
     }
-    return spec;
+    return layout;
 }
 
-TimePlotSpec plotSpecFor(const WindowDef& w, const Global_Declarations& g, const std::vector<int>& flags)
+TimePlotLayout plotLayoutFor(const WindowDef& w, const Global_Declarations& g, const std::vector<int>& flags)
 {
-    TimePlotSpec spec;
-    spec.firstOffset = w.loopStartOffset;
+    TimePlotLayout layout;
+    layout.firstOffset = w.loopStartOffset;
     for (size_t s = 0; s < w.series.size(); ++s) {
         const SeriesDef& sd = w.series[s];
         PlotSeries ps;
@@ -39,16 +39,16 @@ TimePlotSpec plotSpecFor(const WindowDef& w, const Global_Declarations& g, const
         ps.wattHours = sd.whLabel[0] != '\0';
         // The collation's day total: the measured powers, not the derived ones.
         ps.dayTotal = ps.wattHours && !sd.derived;
-        spec.series.push_back(ps);
+        layout.series.push_back(ps);
     }
-    return spec;
+    return layout;
 }
 
 bool missingDayIsNoData(const WindowDef& w) { return w.missingFileMessage[0] == '\0'; }
 
-void markNoData(GraphRecordSet& set, const ReaderSpec& spec)
+void markNoData(GraphRecordSet& set, const ReaderLayout& layout)
 {
-    readRecords(std::string_view(), TimeLimits{}, spec, set);
+    readRecords(std::string_view(), TimeLimits{}, layout, set);
 }
 
 std::string noDataText(const WindowDef& w, int& todayFlag)
@@ -83,16 +83,16 @@ void MultiChannelGraph::open(const Global_Declarations& g)
     TodayFlag = def_->hasTodayFlag ? 1 : 0;
 }
 
-ReaderSpec MultiChannelGraph::readerSpec(const Global_Declarations& g) const
+ReaderLayout MultiChannelGraph::readerLayout(const Global_Declarations& g) const
 {
-    return readerSpecFor(*def_, g);
+    return readerLayoutFor(*def_, g);
 }
 
 ReadOutcome MultiChannelGraph::read(const std::string& logsFolder, const std::string& fileName,
                                     const TimeLimits& limits, const Global_Declarations& g)
 {
     ReadOutcome out;
-    const DayFileRead r = readDayFile(logsFolder, fileName, limits, readerSpec(g), records);
+    const DayFileRead r = readDayFile(logsFolder, fileName, limits, readerLayout(g), records);
     options.DayFileExists = r.file != DayFileStatus::Missing;
     options.TimeWindow = limits;
 
@@ -105,7 +105,7 @@ ReadOutcome MultiChannelGraph::read(const std::string& logsFolder, const std::st
     if (r.file == DayFileStatus::Missing) {
         // A day without a file is a day without data: nothing from another
         // day stays on offer for export under this day's name.
-        markNoData(records, readerSpec(g));
+        markNoData(records, readerLayout(g));
         status = ReadStatus::NoData;
     }
     switch (status) {
@@ -122,14 +122,14 @@ ReadOutcome MultiChannelGraph::read(const std::string& logsFolder, const std::st
     return out;
 }
 
-TimePlotSpec MultiChannelGraph::plotSpec(const Global_Declarations& g) const
+TimePlotLayout MultiChannelGraph::plotLayout(const Global_Declarations& g) const
 {
-    return plotSpecFor(*def_, g, options.SeriesFlags);
+    return plotLayoutFor(*def_, g, options.SeriesFlags);
 }
 
 TimePlotResult MultiChannelGraph::plot(const Global_Declarations& g, PlotSurface& surface)
 {
-    return plotByTime(records, plotSpec(g), options.ScaledMode, model, surface);
+    return plotByTime(records, plotLayout(g), options.ScaledMode, model, surface);
 }
 
 std::string MultiChannelGraph::wattHourCaption(int s) const

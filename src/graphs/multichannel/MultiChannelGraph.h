@@ -30,17 +30,17 @@ struct OutputOutcome {
 
 // Element names (as the channel table stands now), the interval of a record
 // without "<L>" and, for the site variant, the derived-series rule.
-ReaderSpec readerSpecFor(const WindowDef& w, const Global_Declarations& g);
+ReaderLayout readerLayoutFor(const WindowDef& w, const Global_Declarations& g);
 
 // The time plot's description for the given series flags.
-TimePlotSpec plotSpecFor(const WindowDef& w, const Global_Declarations& g, const std::vector<int>& flags);
+TimePlotLayout plotLayoutFor(const WindowDef& w, const Global_Declarations& g, const std::vector<int>& flags);
 
 // Whether a day without a file is read as a day without data (every window
 // but GraphML, which reports "unknown file error" and keeps its records).
 bool missingDayIsNoData(const WindowDef& w);
 
 // Empties the record set the way a read without data does.
-void markNoData(GraphRecordSet& set, const ReaderSpec& spec);
+void markNoData(GraphRecordSet& set, const ReaderLayout& layout);
 
 // Message of a read that kept no record; GraphRE says "No data for today"
 // once (while its TodayFlag is 1, which it then clears).
@@ -61,7 +61,7 @@ public:
 
     // The element names and the derived-series rule, as the channel table
     // stands now.
-    ReaderSpec readerSpec(const Global_Declarations& g) const;
+    ReaderLayout readerLayout(const Global_Declarations& g) const;
 
     // One read of a day file in `logsFolder` between the limits.
     //  GraphRE: a missing file counts as a day without data; no data gives
@@ -73,7 +73,7 @@ public:
                      const TimeLimits& limits, const Global_Declarations& g);
 
     // The time plot's description for the present flags and channel table.
-    TimePlotSpec plotSpec(const Global_Declarations& g) const;
+    TimePlotLayout plotLayout(const Global_Declarations& g) const;
 
     // Draws the displayed range onto the surface and keeps the extremes and
     // watt-hours in the model.

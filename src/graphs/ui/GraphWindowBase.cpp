@@ -423,7 +423,7 @@ void GraphWindowBase::DisplayButton_Click()
     const std::string name = ss(FileName->text());
     if (!beforeRead(name))
         return;
-    const gv::DayFileRead r = gv::readDayFile(logsFolder(), name, *limits, readerSpec(), GraphRecordSet);
+    const gv::DayFileRead r = gv::readDayFile(logsFolder(), name, *limits, readerLayout(), GraphRecordSet);
     Options.DayFileExists = r.file != gv::DayFileStatus::Missing;
     if (r.file != gv::DayFileStatus::Read) {
         if (r.file == gv::DayFileStatus::Missing)
@@ -456,7 +456,7 @@ void GraphWindowBase::PlotByTime()
     Label7->setText("Time");
     if (Options.SeriesFlags.size() < setup_.series.size())
         Options.SeriesFlags.resize(setup_.series.size(), 0);
-    const gv::TimePlotResult r = gv::plotByTime(GraphRecordSet, plotSpec(), Options.ScaledMode, Model, *surface_);
+    const gv::TimePlotResult r = gv::plotByTime(GraphRecordSet, plotLayout(), Options.ScaledMode, Model, *surface_);
     if (r.status == gv::PlotStatus::Empty)
         return;
     writeTimeBoxes(r.startTime, r.finishTime);

@@ -169,8 +169,8 @@ protected:
     QVBoxLayout* extraControls() const { return extra_; }
 
     // ---- What a window describes ----
-    virtual gv::ReaderSpec readerSpec() const = 0;
-    virtual gv::TimePlotSpec plotSpec() const = 0;
+    virtual gv::ReaderLayout readerLayout() const = 0;
+    virtual gv::TimePlotLayout plotLayout() const = 0;
     virtual gv::ReadoutFormat readoutFormat(int series) const = 0;
     virtual gv::ExtremeFormat extremeFormat(int series) const = 0;
     virtual std::vector<std::string> csvHeader() const = 0;

@@ -56,32 +56,32 @@ int windSeries(WindmillFamily f) { return f == WindmillFamily::GV ? int(GVSeries
 const char* windmillFilePattern(WindmillFamily f) { return f == WindmillFamily::GV ? "GV*.txt" : "*.txt"; }
 const char* windmillTodayPrefix(WindmillFamily f) { return f == WindmillFamily::GV ? "GV_" : "WD_"; }
 
-ReaderSpec windmillReaderSpec(WindmillFamily f, const Global_Declarations& g)
+ReaderLayout windmillReaderLayout(WindmillFamily f, const Global_Declarations& g)
 {
-    ReaderSpec spec;
+    ReaderLayout layout;
     if (f == WindmillFamily::GV) {
         const auto el = [&](int ch) { return ElementTags::named(g.XMLsoftware[static_cast<size_t>(ch)]); };
-        spec.elements = {el(9), el(1), el(2), el(3), el(4), ElementTags::derived(), ElementTags::derived(),
+        layout.elements = {el(9), el(1), el(2), el(3), el(4), ElementTags::derived(), ElementTags::derived(),
                          ElementTags::derived(), ElementTags::derived(), el(13), el(14), el(12)};
-        spec.derive = [](std::vector<double>& v) {
+        layout.derive = [](std::vector<double>& v) {
             for (int k = 0; k < 4; ++k)
                 v[GVSeries::Watts1 + k] = v[GVSeries::Volts] * v[GVSeries::Amps1 + k];
         };
     } else {
-        spec.elements = {ElementTags::named("V"), ElementTags::named("I"), ElementTags::derived(),
+        layout.elements = {ElementTags::named("V"), ElementTags::named("I"), ElementTags::derived(),
                          ElementTags::named("R"), ElementTags::named("S")};
-        spec.derive = [](std::vector<double>& v) { v[WDSeries::Watts] = v[WDSeries::Volts] * v[WDSeries::Amps]; };
+        layout.derive = [](std::vector<double>& v) { v[WDSeries::Watts] = v[WDSeries::Volts] * v[WDSeries::Amps]; };
     }
-    return spec;
+    return layout;
 }
 
-TimePlotSpec windmillPlotSpec(WindmillFamily f, const Global_Declarations& g, const std::vector<int>& flags)
+TimePlotLayout windmillPlotLayout(WindmillFamily f, const Global_Declarations& g, const std::vector<int>& flags)
 {
-    TimePlotSpec spec;
+    TimePlotLayout layout;
     const auto& list = windmillSeries(f);
-    spec.series.resize(list.size());
+    layout.series.resize(list.size());
     for (size_t s = 0; s < list.size(); ++s) {
-        PlotSeries& ps = spec.series[s];
+        PlotSeries& ps = layout.series[s];
         ps.colour = colourOf(g, list[s].channel);
         ps.show = s < flags.size() && flags[s] == 1;
         ps.fullScale = fullScaleOf(g, list[s].channel);
@@ -94,13 +94,13 @@ TimePlotSpec windmillPlotSpec(WindmillFamily f, const Global_Declarations& g, co
         // start like windmill 1's of the same kind.
         const double starts[GVSeries::Count] = {100, 50, 50, 50, 50, 2000, 2000, 2000, 2000, 500, 500, 100};
         for (int s = 0; s < GVSeries::Count; ++s)
-            spec.series[static_cast<size_t>(s)].minimumStart = starts[s];
-        spec.series[GVSeries::Amps1].zeroLine = true;
-        spec.series[GVSeries::Watts1].zeroLine = true;
+            layout.series[static_cast<size_t>(s)].minimumStart = starts[s];
+        layout.series[GVSeries::Amps1].zeroLine = true;
+        layout.series[GVSeries::Watts1].zeroLine = true;
     } else {
-        spec.minimumSpan = 5; // fewer than seven records: "Not enough data to plot"
+        layout.minimumSpan = 5; // fewer than seven records: "Not enough data to plot"
     }
-    return spec;
+    return layout;
 }
 
 ReadoutFormat windmillReadoutFormat(WindmillFamily f, int s, const std::string& wsUnits)

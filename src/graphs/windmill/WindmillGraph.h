@@ -57,10 +57,10 @@ const char* windmillFilePattern(WindmillFamily family); // "GV*.txt" / "*.txt"
 const char* windmillTodayPrefix(WindmillFamily family); // "GV_" / "WD_"
 
 // Reader: GV takes the element names of the channel table as they are now.
-ReaderSpec windmillReaderSpec(WindmillFamily family, const Global_Declarations& g);
+ReaderLayout windmillReaderLayout(WindmillFamily family, const Global_Declarations& g);
 
 // Time plot description from the channel table and the series flags.
-TimePlotSpec windmillPlotSpec(WindmillFamily family, const Global_Declarations& g, const std::vector<int>& flags);
+TimePlotLayout windmillPlotLayout(WindmillFamily family, const Global_Declarations& g, const std::vector<int>& flags);
 
 ReadoutFormat windmillReadoutFormat(WindmillFamily family, int series, const std::string& wsUnits);
 ExtremeFormat windmillExtremeFormat(WindmillFamily family, int series);

@@ -36,14 +36,14 @@ Timed readAndPlot(const std::string& folder, const std::string& name, const Glob
     GraphRecordSet set;
     const auto limits = *timeLimitsFromBoxes("00", "00", "23", "59");
     auto t0 = std::chrono::steady_clock::now();
-    t.result = readDayFile(folder, name, limits, windmillReaderSpec(WindmillFamily::GV, g), set);
+    t.result = readDayFile(folder, name, limits, windmillReaderLayout(WindmillFamily::GV, g), set);
     t.readMs = msSince(t0);
     t.records = set.RecordCount;
     if (t.result.read == ReadStatus::Ok) {
         PlotModel model;
         RecordingSurface surface;
         t0 = std::chrono::steady_clock::now();
-        plotByTime(set, windmillPlotSpec(WindmillFamily::GV, g, std::vector<int>(GVSeries::Count, 1)), 1, model,
+        plotByTime(set, windmillPlotLayout(WindmillFamily::GV, g, std::vector<int>(GVSeries::Count, 1)), 1, model,
                    surface);
         t.plotMs = msSince(t0);
         t.lines = surface.lines.size();

@@ -50,7 +50,7 @@ TEST(WindmillReader, GvFixtureDayGolden)
         }) +
         "<T>23:58</T><L>10</L><V1>24.20</V1><A1>2"; // cut short by a power failure
     GraphRecordSet set;
-    ASSERT_EQ(readRecords(text, wholeDay(), windmillReaderSpec(WindmillFamily::GV, g), set), ReadStatus::Ok);
+    ASSERT_EQ(readRecords(text, wholeDay(), windmillReaderLayout(WindmillFamily::GV, g), set), ReadStatus::Ok);
     ASSERT_EQ(set.RecordCount, 5);
     using S = std::vector<double>;
     const auto row = [&](long r) {
@@ -73,7 +73,7 @@ TEST(WindmillReader, GvFixtureDayGolden)
     // Element names are those of the table at the time of the read.
     Global_Declarations renamed = g;
     renamed.XMLsoftware[1] = "AMPS1";
-    ASSERT_EQ(readRecords(text, wholeDay(), windmillReaderSpec(WindmillFamily::GV, renamed), set), ReadStatus::Ok);
+    ASSERT_EQ(readRecords(text, wholeDay(), windmillReaderLayout(WindmillFamily::GV, renamed), set), ReadStatus::Ok);
     EXPECT_EQ(set.value(GVSeries::Amps1, 1), 0);
     EXPECT_EQ(set.value(GVSeries::Watts1, 1), 0);
     EXPECT_EQ(set.value(GVSeries::Volts, 1), 24.1);
@@ -84,7 +84,7 @@ TEST(WindmillReader, WdRecordsAndOtherFamiliesInTheDemoWindow)
     const Global_Declarations g = defaultTable();
     GraphRecordSet set;
     const std::string wd = crlf({"<T>13:05</T><L>10</L><V>24.10</V><I>3.5</I><R>412</R><S>5</S>  12.345Wh"});
-    ASSERT_EQ(readRecords(wd, wholeDay(), windmillReaderSpec(WindmillFamily::WD, g), set), ReadStatus::Ok);
+    ASSERT_EQ(readRecords(wd, wholeDay(), windmillReaderLayout(WindmillFamily::WD, g), set), ReadStatus::Ok);
     EXPECT_EQ(set.value(WDSeries::Volts, 1), 24.1);
     EXPECT_EQ(set.value(WDSeries::Amps, 1), 3.5);
     EXPECT_DOUBLE_EQ(set.value(WDSeries::Watts, 1), 84.35);
@@ -93,7 +93,7 @@ TEST(WindmillReader, WdRecordsAndOtherFamiliesInTheDemoWindow)
 
     // A GV file read by the fixed WD elements: everything absent reads 0.
     const std::string gvText = gvtest::dayLog(gvtest::DayFamily::GV, 600);
-    ASSERT_EQ(readRecords(gvText, wholeDay(), windmillReaderSpec(WindmillFamily::WD, g), set), ReadStatus::Ok);
+    ASSERT_EQ(readRecords(gvText, wholeDay(), windmillReaderLayout(WindmillFamily::WD, g), set), ReadStatus::Ok);
     for (long r = 1; r <= set.RecordCount; ++r)
         for (int s = 0; s < WDSeries::Count; ++s)
             ASSERT_EQ(set.value(s, r), 0.0);
@@ -113,15 +113,15 @@ TEST(WindmillTimePlot, WattHoursAndDayTotals)
     GraphRecordSet set;
     PlotModel model;
     RecordingSurface surface;
-    ASSERT_EQ(readRecords(wd, wholeDay(), windmillReaderSpec(WindmillFamily::WD, g), set), ReadStatus::Ok);
-    auto r = plotByTime(set, windmillPlotSpec(WindmillFamily::WD, g, allOn(WindmillFamily::WD)), 1, model, surface);
+    ASSERT_EQ(readRecords(wd, wholeDay(), windmillReaderLayout(WindmillFamily::WD, g), set), ReadStatus::Ok);
+    auto r = plotByTime(set, windmillPlotLayout(WindmillFamily::WD, g, allOn(WindmillFamily::WD)), 1, model, surface);
     EXPECT_EQ(r.status, PlotStatus::Drawn);
     EXPECT_NEAR(model.DayWattHours, 359, 1e-9);
     EXPECT_NEAR(model.WattHours[WDSeries::Watts], 359, 1e-9);
 
-    ASSERT_EQ(readRecords(gvText, wholeDay(), windmillReaderSpec(WindmillFamily::GV, g), set), ReadStatus::Ok);
+    ASSERT_EQ(readRecords(gvText, wholeDay(), windmillReaderLayout(WindmillFamily::GV, g), set), ReadStatus::Ok);
     std::vector<int> noneShown(GVSeries::Count, 0);
-    plotByTime(set, windmillPlotSpec(WindmillFamily::GV, g, noneShown), 1, model, surface);
+    plotByTime(set, windmillPlotLayout(WindmillFamily::GV, g, noneShown), 1, model, surface);
     EXPECT_NEAR(model.WattHours[GVSeries::Watts1], 359, 1e-9);
     EXPECT_NEAR(model.WattHours[GVSeries::Watts2], 179.5, 1e-9);
     EXPECT_NEAR(model.WattHours[GVSeries::Watts3], 0, 1e-9);
@@ -140,11 +140,11 @@ TEST(WindmillTimePlot, DemoRefusesFewerThanSevenRecords)
     for (const char* t : {"10:00", "10:05", "10:10"})
         wd += std::string("<T>") + t + "</T><L>300</L><V>24.00</V><I>1.0</I><R>1</R><S>1</S>\r\n";
     GraphRecordSet set;
-    ASSERT_EQ(readRecords(wd, wholeDay(), windmillReaderSpec(WindmillFamily::WD, g), set), ReadStatus::Ok);
+    ASSERT_EQ(readRecords(wd, wholeDay(), windmillReaderLayout(WindmillFamily::WD, g), set), ReadStatus::Ok);
     PlotModel model;
     RecordingSurface surface;
-    const auto spec = windmillPlotSpec(WindmillFamily::WD, g, allOn(WindmillFamily::WD));
-    auto r = plotByTime(set, spec, 1, model, surface);
+    const auto layout = windmillPlotLayout(WindmillFamily::WD, g, allOn(WindmillFamily::WD));
+    auto r = plotByTime(set, layout, 1, model, surface);
     EXPECT_EQ(r.status, PlotStatus::NotEnoughData);
     EXPECT_EQ(r.startTime, "10:00");
     EXPECT_EQ(r.finishTime, "10:10");
@@ -154,8 +154,8 @@ TEST(WindmillTimePlot, DemoRefusesFewerThanSevenRecords)
     std::string gvText;
     for (const char* t : {"10:00", "10:05", "10:10"})
         gvText += std::string("<T>") + t + "</T><L>300</L><V1>24.00</V1><A1>1.0</A1>\r\n";
-    ASSERT_EQ(readRecords(gvText, wholeDay(), windmillReaderSpec(WindmillFamily::GV, g), set), ReadStatus::Ok);
-    r = plotByTime(set, windmillPlotSpec(WindmillFamily::GV, g, allOn(WindmillFamily::GV)), 1, model, surface);
+    ASSERT_EQ(readRecords(gvText, wholeDay(), windmillReaderLayout(WindmillFamily::GV, g), set), ReadStatus::Ok);
+    r = plotByTime(set, windmillPlotLayout(WindmillFamily::GV, g, allOn(WindmillFamily::GV)), 1, model, surface);
     EXPECT_EQ(r.status, PlotStatus::Drawn);
     EXPECT_EQ(surface.scaleWidth(), 1);
 }
@@ -168,10 +168,10 @@ TEST(WindmillTimePlot, ExtremesStartValues)
         gvText += "<T>" + gvtest::hhmm(3600 + 60 * i) +
                   "</T><L>10</L><V1>200.00</V1><A1>60.0</A1><A2>60.0</A2><R2>900</R2><R1>900</R1><WS>150</WS>\r\n";
     GraphRecordSet set;
-    ASSERT_EQ(readRecords(gvText, wholeDay(), windmillReaderSpec(WindmillFamily::GV, g), set), ReadStatus::Ok);
+    ASSERT_EQ(readRecords(gvText, wholeDay(), windmillReaderLayout(WindmillFamily::GV, g), set), ReadStatus::Ok);
     PlotModel model;
     RecordingSurface surface;
-    plotByTime(set, windmillPlotSpec(WindmillFamily::GV, g, allOn(WindmillFamily::GV)), 1, model, surface);
+    plotByTime(set, windmillPlotLayout(WindmillFamily::GV, g, allOn(WindmillFamily::GV)), 1, model, surface);
     // No inner value is below the start: the start stays.
     EXPECT_EQ(model.ShownMinimum[GVSeries::Volts], 100);
     EXPECT_EQ(model.ShownMinimum[GVSeries::Amps1], 50);
@@ -190,8 +190,8 @@ TEST(WindmillTimePlot, ExtremesStartValues)
     std::string wd;
     for (int i = 0; i < 10; ++i)
         wd += "<T>" + gvtest::hhmm(3600 + 60 * i) + "</T><L>10</L><V>70.00</V><I>1.0</I><R>1</R><S>1</S>\r\n";
-    ASSERT_EQ(readRecords(wd, wholeDay(), windmillReaderSpec(WindmillFamily::WD, g), set), ReadStatus::Ok);
-    plotByTime(set, windmillPlotSpec(WindmillFamily::WD, g, allOn(WindmillFamily::WD)), 1, model, surface);
+    ASSERT_EQ(readRecords(wd, wholeDay(), windmillReaderLayout(WindmillFamily::WD, g), set), ReadStatus::Ok);
+    plotByTime(set, windmillPlotLayout(WindmillFamily::WD, g, allOn(WindmillFamily::WD)), 1, model, surface);
     EXPECT_EQ(model.ShownMinimum[WDSeries::Volts], 60);
     EXPECT_EQ(model.ShownMaximum[WDSeries::Volts], 70);
 }
@@ -215,7 +215,7 @@ TEST(WindmillViews, PowerAgainstRpmCurveAndMarks)
     const Global_Declarations g = defaultTable();
     GraphRecordSet set;
     readRecords(crlf({"<T>10:00</T><V1>24</V1><A1>10</A1><R1>400</R1>", "<T>10:01</T><V1>24</V1><A1>5</A1><R1>300</R1>"}),
-                wholeDay(), windmillReaderSpec(WindmillFamily::GV, g), set);
+                wholeDay(), windmillReaderLayout(WindmillFamily::GV, g), set);
     plotPowerVsRpm(set, GVSeries::Watts1, GVSeries::RPM1, 1000, 500, surface);
     const SurfaceLine& mark = surface.lines.back();
     EXPECT_EQ(mark.colour, RecordMarkColour);
@@ -235,7 +235,7 @@ TEST(WindmillViews, PowerAgainstWindSpeed)
     const Global_Declarations g = defaultTable();
     GraphRecordSet set;
     readRecords(crlf({"<T>10:00</T><V>24</V><I>10</I><S>7</S>", "<T>10:01</T><V>24</V><I>5</I><S>4</S>"}), wholeDay(),
-                windmillReaderSpec(WindmillFamily::WD, g), set);
+                windmillReaderLayout(WindmillFamily::WD, g), set);
     RecordingSurface surface;
     plotPowerVsWind(set, WDSeries::Watts, WDSeries::WindSpeed, 1000, 50, 50, surface);
     EXPECT_EQ(surface.lines.size(), 10u + 50 + 2);
@@ -258,7 +258,7 @@ TEST(WindmillViews, DistributionCountsEachRecordOnce)
         text += "<T>" + gvtest::hhmm(3600 + 60 * static_cast<int>(i)) + "</T><V>1</V><I>" +
                 std::to_string(watts[i]) + "</I>\r\n";
     GraphRecordSet set;
-    ASSERT_EQ(readRecords(text, wholeDay(), windmillReaderSpec(WindmillFamily::WD, g), set), ReadStatus::Ok);
+    ASSERT_EQ(readRecords(text, wholeDay(), windmillReaderLayout(WindmillFamily::WD, g), set), ReadStatus::Ok);
     const PowerDistribution d = powerDistribution(set, WDSeries::Watts, 1000);
     EXPECT_EQ(d.BinCount, 100);
     ASSERT_EQ(d.PowerBins.size(), 101u);
@@ -346,12 +346,12 @@ TEST(WindmillOutputs, CsvLinesAndCollationTitles)
     GraphRecordSet set;
     readRecords(crlf({"<T>13:05</T><L>10</L><V>24.10</V><I>3.5</I><R>412</R><S>5.2</S>",
                       "<T>13:06</T><L>10</L><V>24.10</V><I>0</I><R>0</R><S>0</S>"}),
-                wholeDay(), windmillReaderSpec(WindmillFamily::WD, g), set);
+                wholeDay(), windmillReaderLayout(WindmillFamily::WD, g), set);
     EXPECT_EQ(csvContent(set, windmillCsvHeader(), windmillCsvColumns(WindmillFamily::WD)),
               crlf({"TIME,VOLTS,AMPS,WATTS,RPM,SPEED", "13:05,24.10,3.50,84.35,412,5.2", "13:06,24.10,.00,.00,,.0"}));
 
     readRecords(crlf({"<T>13:05</T><L>10</L><V1>24.10</V1><A1>3.5</A1><A2>9</A2><R1>412</R1><R2>7</R2><WS>5.2</WS>"}),
-                wholeDay(), windmillReaderSpec(WindmillFamily::GV, g), set);
+                wholeDay(), windmillReaderLayout(WindmillFamily::GV, g), set);
     EXPECT_EQ(csvContent(set, windmillCsvHeader(), windmillCsvColumns(WindmillFamily::GV)),
               crlf({"TIME,VOLTS,AMPS,WATTS,RPM,SPEED", "13:05,24.10,3.50,84.35,412,5.2"}));
 

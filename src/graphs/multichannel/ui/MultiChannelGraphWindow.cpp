@@ -54,11 +54,11 @@ void MultiChannelGraphWindow::Form_Load(const gv::LocalTime& now)
     GraphWindowBase::Form_Load(now);
 }
 
-gv::ReaderSpec MultiChannelGraphWindow::readerSpec() const { return readerSpecFor(def_, g_); }
+gv::ReaderLayout MultiChannelGraphWindow::readerLayout() const { return readerLayoutFor(def_, g_); }
 
-gv::TimePlotSpec MultiChannelGraphWindow::plotSpec() const
+gv::TimePlotLayout MultiChannelGraphWindow::plotLayout() const
 {
-    return plotSpecFor(def_, g_, Options.SeriesFlags);
+    return plotLayoutFor(def_, g_, Options.SeriesFlags);
 }
 
 gv::ReadoutFormat MultiChannelGraphWindow::readoutFormat(int s) const
@@ -89,7 +89,7 @@ void MultiChannelGraphWindow::onDayFileMissing()
     }
     // A day without a file is a day without data; the day file is not
     // created and nothing of an earlier day stays on offer.
-    markNoData(GraphRecordSet, readerSpec());
+    markNoData(GraphRecordSet, readerLayout());
     onNoData();
 }
 

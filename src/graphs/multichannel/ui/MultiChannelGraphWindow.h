@@ -27,8 +27,8 @@ protected:
     MultiChannelGraphWindow(gv::Global_Declarations& g, const QString& programFolder,
                             gv::multichannel::WindowKind kind, QWidget* parent);
 
-    gv::ReaderSpec readerSpec() const override;
-    gv::TimePlotSpec plotSpec() const override;
+    gv::ReaderLayout readerLayout() const override;
+    gv::TimePlotLayout plotLayout() const override;
     gv::ReadoutFormat readoutFormat(int series) const override;
     gv::ExtremeFormat extremeFormat(int series) const override;
     std::vector<std::string> csvHeader() const override;

@@ -62,11 +62,11 @@ WindmillGraphWindow::WindmillGraphWindow(gv::Global_Declarations& g, const QStri
     }
 }
 
-gv::ReaderSpec WindmillGraphWindow::readerSpec() const { return gv::windmillReaderSpec(family_, g_); }
+gv::ReaderLayout WindmillGraphWindow::readerLayout() const { return gv::windmillReaderLayout(family_, g_); }
 
-gv::TimePlotSpec WindmillGraphWindow::plotSpec() const
+gv::TimePlotLayout WindmillGraphWindow::plotLayout() const
 {
-    return gv::windmillPlotSpec(family_, g_, Options.SeriesFlags);
+    return gv::windmillPlotLayout(family_, g_, Options.SeriesFlags);
 }
 
 gv::ReadoutFormat WindmillGraphWindow::readoutFormat(int s) const
