@@ -40,6 +40,7 @@ PrintOutcome printImage(const QImage& image, const QString& pdfFallback)
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         out.output = pdf;
+        out.savedAsPdf = pdfOverride().isEmpty();
     }
     QPainter painter;
     if (!painter.begin(&printer)) {

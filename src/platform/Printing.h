@@ -14,6 +14,7 @@ struct PrintOutcome {
     bool ok = false;
     QString output; // printer name, or the PDF file written
     QString error;
+    bool savedAsPdf = false; // no printer: the page went to the fallback PDF file
 };
 
 // Prints the image on the default printer, or writes it to pdfFallback when

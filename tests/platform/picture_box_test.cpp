@@ -50,3 +50,26 @@ TEST(PictureBox, WindowsColourValues)
     EXPECT_EQ(gv::colourFromBGR(16711680), QColor(0, 0, 255));
     EXPECT_EQ(gv::colourFromBGR(65280), QColor(0, 255, 0));
 }
+
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+
+#include "platform/Printing.h"
+
+TEST(Printing, WithoutPrinterThePageGoesToTheFallbackPdfAndSaysSo)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this machine has a printer";
+    QTemporaryDir dir;
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QString pdf = dir.filePath("page.pdf");
+    const gv::PrintOutcome out = gv::printImage(image, pdf);
+    EXPECT_TRUE(out.ok);
+    EXPECT_TRUE(out.savedAsPdf);
+    EXPECT_EQ(out.output, pdf);
+    EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+
+    const gv::PrintOutcome failed = gv::printImage(image, dir.filePath("no/such/folder/page.pdf"));
+    EXPECT_FALSE(failed.ok) << "a PDF that could not be written is not reported as printed";
+}

@@ -572,6 +572,8 @@ void GraphWindowBase::PrintButton_Click()
     const gv::PrintOutcome printed = gv::printWindowImage(this, printFallbackPath());
     if (!printed.ok)
         message(gv::PrintFailedMessage);
+    else if (printed.savedAsPdf) // tell the user where the page went
+        message(QStringLiteral("No printer found: the picture was saved as ") + printed.output);
     Plot->setBackColour(gv::colourFromBGR(PlotBackGrey));
     redrawCurrentView();
 }
