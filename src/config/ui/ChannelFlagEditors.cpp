@@ -1,4 +1,5 @@
 #include "config/ui/ChannelFlagEditors.h"
+#include "config/ui/ChannelDialogButtons.h"
 
 #include "config/ChannelRows.h"
 #include "config/ui/ColourLabel.h"
@@ -85,23 +86,11 @@ ChannelFlagEditor::ChannelFlagEditor(gv::Global_Declarations& g, const QString& 
             col->addStretch(1);
     }
 
-    SaveSettings = new QPushButton(QStringLiteral("Save Channel Settings"), this);
-    SaveSettings->setObjectName(QStringLiteral("SaveSettings"));
-    SaveSettings->setAutoDefault(false);
-    Label1 = new gv::ClickLabel(QStringLiteral("** ABORT **  NO changes Saved"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0); font-weight: bold;"));
+    const gv::ChannelDialogButtons buttons = gv::addChannelDialogButtons(this, columns);
+    SaveSettings = buttons.save;
+    Label1 = buttons.abort;
     connect(SaveSettings, &QPushButton::clicked, this, &ChannelFlagEditor::SaveSettings_Click);
     connect(Label1, &gv::ClickLabel::clicked, this, &ChannelFlagEditor::Label1_Click);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(SaveSettings);
-    buttons->addStretch(1);
-    buttons->addWidget(Label1);
-    auto* v = new QVBoxLayout(this);
-    v->addLayout(columns);
-    v->addSpacing(6);
-    v->addLayout(buttons);
 }
 
 void ChannelFlagEditor::layOutRows()
