@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "shared/Global_Declarations.h"
+
 namespace gvtest {
 
 class TempDir {
@@ -20,6 +22,10 @@ private:
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);
+
+// The first-run element names (A1..A8, V1..V3, WS, R1, R2, P1, P2, W1..W8)
+// as the log records carry them.
+void defaultNames(gv::Global_Declarations& g);
 
 // Joins lines with CR LF, each line ended by CR LF.
 std::string crlf(std::initializer_list<std::string> lines);

@@ -27,24 +27,16 @@
 #include "shared/FileIO.h"
 #include "shared/LocalTime.h"
 #include "shared/TaggedText.h"
+#include "support/message_recorder.h"
 #include "support/test_paths.h"
 
 using gvtest::crlf;
+using gvtest::Messages;
 using gvtest::readFile;
 using gvtest::TempDir;
 using gvtest::writeFile;
 
 namespace {
-
-struct Messages {
-    std::vector<QString> texts;
-    Messages()
-    {
-        gv::setMessageHook([this](const gv::ShownMessage& m) { texts.push_back(m.text); });
-    }
-    ~Messages() { gv::setMessageHook({}); }
-    QString last() const { return texts.empty() ? QString() : texts.back(); }
-};
 
 // A program folder with logs and Excel and the first-run channel table,
 // named and coloured for a house with Current Cost meters.

@@ -28,10 +28,12 @@
 #include "shared/ConfigFiles.h"
 #include "shared/FileIO.h"
 #include "shared/LocalTime.h"
+#include "support/message_recorder.h"
 #include "support/test_paths.h"
 
 using gvtest::crlf;
 using gvtest::DayFamily;
+using gvtest::Messages;
 using gvtest::readFile;
 using gvtest::TempDir;
 using gvtest::writeFile;
@@ -39,16 +41,6 @@ using gvtest::writeFile;
 namespace {
 
 constexpr int GVSeries_Volts() { return 0; }
-
-struct Messages {
-    std::vector<QString> texts;
-    Messages()
-    {
-        gv::setMessageHook([this](const gv::ShownMessage& m) { texts.push_back(m.text); });
-    }
-    ~Messages() { gv::setMessageHook({}); }
-    QString last() const { return texts.empty() ? QString() : texts.back(); }
-};
 
 // A program folder with logs and Excel, and the default channel table with
 // windmill 2, solar (channel 3) and the loads (channel 4) switched on.
