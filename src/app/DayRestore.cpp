@@ -110,7 +110,7 @@ DayRestoreResult restoreDayTotals(Global_Declarations& g, const std::string& log
     result.file = joinPath(logsFolder, prefix + dayName(today) + ".txt");
     if (!fileExists(result.file))
         return result;
-    const auto text = readWholeFile(result.file);
+    const auto text = readTextFile(result.file);
     if (!text) {
         result.readFailed = true;
         return result;

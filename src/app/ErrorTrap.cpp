@@ -29,7 +29,7 @@ void trapError(EngineStatus& status, const std::string& programFolder, const Loc
 {
     if (errorLogEnabled) {
         std::string why;
-        if (!appendToFile(joinPath(programFolder, ErrorLogFileName),
+        if (!appendTextToFile(joinPath(programFolder, ErrorLogFileName),
                           errorLogLine(now, status.ErrorContext, errorText, messageText), &why))
             status.recordError("Error log not written: " + why);
     }

@@ -35,7 +35,7 @@ void LoggingEngine::append(const std::string& path, const std::string& text, con
                            TickResult& result)
 {
     std::string why;
-    if (appendToFile(path, text, &why))
+    if (appendTextToFile(path, text, &why))
         result.filesWritten.push_back(path);
     else
         status_.recordError(std::string(what) + " not written: " + why);
@@ -86,7 +86,7 @@ TickResult LoggingEngine::tick(const TickInput& in)
             bool ready = true;
             if (!fileExists(path)) {
                 std::string why;
-                ready = appendToFile(path, excelHeader(g.WSUnits), &why);
+                ready = appendTextToFile(path, excelHeader(g.WSUnits), &why);
                 if (!ready)
                     status_.recordError("Excel day table not written: " + why);
             }

@@ -37,7 +37,7 @@ bool DaySummary::observe(Global_Declarations& g, EngineStatus& status, const std
     const std::string line = whoursLine(g.WattHours, now);
     const std::string path = joinPath(logsFolder, WhoursFileName);
     std::string why;
-    if (!appendToFile(path, line, &why))
+    if (!appendTextToFile(path, line, &why))
         status.recordError("Daily watt-hour summary not written: " + why + " (" +
                            line.substr(0, line.size() - 2) + ")");
     for (int k = 1; k <= 8; ++k)

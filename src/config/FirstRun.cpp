@@ -136,7 +136,7 @@ FirstRunResult createMissingFiles(const std::string& programFolder)
         const std::string path = joinPath(programFolder, f.name);
         if (fileExists(path))
             continue;
-        if (writeFileAtomic(path, f.text))
+        if (writeTextFileAtomic(path, f.text))
             result.written.push_back(f.name);
         else
             result.failed.push_back(f.name);

@@ -1,5 +1,6 @@
 #include "graphs/GraphCore.h"
 
+#include "shared/CodePage.h"
 #include "shared/FileIO.h"
 #include "shared/NumberPicture.h"
 #include "shared/TaggedText.h"
@@ -210,7 +211,7 @@ std::optional<std::string> readFileFast(const std::string& path)
     std::fclose(f);
     if (failed)
         return std::nullopt;
-    return data;
+    return codePageToUtf8(data);
 }
 
 } // namespace

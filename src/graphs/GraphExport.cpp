@@ -66,11 +66,11 @@ CsvStatus exportCsv(const GraphRecordSet& set, const CsvRequest& rq, std::string
     const std::string path = joinPath(rq.excelFolder, *name);
     if (written)
         *written = path;
-    if (!writeFileAtomic(path, csvContent(set, rq.header, rq.columns), error))
+    if (!writeTextFileAtomic(path, csvContent(set, rq.header, rq.columns), error))
         return CsvStatus::WriteFailed;
     if (rq.sideFile) {
         // The side file is a marker only; the export itself is complete.
-        appendToFile(joinPath(rq.excelFolder, rq.fileNameCaption), CRLF);
+        appendTextToFile(joinPath(rq.excelFolder, rq.fileNameCaption), CRLF);
     }
     return CsvStatus::Done;
 }
@@ -105,7 +105,7 @@ CollateStatus appendDailyWattHours(const CollateRequest& rq, std::string* error)
     const auto existing = findFileNoCase(rq.logsFolder, rq.collationFile);
     std::string text;
     if (existing) {
-        const auto content = readWholeFile(*existing);
+        const auto content = readTextFile(*existing);
         if (!content) {
             if (error)
                 *error = *existing + ": cannot be read";
@@ -118,7 +118,7 @@ CollateStatus appendDailyWattHours(const CollateRequest& rq, std::string* error)
         std::string start = rq.title + CRLF + CRLF;
         if (rq.dayOnDisplay)
             start += collationLine(rq.dayFileName, rq.dayWattHours);
-        if (!writeFileAtomic(target, start, error))
+        if (!writeTextFileAtomic(target, start, error))
             return CollateStatus::WriteFailed;
         return rq.dayOnDisplay ? CollateStatus::Appended : CollateStatus::NotOnDisplay;
     }
@@ -126,7 +126,7 @@ CollateStatus appendDailyWattHours(const CollateRequest& rq, std::string* error)
         return CollateStatus::NotOnDisplay;
     if (collationListsDay(text, rq.dayFileName))
         return CollateStatus::AlreadyListed;
-    if (!appendToFile(target, collationLine(rq.dayFileName, rq.dayWattHours), error))
+    if (!appendTextToFile(target, collationLine(rq.dayFileName, rq.dayWattHours), error))
         return CollateStatus::WriteFailed;
     return CollateStatus::Appended;
 }

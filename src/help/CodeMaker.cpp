@@ -25,7 +25,7 @@ CodeMakerResult runCodeMaker(const std::string& folder)
         result.status = CodeMakerResult::Status::NoInput;
         return result;
     }
-    const auto text = readWholeFile(*input);
+    const auto text = readTextFile(*input);
     if (!text) {
         result.status = CodeMakerResult::Status::ReadFailed;
         result.path = *input;
@@ -37,7 +37,7 @@ CodeMakerResult runCodeMaker(const std::string& folder)
     const std::string output =
         findFileIgnoringCase(folder, CodeMakerOutputName).value_or(joinPath(folder, "code.cfg"));
     result.path = output;
-    if (!writeFileAtomic(output, makeHelpCode(*text), &result.error)) {
+    if (!writeTextFileAtomic(output, makeHelpCode(*text), &result.error)) {
         result.status = CodeMakerResult::Status::WriteFailed;
         return result;
     }

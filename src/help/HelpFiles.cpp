@@ -91,7 +91,7 @@ HelpFileRows readHelpRows(const std::string& folder, const std::string& fileName
         return result;
     }
     result.path = *path;
-    const auto text = readWholeFile(*path);
+    const auto text = readTextFile(*path);
     if (!text) {
         result.status = HelpFileRows::Status::Unreadable;
         return result;

@@ -290,7 +290,7 @@ void loadChannelSelections(Global_Declarations& g, std::string_view text)
 ConfigLoadResult loadConfiguration(Global_Declarations& g, const std::string& programFolder)
 {
     ConfigLoadResult r;
-    if (auto text = readWholeFile(joinPath(programFolder, HardwareCfgName))) {
+    if (auto text = readTextFile(joinPath(programFolder, HardwareCfgName))) {
         loadHardwareCfg(g, *text);
         r.hardwareRead = true;
     }
@@ -302,11 +302,11 @@ ConfigLoadResult loadConfiguration(Global_Declarations& g, const std::string& pr
     r.delayText = numberText(g.LogDelay);
     r.portCaption = "Port Number  " + numberText(g.Port);
 
-    if (auto text = readWholeFile(joinPath(programFolder, ChannelsCfgName))) {
+    if (auto text = readTextFile(joinPath(programFolder, ChannelsCfgName))) {
         loadChannelsCfg(g, *text);
         r.channelsRead = true;
     }
-    if (auto text = readWholeFile(joinPath(programFolder, CalibrationsCfgName))) {
+    if (auto text = readTextFile(joinPath(programFolder, CalibrationsCfgName))) {
         loadCalibrationsCfg(g, *text);
         r.calibrationsRead = true;
     }
@@ -317,18 +317,18 @@ ConfigLoadResult loadConfiguration(Global_Declarations& g, const std::string& pr
 
 bool writeHardwareCfg(const Global_Declarations& g, const std::string& programFolder, std::string* error)
 {
-    return writeFileAtomic(joinPath(programFolder, HardwareCfgName), hardwareCfgText(g), error);
+    return writeTextFileAtomic(joinPath(programFolder, HardwareCfgName), hardwareCfgText(g), error);
 }
 
 bool writeChannelsCfg(const Global_Declarations& g, const std::string& programFolder, std::string* error)
 {
-    return writeFileAtomic(joinPath(programFolder, ChannelsCfgName), channelsCfgText(g), error);
+    return writeTextFileAtomic(joinPath(programFolder, ChannelsCfgName), channelsCfgText(g), error);
 }
 
 bool writeCalibrationsCfg(const Global_Declarations& g, const std::string& programFolder,
                           std::string* error)
 {
-    return writeFileAtomic(joinPath(programFolder, CalibrationsCfgName), calibrationsCfgText(g), error);
+    return writeTextFileAtomic(joinPath(programFolder, CalibrationsCfgName), calibrationsCfgText(g), error);
 }
 
 } // namespace gv

@@ -1,5 +1,7 @@
 #include "shared/FileIO.h"
 
+#include "shared/CodePage.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -70,6 +72,24 @@ bool appendToFile(const std::string& path, const std::string& bytes, std::string
         return false;
     }
     return true;
+}
+
+std::optional<std::string> readTextFile(const std::string& path)
+{
+    auto bytes = readWholeFile(path);
+    if (!bytes)
+        return std::nullopt;
+    return codePageToUtf8(*bytes);
+}
+
+bool writeTextFileAtomic(const std::string& path, const std::string& text, std::string* error)
+{
+    return writeFileAtomic(path, utf8ToCodePage(text), error);
+}
+
+bool appendTextToFile(const std::string& path, const std::string& text, std::string* error)
+{
+    return appendToFile(path, utf8ToCodePage(text), error);
 }
 
 bool fileExists(const std::string& path)

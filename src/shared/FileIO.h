@@ -18,6 +18,14 @@ bool writeFileAtomic(const std::string& path, const std::string& bytes, std::str
 // Append bytes to a file (creating it), flushed before return.
 bool appendToFile(const std::string& path, const std::string& bytes, std::string* error = nullptr);
 
+// The same for text files: the file's bytes are Windows-1252 (see
+// CodePage.h) and the text in memory is UTF-8.  Every file the program reads
+// or writes as text goes through these three, so a read and a write-back
+// keep every byte.
+std::optional<std::string> readTextFile(const std::string& path);
+bool writeTextFileAtomic(const std::string& path, const std::string& text, std::string* error = nullptr);
+bool appendTextToFile(const std::string& path, const std::string& text, std::string* error = nullptr);
+
 bool fileExists(const std::string& path);
 bool makeFolder(const std::string& path); // an existing folder is no error
 

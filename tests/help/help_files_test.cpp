@@ -73,15 +73,15 @@ TEST(HelpRows, FixtureListedFromSecondLineUnchanged)
     EXPECT_FALSE(r.truncated);
 }
 
-TEST(HelpRows, FixtureWithoutFinalBreakKeepsBytes)
+TEST(HelpRows, FixtureWithoutFinalBreakReadsTheCodePage)
 {
     TempDir dir;
     copyFixture(dir, "credits.cfg", "credits.cfg");
     const HelpFileRows r = readHelpView(dir.path(), HelpViewId::Credits);
     ASSERT_EQ(r.status, Status::Shown);
     EXPECT_EQ(r.rows, (std::vector<std::string>{"Thanks to everyone who built a windmill",
-                                                "caf\xe9 owner (Latin-1 byte)",
-                                                "Gr\xc3\xbc\xc3\x9f" "e (UTF-8)"}));
+                                                "caf\xc3\xa9 owner",
+                                                "\xe2\x80\x9cQuoted\xe2\x80\x9d \xe2\x80\x93 \xe2\x82\xac 5"}));
 }
 
 TEST(HelpRows, OneLineShowsNothingAndDefaultFileOneEmptyRow)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "shared/CodePage.h"
 #include "shared/ConfigFiles.h"
 #include "shared/FileIO.h"
 #include "support/test_paths.h"
@@ -473,4 +474,41 @@ TEST(ConfigurationWrite, FailedWriteLeavesTheOldFileAndReportsIt)
     gvtest::writeFile(dir.file("hardware.cfg"), "old");
     ASSERT_TRUE(writeHardwareCfg(g, dir.path(), &err));
     EXPECT_EQ(gvtest::readFile(dir.file("hardware.cfg")), kExitHardware);
+}
+
+TEST(CodePage, EveryByteRoundTripsThroughTheFilesAndTheTextInMemory)
+{
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
+    EXPECT_EQ(utf8ToCodePage(codePageToUtf8(all)), all);
+    EXPECT_EQ(codePageToUtf8("caf\xE9 \x80 \x93x\x94"), "caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D");
+    EXPECT_EQ(firstCharacterOutsideCodePage("caf\xC3\xA9 \xE2\x82\xAC"), "");
+    EXPECT_EQ(firstCharacterOutsideCodePage("a\xE2\x82\xBD" "b"), "\xE2\x82\xBD") << "the rouble sign has no byte";
+    EXPECT_EQ(utf8ToCodePage("a\xE2\x82\xBD" "b"), "a?b");
+
+    // A channel name and the settings texts with code-page letters survive a
+    // load and a save of each file byte for byte.
+    gvtest::TempDir dir;
+    Global_Declarations g = defaultSettings();
+    fillDefaultChannels(g);
+    g.PersonalString = "Moulin \xC3\xA9olien";
+    g.WSUnits = "km/h \xE2\x80\x93";
+    g.ChannelName[1] = "\xC3\xA9olienne \xE2\x82\xAC";
+    ASSERT_TRUE(writeHardwareCfg(g, dir.path()));
+    ASSERT_TRUE(writeChannelsCfg(g, dir.path()));
+    const std::string hardware = gvtest::readFile(dir.file("hardware.cfg"));
+    const std::string channels = gvtest::readFile(dir.file("channels.cfg"));
+    EXPECT_NE(hardware.find("<PersonalString>Moulin \xE9olien</PersonalString>"), std::string::npos);
+    EXPECT_NE(hardware.find("<WSUnits>km/h \x96</WSUnits>"), std::string::npos);
+    EXPECT_NE(channels.find("<C1>\xE9olienne \x80</C1>"), std::string::npos);
+
+    Global_Declarations back;
+    loadConfiguration(back, dir.path());
+    EXPECT_EQ(back.ChannelName[1], g.ChannelName[1]);
+    EXPECT_EQ(back.PersonalString, g.PersonalString);
+    ASSERT_TRUE(writeHardwareCfg(back, dir.path()));
+    ASSERT_TRUE(writeChannelsCfg(back, dir.path()));
+    EXPECT_EQ(gvtest::readFile(dir.file("hardware.cfg")), hardware);
+    EXPECT_EQ(gvtest::readFile(dir.file("channels.cfg")), channels);
 }

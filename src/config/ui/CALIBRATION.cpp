@@ -180,12 +180,12 @@ void CALIBRATION::Form_Load()
     // The system type is taken from hardware.cfg; when that cannot be read
     // the one in memory stays.
     const std::string folder = folder_.toStdString();
-    if (auto hw = gv::readWholeFile(gv::joinPath(folder, gv::HardwareCfgName))) {
+    if (auto hw = gv::readTextFile(gv::joinPath(folder, gv::HardwareCfgName))) {
         if (auto v = gv::findTag(*hw, "SystemType"))
             g_.SystemType = gv::toInt16(gv::leadingNumber(*v));
     }
 
-    if (auto text = gv::readWholeFile(gv::joinPath(folder, gv::CalibrationsCfgName)))
+    if (auto text = gv::readTextFile(gv::joinPath(folder, gv::CalibrationsCfgName)))
         gv::loadCalibrationItems(g_, *text);
     for (int n = 1; n <= 16; ++n) {
         AUTOZEROBUTTON[n]->setText(q(gv::formatPicture(g_.ADCOffset[n], "0000")));
@@ -274,7 +274,7 @@ bool CALIBRATION::SaveCalibrations()
     }
     std::string error;
     const std::string path = gv::joinPath(folder_.toStdString(), gv::CalibrationsCfgName);
-    if (!gv::writeFileAtomic(path, gv::calibrationsCfgText(g_, factors), &error)) {
+    if (!gv::writeTextFileAtomic(path, gv::calibrationsCfgText(g_, factors), &error)) {
         gv::showMessage(this, QStringLiteral("The calibrations could not be saved; calibrations.cfg is "
                                              "unchanged.\r\n") +
                                   q(error));

@@ -105,7 +105,7 @@ void ChannelFlagEditor::layOutRows()
 bool ChannelFlagEditor::readChannels()
 {
     const std::string path = gv::joinPath(folder_.toStdString(), gv::ChannelsCfgName);
-    const auto text = gv::fileExists(path) ? gv::readWholeFile(path) : std::nullopt;
+    const auto text = gv::fileExists(path) ? gv::readTextFile(path) : std::nullopt;
     if (!text) {
         gv::showMessage(this, QStringLiteral("channel configuration file is missing"));
         return false;

@@ -127,7 +127,7 @@ ProgramSetup::ProgramSetup(gv::Global_Declarations& g, const QString& programFol
 void ProgramSetup::Form_Load()
 {
     const std::string path = gv::joinPath(s(folder_), gv::HardwareCfgName);
-    const auto text = gv::fileExists(path) ? gv::readWholeFile(path) : std::nullopt;
+    const auto text = gv::fileExists(path) ? gv::readTextFile(path) : std::nullopt;
     if (!text) {
         gv::showMessage(this, QStringLiteral("hardware configuration file is missing"));
         return;
@@ -221,7 +221,7 @@ void ProgramSetup::SaveSettingsButton_Click()
 
     std::string error;
     const std::string path = gv::joinPath(s(folder_), gv::HardwareCfgName);
-    if (!gv::writeFileAtomic(path, gv::programSetupText(b, c, g_), &error)) {
+    if (!gv::writeTextFileAtomic(path, gv::programSetupText(b, c, g_), &error)) {
         gv::showMessage(this, QStringLiteral("The settings could not be saved; hardware.cfg is unchanged.\r\n") +
                                   q(error));
         return;

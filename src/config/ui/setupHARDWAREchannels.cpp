@@ -135,7 +135,7 @@ void setupHARDWAREchannels::Form_Load()
 
     // 3. channels.cfg; an item that is missing or does not fit is skipped.
     const std::string path = gv::joinPath(folder_.toStdString(), gv::ChannelsCfgName);
-    const auto text = gv::fileExists(path) ? gv::readWholeFile(path) : std::nullopt;
+    const auto text = gv::fileExists(path) ? gv::readTextFile(path) : std::nullopt;
     if (!text) {
         gv::showMessage(this, QStringLiteral("channel configuration file is missing"));
         return;
@@ -231,7 +231,7 @@ void setupHARDWAREchannels::SaveSettings_Click()
     }
     std::string error;
     const std::string path = gv::joinPath(folder_.toStdString(), gv::ChannelsCfgName);
-    if (!gv::writeFileAtomic(path, gv::channelsCfgText(g_, colours, maxima), &error)) {
+    if (!gv::writeTextFileAtomic(path, gv::channelsCfgText(g_, colours, maxima), &error)) {
         gv::showMessage(this, QStringLiteral("The channel settings could not be saved; channels.cfg is "
                                              "unchanged.\r\n") +
                                   q(error));

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QMenuBar>
-#include <QStringDecoder>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -14,17 +13,8 @@
 
 namespace {
 
-// Help files are plain 8-bit text; UTF-8 is taken as such, anything else as
-// Latin-1 so that every byte shows as some character.
-QString lineText(const std::string& bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    QString text = utf8.decode(view);
-    if (!utf8.hasError())
-        return text;
-    return QString::fromLatin1(view);
-}
+// Rows arrive as UTF-8, already converted from the files' code page.
+QString lineText(const std::string& text) { return QString::fromStdString(text); }
 
 QString pathText(const std::string& path) { return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())); }
 

@@ -112,7 +112,7 @@ TEST(InfoWindow, EachMenuViewShowsItsFileUnderItsHeading)
     gvtest::writeFile(dir.file("hardwarehelp.cfg"), "h\r\nport 3 at 4800 baud\r\n");
     gvtest::writeFile(dir.file("graphinghelp.cfg"), "h\r\ndrag to zoom");
     gvtest::writeFile(dir.file("credits.cfg"), "h\r\nthanks\r\ncaf\xe9");
-    gvtest::writeFile(dir.file("myinfo.cfg"), "h\r\nGr\xc3\xbc\xc3\x9f" "e");
+    gvtest::writeFile(dir.file("myinfo.cfg"), "h\r\n\x93Gr\xfc\xdf" "e\x94 \x80");
     Messages messages;
     info w(QString::fromStdString(dir.path()), nullptr);
     EXPECT_EQ(rows(w), QStringList{""}) << "the default file shows one empty row";
@@ -131,7 +131,7 @@ TEST(InfoWindow, EachMenuViewShowsItsFileUnderItsHeading)
 
     w.myinfo->trigger();
     EXPECT_EQ(heading(w), "my info");
-    EXPECT_EQ(rows(w), QStringList{QString::fromUtf8("Gr\xc3\xbc\xc3\x9f" "e")});
+    EXPECT_EQ(rows(w), QStringList{QString::fromUtf8("\xe2\x80\x9cGr\xc3\xbc\xc3\x9f" "e\xe2\x80\x9d \xe2\x82\xac")});
     EXPECT_TRUE(messages.shown.empty());
 }
 
