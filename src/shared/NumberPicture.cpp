@@ -2,20 +2,80 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace gv {
+
+namespace {
+
+// A value rounded to a number of decimals, as decimal digits.
+struct RoundedDigits {
+    std::string intPart;  // at least one digit, may have leading zeros
+    std::string fracPart; // exactly `decimals` digits
+    bool negative = false;
+};
+
+// Rounds the value's shortest decimal text (at most 15 significant digits,
+// as numberText writes it) to `decimals` places, halves away from zero.  The
+// rounding works on the decimal digits themselves, so a value is rounded once
+// and exactly as the user reads it: 2.675 gives 2.68, 2.4996 gives 2.
+RoundedDigits roundDigits(double value, int decimals)
+{
+    RoundedDigits r;
+    if (!std::isfinite(value))
+        value = 0.0;
+    if (decimals < 0)
+        decimals = 0;
+    r.negative = value < 0;
+    // d.ddddddddddddddde±x: fifteen significant digits and the exponent.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    const char* e = std::strchr(buf, 'e');
+    std::string digits;
+    for (const char* c = buf; c != e; ++c)
+        if (*c >= '0' && *c <= '9')
+            digits.push_back(*c);
+    const long exponent = std::strtol(e + 1, nullptr, 10);
+
+    // Place the decimal point: `point` digits stand before it.
+    long point = exponent + 1;
+    if (point < 1) {
+        digits.insert(0, static_cast<size_t>(1 - point), '0');
+        point = 1;
+    }
+    const size_t keep = static_cast<size_t>(point) + static_cast<size_t>(decimals);
+    if (digits.size() < keep)
+        digits.append(keep - digits.size(), '0');
+    const bool up = digits.size() > keep && digits[keep] >= '5';
+    digits.resize(keep);
+    if (up) {
+        size_t i = keep;
+        while (i > 0 && digits[i - 1] == '9')
+            digits[--i] = '0';
+        if (i == 0) {
+            digits.insert(digits.begin(), '1');
+            ++point;
+        } else {
+            ++digits[i - 1];
+        }
+    }
+    r.intPart = digits.substr(0, static_cast<size_t>(point));
+    r.fracPart = digits.substr(static_cast<size_t>(point));
+    return r;
+}
+
+bool allZero(const std::string& s) { return s.find_first_not_of('0') == std::string::npos; }
+
+} // namespace
 
 double roundHalfAway(double value, int decimals)
 {
     if (!std::isfinite(value))
         return 0.0;
-    // Go through a decimal text so that 2.675 rounds as the user reads it.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals + 3, std::fabs(value));
-    const double a = std::strtod(buf, nullptr);
-    const double scale = std::pow(10.0, decimals);
-    double r = std::floor(a * scale + 0.5 + 1e-9) / scale;
-    return value < 0 ? -r : r;
+    const RoundedDigits d = roundDigits(value, decimals);
+    const double a = std::strtod((d.intPart + "." + d.fracPart).c_str(), nullptr);
+    return d.negative ? -a : a;
 }
 
 std::string formatPicture(double value, std::string_view picture)
@@ -53,13 +113,9 @@ std::string formatPicture(double value, std::string_view picture)
             minFrac = static_cast<int>(i) + 1;
     }
 
-    const double rounded = roundHalfAway(value, decimals);
-    char buf[400];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, std::fabs(rounded));
-    std::string digits(buf);
-    std::string intPart = digits.substr(0, digits.find('.'));
-    std::string fracPart =
-        digits.find('.') == std::string::npos ? std::string() : digits.substr(digits.find('.') + 1);
+    const RoundedDigits rounded = roundDigits(value, decimals);
+    std::string intPart = rounded.intPart;
+    std::string fracPart = rounded.fracPart;
 
     // Integer part: strip insignificant zeros, then pad to the picture's "0"s.
     size_t nz = 0;
@@ -73,8 +129,7 @@ std::string formatPicture(double value, std::string_view picture)
         fracPart.pop_back();
 
     std::string out(prefix);
-    const bool negative = rounded < 0 && (intPart.find_first_not_of('0') != std::string::npos ||
-                                          fracPart.find_first_not_of('0') != std::string::npos);
+    const bool negative = rounded.negative && !(allZero(rounded.intPart) && allZero(rounded.fracPart));
     if (negative)
         out.push_back('-');
     out += intPart;

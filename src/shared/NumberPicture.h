@@ -13,7 +13,9 @@ namespace gv {
 
 std::string formatPicture(double value, std::string_view picture);
 
-// Round half away from zero to the given number of decimals.
+// Round half away from zero to the given number of decimals, once, on the
+// value's shortest decimal text (at most 15 significant digits): 2.675 gives
+// 2.68 and 2.4996 gives 2.
 double roundHalfAway(double value, int decimals);
 
 } // namespace gv

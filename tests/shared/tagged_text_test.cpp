@@ -93,3 +93,23 @@ TEST(NumberPicture, PicturesUsedOnScreenAndInFiles)
     EXPECT_EQ(formatPicture(2.675, "#0.00"), "2.68");
     EXPECT_EQ(formatPicture(-0.001, "#0.00"), "0.00");
 }
+
+TEST(NumberPicture, RoundsOnceOnTheShortestDecimalText)
+{
+    // Just below a half stays below: no second rounding of a rounded text.
+    EXPECT_EQ(formatPicture(2.4996, "###0"), "2");
+    EXPECT_EQ(formatPicture(0.4996, "###0"), "0");
+    EXPECT_EQ(formatPicture(4.24996, "#0.0"), "4.2");
+    EXPECT_EQ(formatPicture(99.4999, "##0"), "99");
+    EXPECT_EQ(formatPicture(0.0049996, "#0.00"), "0.00");
+    // Halves as written round away from zero, carries run through.
+    EXPECT_EQ(formatPicture(1.005, "#0.00"), "1.01");
+    EXPECT_EQ(formatPicture(-0.45, "#0.0"), "-0.5");
+    EXPECT_EQ(formatPicture(9.995, "##.00"), "10.00");
+    EXPECT_EQ(formatPicture(99.95, "#####.0"), "100.0");
+    EXPECT_EQ(formatPicture(0.05, "#####.0"), ".1");
+    EXPECT_EQ(formatPicture(1e20, "###0"), "100000000000000000000");
+    EXPECT_EQ(formatPicture(1.5e-7, "0.00000"), "0.00000");
+    EXPECT_EQ(roundHalfAway(2.4996, 0), 2);
+    EXPECT_EQ(roundHalfAway(-2.675, 2), -2.68);
+}
