@@ -122,14 +122,18 @@ double leadingNumber(std::string_view text)
 
 bool isNumeric(std::string_view text)
 {
-    const Scan s = scanNumber(text);
-    if (!s.hasDigits)
-        return false;
-    for (size_t i = s.end; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+    // Blanks may stand around the number, never inside it: "4 2" is not 42.
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    for (char c : text)
+        if (isBlank(c))
             return false;
-    }
+    const Scan s = scanNumber(text);
+    if (!s.hasDigits || s.end != text.size())
+        return false;
     const double v = std::strtod(s.number.c_str(), nullptr);
     return std::isfinite(v);
 }

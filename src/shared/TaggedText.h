@@ -28,8 +28,10 @@ std::optional<std::string> findTag(std::string_view text, std::string_view key);
 // is not finite (overflow such as "1e400") also gives 0.
 double leadingNumber(std::string_view text);
 
-// True when the whole text (surrounding blanks allowed) is one finite number
-// in the leading-number syntax.  "nan", "inf", "1e400", "", "12abc" are not.
+// True when the whole text is one finite number: optional sign, digits, at
+// most one ".", optional exponent, with blanks allowed around it but not
+// inside it.  "nan", "inf", "1e400", "", "12abc", "4 2" are not.  (The
+// leading-number reader above is more lenient and reads "4 2" as 42.)
 bool isNumeric(std::string_view text);
 
 // Shortest decimal text with at most 15 significant digits, "." as decimal

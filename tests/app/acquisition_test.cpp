@@ -142,7 +142,7 @@ TEST(LoggerFraming, SingleWindmillUsesFixedTagsAndKeepsABadReading)
 
 TEST(LoggerFraming, NonFiniteEmptyAndAbsurdValuesNeverReachTheSums)
 {
-    for (const char* bad : {"nan", "inf", "1e400", "", " ", "1e12", "-5e10", "12abc", "0x10"}) {
+    for (const char* bad : {"nan", "inf", "1e400", "", " ", "1e12", "-5e10", "12abc", "0x10", "4 2"}) {
         Engine e(1);
         e.g.RawValue[1] = 50;
         e.acq.onReceive(std::string("<A1>") + bad + "</A1>]");

@@ -57,6 +57,12 @@ TEST(IsNumeric, RejectsNonFiniteAndTrailingText)
     EXPECT_FALSE(isNumeric("inf"));
     EXPECT_FALSE(isNumeric("1e400"));
     EXPECT_FALSE(isNumeric("."));
+    // Blanks around the number only; the leading-number reader still reads 42.
+    EXPECT_TRUE(isNumeric("\t42 \r\n"));
+    EXPECT_FALSE(isNumeric("4 2"));
+    EXPECT_FALSE(isNumeric("1 e5"));
+    EXPECT_FALSE(isNumeric("12. 5"));
+    EXPECT_EQ(leadingNumber("4 2"), 42);
 }
 
 TEST(NumberText, ShortestFormWithFifteenDigits)
