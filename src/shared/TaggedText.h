@@ -8,9 +8,12 @@
 
 namespace gv {
 
-// The text between the first opening tag and the first closing tag that
-// follows it.  Absent when either tag is missing or the closing tag comes
-// before the opening one (a reversed pair never yields a wrong substring).
+// The text between the first occurrence of the opening tag and the first
+// occurrence of the closing tag after it; the search for the closing tag
+// starts at the end of the opening tag, so a closing tag standing before the
+// opening one is passed over ("</A>x<A>7</A>" gives "7").  Absent when either
+// tag is empty, the opening tag is missing, or no closing tag follows it
+// ("</A>5<A>" has no value).
 std::optional<std::string> findTaggedValue(std::string_view text, std::string_view openTag,
                                            std::string_view closeTag);
 
