@@ -42,7 +42,7 @@ struct TickResult {
     // The count of good messages of this interval as the `goodDATAcounter`
     // label shows it; empty when the interval had none (label unchanged).
     std::string goodDATAcounterText;
-    // A daily watt-hour summary line was written (the date changed).
+    // A daily watt-hour summary line was written (the date moved forward).
     bool daySummaryWritten = false;
     // Full paths of the files appended to by this tick, in writing order.
     std::vector<std::string> filesWritten;
@@ -76,7 +76,7 @@ public:
     TickResult tick(const TickInput& in);
 
     // The 5 s timer: writes the daily watt-hour summary when the date has
-    // changed since the day the totals belong to.  Returns true when it wrote.
+    // moved past the day the totals belong to.  Returns true when it wrote.
     bool summaryTimer(const LocalTime& now);
 
     // Start of the day at program start: rebuild today's watt-hours and

@@ -24,6 +24,19 @@ std::string whoursLine(const std::array<double, 11>& wattHours, const LocalTime&
     return s;
 }
 
+namespace {
+
+bool laterDate(const LocalTime& a, const LocalTime& b)
+{
+    if (a.year != b.year)
+        return a.year > b.year;
+    if (a.month != b.month)
+        return a.month > b.month;
+    return a.day > b.day;
+}
+
+} // namespace
+
 bool DaySummary::observe(Global_Declarations& g, EngineStatus& status, const std::string& logsFolder,
                          const LocalTime& now)
 {
@@ -31,7 +44,12 @@ bool DaySummary::observe(Global_Declarations& g, EngineStatus& status, const std
         day_ = now;
         return false;
     }
-    if (sameDay(*day_, now))
+    // Only a date past the current day closes it.  A clock set back to an
+    // earlier date writes nothing: the energy measured meanwhile stays in the
+    // running totals and goes into the current day's line when its date is
+    // passed, so no date gets a line holding another day's energy nor a
+    // second line.
+    if (!laterDate(now, *day_))
         return false;
 
     const std::string line = whoursLine(g.WattHours, now);

@@ -24,6 +24,9 @@ std::string whoursLine(const std::array<double, 11>& wattHours, const LocalTime&
 // 5 s timer ask it; whichever sees the new date first writes the one summary
 // line for the day that ended and clears the day's totals, so a night is
 // never missed (no firing near midnight) nor written twice (two firings).
+// Only a date later than the current day counts: a clock set back across
+// midnight writes nothing and the totals keep growing until the date moves
+// past the current day again.
 class DaySummary {
 public:
     // The day whose totals WattHours holds now (set at start-up after the
@@ -31,9 +34,9 @@ public:
     void setCurrentDay(const LocalTime& today) { day_ = today; }
     const std::optional<LocalTime>& currentDay() const { return day_; }
 
-    // When `now` falls on another date than the current day: append the
+    // When `now` falls on a later date than the current day: append the
     // summary line to <logsFolder>/Whours.txt, clear WattHours(1..8) and take
-    // the new date as the current day.  A failed write is recorded in
+    // the new date as the current day.  An earlier date changes nothing.  A failed write is recorded in
     // `status` (the line text goes with it); the totals are cleared all the
     // same, so the new day starts from zero.  Returns true when the date changed.
     bool observe(Global_Declarations& g, EngineStatus& status, const std::string& logsFolder,

@@ -141,6 +141,33 @@ TEST(DaySummary, IntervalSumsAreKeptAcrossMidnight)
     EXPECT_DOUBLE_EQ(r.g.LoggedValue[9], 12.0);
 }
 
+TEST(DaySummary, ClockSetBackAcrossMidnightWaitsForTheDateToPassAgain)
+{
+    Rig r(1, 10);
+    r.engine.restoreDay(LocalTime{2026, 7, 4, 22, 0, 0});
+    r.g.WattHours[1] = 100;
+    EXPECT_TRUE(r.engine.summaryTimer(LocalTime{2026, 7, 5, 0, 0, 5}));
+    r.g.WattHours[1] = 0.5;  // the first half minute of 5 July
+    // The clock is set back to 23:00 on 4 July: no line, and the energy
+    // measured from then on stays in the running totals.
+    EXPECT_FALSE(r.engine.summaryTimer(LocalTime{2026, 7, 4, 23, 0, 0}));
+    r.g.goodDATAcount = 1;
+    r.g.AccumulatedWatts[1] = 360;
+    EXPECT_FALSE(r.engine.tick(TickInput{LocalTime{2026, 7, 4, 23, 0, 10}, true, "10"}).daySummaryWritten);
+    EXPECT_FALSE(r.engine.summaryTimer(LocalTime{2026, 7, 5, 0, 0, 5}));
+    EXPECT_DOUBLE_EQ(r.g.WattHours[1], 1.5);
+    // 5 July gets one line, with all of its energy, when 6 July begins.
+    EXPECT_TRUE(r.engine.summaryTimer(LocalTime{2026, 7, 6, 0, 0, 5}));
+    // A clock that jumps forward still closes the day once.
+    r.g.WattHours[1] = 7;
+    EXPECT_TRUE(r.engine.summaryTimer(LocalTime{2026, 7, 9, 12, 0, 0}));
+    EXPECT_FALSE(r.engine.summaryTimer(LocalTime{2026, 7, 9, 12, 0, 5}));
+    EXPECT_EQ(r.whours(),
+              "2026_07_05,00:00, Wh1, 100.0, Wh2, .0 ,Wh3, .0 ,Wh4, .0 ,Wh5, .0 ,Wh6, .0 ,Wh7, .0 ,Wh8, .0 Wh\r\n"
+              "2026_07_06,00:00, Wh1, 1.5, Wh2, .0 ,Wh3, .0 ,Wh4, .0 ,Wh5, .0 ,Wh6, .0 ,Wh7, .0 ,Wh8, .0 Wh\r\n"
+              "2026_07_09,12:00, Wh1, 7.0, Wh2, .0 ,Wh3, .0 ,Wh4, .0 ,Wh5, .0 ,Wh6, .0 ,Wh7, .0 ,Wh8, .0 Wh\r\n");
+}
+
 TEST(DaySummary, FailedSummaryWriteIsReportedAndTheDayStillTurns)
 {
     Rig r(1);
