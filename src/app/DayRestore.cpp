@@ -1,9 +1,9 @@
 #include "app/DayRestore.h"
 
-#include "app/LogRecords.h"
 #include "shared/FileIO.h"
 #include "shared/TaggedText.h"
 
+#include <cstdio>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -97,35 +97,23 @@ std::string restorePrefix(int systemType)
     }
 }
 
-DayRestoreResult restoreDayTotals(Global_Declarations& g, const std::string& logsFolder,
-                                  const LocalTime& today)
-{
-    DayRestoreResult result;
-    // Short intervals log into hourly files, which are not restored.
-    if (hourlyLogFiles(g.LogDelay))
-        return result;
-    const std::string prefix = restorePrefix(g.SystemType);
-    if (prefix.empty())
-        return result;
-    result.file = joinPath(logsFolder, prefix + dayName(today) + ".txt");
-    if (!fileExists(result.file))
-        return result;
-    const auto text = readTextFile(result.file);
-    if (!text) {
-        result.readFailed = true;
-        return result;
-    }
-    result.restored = true;
+namespace {
 
-    // Every piece before a CR LF is one record; the text after the last
-    // CR LF (empty in a file the logger wrote) is not.
-    std::string_view rest(*text);
+// Adds the records of one day file's text.  A line ends at CR LF, at a lone
+// LF or at a lone CR, so a file that went through other tools reads the same;
+// the text after the last line end (empty in a file the logger wrote, a
+// record cut short otherwise) is not a record, nor is an empty line.
+void restoreRecords(Global_Declarations& g, std::string_view rest, DayRestoreResult& result)
+{
     for (;;) {
-        const auto end = rest.find("\r\n");
+        const auto end = rest.find_first_of("\r\n");
         if (end == std::string_view::npos)
             break;
         const std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end + 2);
+        const bool crlf = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n';
+        rest.remove_prefix(end + (crlf ? 2 : 1));
+        if (line.find_first_not_of(" \t") == std::string_view::npos)
+            continue;
         ++result.records;
 
         double interval = 10;
@@ -145,6 +133,39 @@ DayRestoreResult restoreDayTotals(Global_Declarations& g, const std::string& log
         case 4: restoreCurrentCost(g, line, interval); break;
         default: restoreFromPowers(g, line, interval); break;
         }
+    }
+}
+
+} // namespace
+
+DayRestoreResult restoreDayTotals(Global_Declarations& g, const std::string& logsFolder,
+                                  const LocalTime& today)
+{
+    DayRestoreResult result;
+    const std::string prefix = restorePrefix(g.SystemType);
+    if (prefix.empty())
+        return result;
+    // Today's records lie in the daily file (intervals above 5 s) and in the
+    // hourly files (5 s or less); both kinds are read, the hourly ones in
+    // hour order, so the day's totals are whole whatever the interval was.
+    std::vector<std::string> names{prefix + dayName(today) + ".txt"};
+    for (int h = 0; h < 24; ++h) {
+        char hour[8];
+        std::snprintf(hour, sizeof hour, "_%02d", h);
+        names.push_back(prefix + dayName(today) + hour + ".txt");
+    }
+    for (const std::string& name : names) {
+        const std::string path = joinPath(logsFolder, name);
+        if (!fileExists(path))
+            continue;
+        const auto text = readTextFile(path);
+        if (!text) {
+            result.readFailed = true;
+            return result;
+        }
+        result.files.push_back(path);
+        result.restored = true;
+        restoreRecords(g, *text, result);
     }
     return result;
 }

@@ -364,29 +364,57 @@ TEST(DayRestore, ItemMissingReusesThePreviousPowerAndJunkCountsZero)
     EXPECT_EQ(g.MaxMin[17], 100);
 }
 
-TEST(DayRestore, NothingForHourlyFilesMissingFilesOrOtherDays)
+TEST(DayRestore, DailyThenHourlyFilesInHourOrderNothingForOtherDays)
 {
     TempDir dir;
     makeFolder(dir.file("logs"));
-    const std::string rec = crlf({"<T>10:00</T><L>5</L><V1>12.00</V1><A1>5.0</A1>"});
-    writeFile(dir.file("logs/GV_2010_07_04.txt"), rec);
-    writeFile(dir.file("logs/GV_2010_07_04_10.txt"), rec);
+    writeFile(dir.file("logs/GV_2010_07_04.txt"), crlf({"<T>08:00</T><L>10</L><V1>12.00</V1><A1>5.0</A1>"}));
+    writeFile(dir.file("logs/GV_2010_07_04_10.txt"), crlf({"<T>10:00</T><L>5</L><V1>12.00</V1><A1>3.0</A1>"}));
+    writeFile(dir.file("logs/GV_2010_07_04_09.txt"), crlf({"<T>09:00</T><L>5</L><V1>12.00</V1><A1>1.0</A1>",
+                                                           "<T>09:00</T><L>0</L><V1>12.00</V1><A1>1.0</A1>"}));
     Global_Declarations g;
     defaultNames(g);
     g.SystemType = 1;
     g.LogDelay = 5;
-    EXPECT_FALSE(restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0}).restored);
-    EXPECT_EQ(g.WattHours[1], 0);
-    g.LogDelay = 10;
-    EXPECT_FALSE(restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 5, 11, 0, 0}).restored);
-    g.SystemType = 9;
-    EXPECT_FALSE(restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0}).restored);
-    EXPECT_EQ(g.WattHours[1], 0);
-    // Daily files of intervals from 6 s on are restored.
-    g.SystemType = 1;
-    g.LogDelay = 6;
-    EXPECT_TRUE(restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0}).restored);
-    EXPECT_NEAR(g.WattHours[1], 60 * 5 / 3600.0, 1e-9);
+    const DayRestoreResult res = restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0});
+    EXPECT_TRUE(res.restored);
+    EXPECT_EQ(res.records, 4);
+    ASSERT_EQ(res.files.size(), 3u);
+    EXPECT_EQ(res.files[1], dir.file("logs/GV_2010_07_04_09.txt"));
+    EXPECT_EQ(res.files[2], dir.file("logs/GV_2010_07_04_10.txt"));
+    // The repeated record (<L>0</L>) adds nothing.
+    EXPECT_NEAR(g.WattHours[1], (60 * 10 + 12 * 5 + 36 * 5) / 3600.0, 1e-9);
+    EXPECT_DOUBLE_EQ(g.ChannelValue[1], 3.0);  // the last hour's record comes last
+    EXPECT_DOUBLE_EQ(g.MaxMin[16], 60.0);
+
+    Global_Declarations other;
+    defaultNames(other);
+    other.SystemType = 1;
+    other.LogDelay = 10;
+    EXPECT_FALSE(restoreDayTotals(other, dir.file("logs"), LocalTime{2010, 7, 5, 11, 0, 0}).restored);
+    other.SystemType = 9;
+    EXPECT_FALSE(restoreDayTotals(other, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0}).restored);
+    EXPECT_EQ(other.WattHours[1], 0);
+}
+
+TEST(DayRestore, AnyLineEndEndsARecordAndBlankLinesAreNone)
+{
+    const std::string a = "<T>10:00</T><L>600</L><V1>13.00</V1><A1>10.0</A1>";
+    const std::string b = "<T>10:10</T><L>600</L><V1>13.00</V1><A1>10.0</A1>";
+    for (const std::string& text : {a + "\n" + b + "\n", a + "\r" + b + "\r", a + "\r\r\n" + b + "\n\n",
+                                   a + "\n\r\n" + b + "\r\n" + "<T>10:20</T><L>600</L><A1>99"}) {
+        TempDir dir;
+        makeFolder(dir.file("logs"));
+        writeFile(dir.file("logs/GV_2010_07_04.txt"), text);
+        Global_Declarations g;
+        defaultNames(g);
+        g.SystemType = 1;
+        g.LogDelay = 600;
+        const DayRestoreResult res = restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0});
+        EXPECT_EQ(res.records, 2);
+        EXPECT_FALSE(res.defaultIntervalUsed);
+        EXPECT_NEAR(g.WattHours[1], 2 * 600 * 130 / 3600.0, 1e-9);
+    }
 }
 
 TEST(DayRestore, PrefixPerSystemType)
