@@ -27,9 +27,9 @@ void pictured(std::string& out, const std::string& name, double value, const cha
     element(out, name, formatPicture(value, picture));
 }
 
-std::string wdRecord(const Global_Declarations& g, const LocalTime& now)
+std::string wdRecord(const Global_Declarations& g, const LocalTime& now, double interval)
 {
-    std::string r = recordHead(now, g.LogDelay);
+    std::string r = recordHead(now, interval);
     pictured(r, "V", g.LoggedValue[9], "##.00");
     pictured(r, "I", g.LoggedValue[1], "##0.0");
     pictured(r, "R", g.LoggedValue[13], "###0");
@@ -41,9 +41,9 @@ std::string wdRecord(const Global_Declarations& g, const LocalTime& now)
     return r;
 }
 
-std::string gvRecord(const Global_Declarations& g, const LocalTime& now)
+std::string gvRecord(const Global_Declarations& g, const LocalTime& now, double interval)
 {
-    std::string r = recordHead(now, g.LogDelay);
+    std::string r = recordHead(now, interval);
     const char* voltsPicture = g.SystemType == 8 ? "##0.00" : "##.00";
     pictured(r, g.XMLsoftware[9], g.LoggedValue[9], voltsPicture);
     for (int n = 1; n <= 4; ++n)
@@ -54,18 +54,18 @@ std::string gvRecord(const Global_Declarations& g, const LocalTime& now)
     return r;
 }
 
-std::string reRecord(const Global_Declarations& g, const LocalTime& now)
+std::string reRecord(const Global_Declarations& g, const LocalTime& now, double interval)
 {
-    std::string r = recordHead(now, g.LogDelay);
+    std::string r = recordHead(now, interval);
     pictured(r, g.XMLsoftware[9], g.LoggedValue[9], "##0.00");
     for (int k = 1; k <= 8; ++k)
         pictured(r, g.XMLsoftware[16 + k], g.LoggedWatts[k], "###0");
     return r;
 }
 
-std::string mlRecord(const Global_Declarations& g, const LocalTime& now)
+std::string mlRecord(const Global_Declarations& g, const LocalTime& now, double interval)
 {
-    std::string r = recordHead(now, g.LogDelay);
+    std::string r = recordHead(now, interval);
     for (int n = 9; n <= 11; ++n)
         pictured(r, g.XMLsoftware[n], g.LoggedValue[n], "##0.00");
     for (int n = 15; n <= 16; ++n)
@@ -73,9 +73,9 @@ std::string mlRecord(const Global_Declarations& g, const LocalTime& now)
     return r;
 }
 
-std::string ccRecord(const Global_Declarations& g, const LocalTime& now)
+std::string ccRecord(const Global_Declarations& g, const LocalTime& now, double interval)
 {
-    std::string r = recordHead(now, g.LogDelay);
+    std::string r = recordHead(now, interval);
     static const int powers[] = {2, 3, 4, 6, 7, 8};
     for (int j = 0; j < 6; ++j)
         pictured(r, "W" + std::to_string(j + 1), g.LoggedWatts[powers[j]], "###0");
@@ -142,23 +142,29 @@ std::string timeWithSeconds(const LocalTime& t)
     return buf;
 }
 
-std::string recordHead(const LocalTime& now, double logDelay)
+std::string recordHead(const LocalTime& now, double interval)
 {
-    return "<T>" + hourMinute(now) + "</T><L>" + numberText(logDelay) + "</L>";
+    return "<T>" + hourMinute(now) + "</T><L>" + numberText(interval) + "</L>";
+}
+
+std::string buildRecord(LogFamily f, const Global_Declarations& g, const LocalTime& now,
+                        double interval)
+{
+    std::string r;
+    switch (f) {
+    case LogFamily::WD: r = wdRecord(g, now, interval); break;
+    case LogFamily::GV: r = gvRecord(g, now, interval); break;
+    case LogFamily::RE: r = reRecord(g, now, interval); break;
+    case LogFamily::ML: r = mlRecord(g, now, interval); break;
+    case LogFamily::CC: r = ccRecord(g, now, interval); break;
+    }
+    r += CRLF;
+    return r;
 }
 
 std::string buildRecord(LogFamily f, const Global_Declarations& g, const LocalTime& now)
 {
-    std::string r;
-    switch (f) {
-    case LogFamily::WD: r = wdRecord(g, now); break;
-    case LogFamily::GV: r = gvRecord(g, now); break;
-    case LogFamily::RE: r = reRecord(g, now); break;
-    case LogFamily::ML: r = mlRecord(g, now); break;
-    case LogFamily::CC: r = ccRecord(g, now); break;
-    }
-    r += CRLF;
-    return r;
+    return buildRecord(f, g, now, g.LogDelay);
 }
 
 std::string excelHeader(const std::string& windSpeedUnits)

@@ -41,11 +41,18 @@ std::string excelFileName(const std::string& dayName);
 std::string timeWithSeconds(const LocalTime& t);
 
 // "<T>HH:mm</T><L>interval</L>", the start of every record.
-std::string recordHead(const LocalTime& now, double logDelay);
+std::string recordHead(const LocalTime& now, double interval);
 
 // One whole record of a family (head, elements, tail, CR LF) from the
 // averages as last logged (LoggedValue, LoggedWatts), WattHours(1) for WD and
-// the temperatures last received (RawValue 17 and 21) for CC.
+// the temperatures last received (RawValue 17 and 21) for CC.  `interval` is
+// the measured time the record covers, the <L> item: LogDelay for an
+// interval with good messages, 0 for a tick that repeats the previous
+// averages, so every reader that integrates energy by <L> books no energy
+// for it.
+std::string buildRecord(LogFamily f, const Global_Declarations& g, const LocalTime& now,
+                        double interval);
+// The same with the interval LogDelay.
 std::string buildRecord(LogFamily f, const Global_Declarations& g, const LocalTime& now);
 
 // The header line of a new Excel day table, followed by CR LF and an empty line.

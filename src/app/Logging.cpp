@@ -53,7 +53,10 @@ TickResult LoggingEngine::tick(const TickInput& in)
     const std::string day = logDayName(in.now, g.LogDelay);
 
     // Interval averages; an interval without a good message repeats the
-    // previous averages.
+    // previous averages.  Its records say they cover no measured time
+    // (<L>0</L>): the engine adds no watt-hours for it, and neither does any
+    // reader that rebuilds the day's energy from the log.
+    const double recordInterval = g.goodDATAcount != 0 ? g.LogDelay : 0.0;
     if (g.goodDATAcount != 0) {
         for (int n = 1; n <= 16; ++n) {
             g.AccumulatedValue[n] = g.AccumulatedValue[n] / g.goodDATAcount;
@@ -79,8 +82,8 @@ TickResult LoggingEngine::tick(const TickInput& in)
             return result;
         }
         for (LogFamily f : familiesForSystemType(g.SystemType))
-            append(joinPath(logsFolder(), logFileName(f, day)), buildRecord(f, g, in.now), "Log record",
-                   result);
+            append(joinPath(logsFolder(), logFileName(f, day)), buildRecord(f, g, in.now, recordInterval),
+                   "Log record", result);
         if (g.SaveExcel == 1) {
             const std::string path = joinPath(excelFolder(), excelFileName(day));
             bool ready = true;

@@ -86,9 +86,10 @@ TEST(LoggingTick, IntervalWithoutMessageLogsPreviousValuesAndAddsNoEnergy)
     EXPECT_EQ(res.goodDATAcounterText, "");
     EXPECT_EQ(r.g.WattHours[1], wh);
     EXPECT_EQ(r.status.ErrorContext, " No valid data recieved : Logged previous data");
-    const std::string body = "<L>10</L><V1>12.50</V1><A1>2.0</A1><A2>0.0</A2><A3>0.0</A3><A4>0.0</A4>"
+    // The repeated record covers no measured time: <L>0</L>.
+    const std::string body = "<V1>12.50</V1><A1>2.0</A1><A2>0.0</A2><A3>0.0</A3><A4>0.0</A4>"
                              "<R2>0</R2><R1>0</R1><WS>0</WS>\r\n";
-    EXPECT_EQ(r.log("GV_2010_07_04.txt"), "<T>10:00</T>" + body + "<T>10:01</T>" + body);
+    EXPECT_EQ(r.log("GV_2010_07_04.txt"), "<T>10:00</T><L>10</L>" + body + "<T>10:01</T><L>0</L>" + body);
     // Data again: new averages, not mixed with the repeated ones.
     r.message(13.0, 1.0);
     r.tick(at(10, 2));

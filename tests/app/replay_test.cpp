@@ -96,6 +96,35 @@ TEST(Replay, RestartRebuildsTheDayFromItsLog)
     EXPECT_DOUBLE_EQ(again.g.MaxMin[16], 104.0);
 }
 
+TEST(Replay, RestartAfterAnOutageRestoresWhatWasMeasured)
+{
+    // A minute of 66 W across the hour, ten silent minutes (the ticks repeat
+    // the last record), then a restart: the day's totals are those measured.
+    for (double delay : {10.0, 2.0}) {
+        SCOPED_TRACE(delay);
+        TempDir dir;
+        prepareFolder(dir.path(), 1, delay, true);
+        LocalTime stopped;
+        double measured = 0;
+        {
+            Replay r(dir.path(), LocalTime{2026, 7, 5, 11, 59, 30});
+            std::istringstream script("repeat 60 1 <A1>50</A1><V1>132</V1>]\nwait 600\n");
+            ASSERT_TRUE(r.run(script));
+            EXPECT_EQ(r.g.LoggingOn, 1);
+            EXPECT_EQ(r.ticks(), static_cast<long long>(660 / delay));
+            measured = r.g.WattHours[1];
+            stopped = r.now();
+        }
+        EXPECT_NEAR(measured, 66.0 * 60 / 3600, 1e-9);
+        const std::string last = delay > 5 ? "logs/GV_2026_07_05.txt" : "logs/GV_2026_07_05_12.txt";
+        EXPECT_NE(readFile(dir.file(last)).find("<T>12:10</T><L>0</L><V1>13.20</V1><A1>5.0</A1>"),
+                  std::string::npos);
+        Replay again(dir.path(), stopped);
+        EXPECT_NEAR(again.g.WattHours[1], measured, 1e-9);
+        EXPECT_DOUBLE_EQ(again.g.MaxMin[16], 66.0);
+    }
+}
+
 TEST(Replay, CurrentCost128SensorsFillTheirOwnColumns)
 {
     TempDir dir;
