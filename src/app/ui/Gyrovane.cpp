@@ -204,7 +204,9 @@ void Gyrovane::buildWidgets()
     delay->setTextMargins(0, 0, 0, 0);
     place(delay, 7080, 0, 375, 315);
     Label10 = plainLabel(QStringLiteral("Secs"), form, "Label10");
-    place(Label10, 7480, 80, 600, 255);
+    place(Label10, 7440, 80, 600, 255);
+    // The label starts on the interval box's last pixel; its text keeps clear.
+    Label10->setContentsMargins(3, 0, 0, 0);
     Label1 = plainLabel(QStringLiteral("Logging Port   "), form, "Label1");
     place(Label1, 5520, 360, 1320, 255);
     Label15 = plainLabel(QStringLiteral("SystemType "), form, "Label15");
@@ -281,7 +283,11 @@ void Gyrovane::buildWidgets()
         p.setColor(QPalette::ButtonText, winColour(VoltsColour));
         Check1->setPalette(p);
     }
-    place(Check1, 120, 240, 1185, 255);
+    // A small box and a narrow gap keep "System V1" and "Alt Volts2" whole
+    // in the check box's width.
+    Check1->setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; } "
+                                         "QCheckBox::indicator { width: 9px; height: 9px; }"));
+    place(Check1, 120, 240, 1095, 255);
     connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
     makeReading(Reading::Amps1, f11, QStringLiteral("Amps"), 1320, 240, 1215, AmpsColour);
     makeReading(Reading::Watts1, f11, QStringLiteral("Watts"), 2760, 240, 1335, WattsColour);
