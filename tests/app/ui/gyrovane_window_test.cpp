@@ -136,7 +136,9 @@ TEST_F(MainWindowTest, APortThatDoesNotExistGivesOneMessageAndNoLogging)
     const std::string day = gv::dayName(gv::localNow());
     gv::appendToFile(folder.toStdString() + "/logs/GV_" + day + ".txt",
                      "<T>10:00</T><L>600</L><V1>13.00</V1><A1>10.0</A1>\r\n");
+    testing::internal::CaptureStderr();
     Gyrovane& win = start();
+    const std::string err = testing::internal::GetCapturedStderr();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0], Gyrovane::portProblemText());
     EXPECT_EQ(messages[0], "There is a possible Port Number problem. Check available PORTS\r\n\r\nRUN SETUP HARDWARE MENU");
@@ -146,6 +148,30 @@ TEST_F(MainWindowTest, APortThatDoesNotExistGivesOneMessageAndNoLogging)
     EXPECT_EQ(win.windowTitle(), "Waiting for Data");
     EXPECT_TRUE(win.Timer1->Enabled());
     EXPECT_EQ(win.Label1->text(), "Port Number  77");
+
+    // The message box names no cause; the error record and standard error
+    // carry the device and the system's reason.
+    const std::string why = "start-up stopped: serial port 77 (/dev/ttyS76) did not open: No such file or directory";
+    ASSERT_FALSE(status.errors.empty());
+    EXPECT_EQ(status.errors.back(), why);
+    EXPECT_NE(err.find("Gyrovane: " + why + "\n"), std::string::npos) << err;
+
+    // The settings dialog's reopen fails silently but says why, naming the
+    // device a COMn link stands for.
+    const QString device = folder + "/no-such-device";
+    ASSERT_TRUE(QFile::link(device, folder + "/COM5"));
+    g.Port = 5;
+    setItem(folder, "hardware.cfg", "Port", "5");
+    messages.clear();
+    testing::internal::CaptureStderr();
+    win.SetupHardware_Click();
+    const std::string err2 = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_FALSE(win.MSComm1->portOpen());
+    const std::string why2 = "serial port 5 (" + (folder + "/COM5 -> " + device).toStdString() +
+                             ") did not open: No such file or directory";
+    EXPECT_EQ(status.errors.back(), why2);
+    EXPECT_NE(err2.find(why2), std::string::npos) << err2;
 }
 
 TEST_F(MainWindowTest, LayoutsOfTheNineTypes)
