@@ -8,7 +8,7 @@ namespace gv {
 std::string makeHelpCode(const std::string& text)
 {
     std::string code;
-    for (const std::string& line : splitAtCrLf(text)) {
+    for (const std::string& line : splitLines(text)) {
         code += "temp = temp & \"";
         code += line;
         code += "\" & vbCrLf";

@@ -10,8 +10,8 @@ namespace gv {
 constexpr const char* CodeMakerInputName = "/codetext.txt";
 constexpr const char* CodeMakerOutputName = "/code.cfg";
 
-// One code line per line of `text` (split at CR LF; an empty text has no
-// lines), each:  temp = temp & "<line>" & vbCrLf  ended by CR LF.  The line
+// One code line per line of `text` (split at CR LF, LF or CR; an empty text
+// has no lines), each:  temp = temp & "<line>" & vbCrLf  ended by CR LF.  The line
 // goes in unchanged: double quotes inside it are not doubled.
 std::string makeHelpCode(const std::string& text);
 

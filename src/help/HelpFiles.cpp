@@ -22,20 +22,22 @@ const HelpView& helpView(HelpViewId id)
     return views[static_cast<int>(id)];
 }
 
-std::vector<std::string> splitAtCrLf(const std::string& text)
+std::vector<std::string> splitLines(const std::string& text)
 {
     std::vector<std::string> lines;
     if (text.empty())
         return lines;
     std::size_t start = 0;
     for (;;) {
-        const std::size_t end = text.find("\r\n", start);
+        const std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string::npos) {
             lines.push_back(text.substr(start));
             break;
         }
         lines.push_back(text.substr(start, end - start));
-        start = end + 2;
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
+            ++start;
     }
     return lines;
 }
@@ -54,9 +56,11 @@ bool equalIgnoringCase(const std::string& a, const std::string& b)
     return true;
 }
 
-} // namespace
-
-std::optional<std::string> findFileIgnoringCase(const std::string& folder, const std::string& name)
+// The entry `name` of `folder`, letter case ignored, the exact name first.
+// With `filesOnly` only regular files count; otherwise any entry does (a
+// folder, a device, a broken link).
+std::optional<std::string> findEntryIgnoringCase(const std::string& folder, const std::string& name,
+                                                 bool filesOnly)
 {
     std::string bare = name;
     while (!bare.empty() && (bare.front() == '/' || bare.front() == '\\'))
@@ -64,16 +68,19 @@ std::optional<std::string> findFileIgnoringCase(const std::string& folder, const
     if (bare.empty())
         return std::nullopt;
 
+    std::error_code ec;
+    auto counts = [&](const std::string& path) {
+        return filesOnly ? fileExists(path) : fs::exists(fs::symlink_status(path, ec));
+    };
     const std::string exact = joinPath(folder, bare);
-    if (fileExists(exact))
+    if (counts(exact))
         return exact;
 
-    std::error_code ec;
     const fs::path dir = folder.empty() ? fs::path(".") : fs::path(folder);
     std::vector<std::string> matches;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string entry = it->path().filename().string();
-        if (equalIgnoringCase(entry, bare) && fileExists(it->path().string()))
+        if (equalIgnoringCase(entry, bare) && counts(it->path().string()))
             matches.push_back(entry);
     }
     if (matches.empty())
@@ -82,11 +89,25 @@ std::optional<std::string> findFileIgnoringCase(const std::string& folder, const
     return joinPath(folder, matches.front());
 }
 
+} // namespace
+
+std::optional<std::string> findFileIgnoringCase(const std::string& folder, const std::string& name)
+{
+    return findEntryIgnoringCase(folder, name, true);
+}
+
 HelpFileRows readHelpRows(const std::string& folder, const std::string& fileName)
 {
     HelpFileRows result;
     const auto path = findFileIgnoringCase(folder, fileName);
     if (!path) {
+        // Something that is no file (a folder, say) in the file's place is
+        // not a missing file: the user is told it cannot be read.
+        if (const auto other = findEntryIgnoringCase(folder, fileName, false)) {
+            result.status = HelpFileRows::Status::Unreadable;
+            result.path = *other;
+            return result;
+        }
         result.status = HelpFileRows::Status::Missing;
         return result;
     }
@@ -97,7 +118,7 @@ HelpFileRows readHelpRows(const std::string& folder, const std::string& fileName
         return result;
     }
     result.status = HelpFileRows::Status::Shown;
-    std::vector<std::string> lines = splitAtCrLf(*text);
+    std::vector<std::string> lines = splitLines(*text);
     if (lines.size() > HelpLineStoreSize) {
         lines.resize(HelpLineStoreSize);
         result.truncated = true;

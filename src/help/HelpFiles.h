@@ -23,9 +23,10 @@ const HelpView& helpView(HelpViewId id);
 // Lines 0..1000 of a file are held; line 0 is never listed.
 constexpr std::size_t HelpLineStoreSize = 1001;
 
-// Splits text at every CR LF.  A lone CR or LF stays inside its line.  A CR LF
-// at the very end gives one more, empty, line; an empty text gives no line.
-std::vector<std::string> splitAtCrLf(const std::string& text);
+// Splits text into lines.  A CR LF, a lone LF and a lone CR each end a line,
+// so files saved by any editor read the same.  A line end at the very end
+// gives one more, empty, line; an empty text gives no line.
+std::vector<std::string> splitLines(const std::string& text);
 
 // Full path of the file `name` (a leading "/" is allowed) in `folder`, letter
 // case ignored as on the platform the help files come from: "/MyInfo.cfg"
@@ -37,7 +38,7 @@ struct HelpFileRows {
     enum class Status {
         Shown,      // rows hold the file's lines 2.. (possibly none)
         Missing,    // no such file: the view's missing message is due
-        Unreadable, // the file exists but could not be read
+        Unreadable, // the file, or something else of its name, cannot be read
     };
     Status status = Status::Missing;
     std::string path;                // the file found (empty when missing)

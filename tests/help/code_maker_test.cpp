@@ -23,7 +23,11 @@ TEST(CodeMaker, LinesBecomeCodeLinesWithQuotesUnchanged)
                                                }));
     EXPECT_EQ(makeHelpCode("say \"hi\""), gvtest::crlf({"temp = temp & \"say \"hi\"\" & vbCrLf"}));
     EXPECT_EQ(makeHelpCode(""), "");
-    EXPECT_EQ(makeHelpCode("a\nb"), "temp = temp & \"a\nb\" & vbCrLf\r\n");
+    // Text saved with LF-only or CR-only line ends gives the same code lines.
+    const std::string twoLines = gvtest::crlf({"temp = temp & \"a\" & vbCrLf", "temp = temp & \"b\" & vbCrLf"});
+    EXPECT_EQ(makeHelpCode("a\nb"), twoLines);
+    EXPECT_EQ(makeHelpCode("a\rb"), twoLines);
+    EXPECT_EQ(makeHelpCode("a\r\nb"), twoLines);
 }
 
 TEST(CodeMaker, FixtureMatchesGoldenOutput)

@@ -43,6 +43,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +53,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 using gv::MainFrame;
 using gv::Reading;
@@ -204,7 +206,9 @@ void Gyrovane::buildWidgets()
     delay->setTextMargins(0, 0, 0, 0);
     place(delay, 7080, 0, 375, 315);
     Label10 = plainLabel(QStringLiteral("Secs"), form, "Label10");
-    place(Label10, 7480, 80, 600, 255);
+    place(Label10, 7440, 80, 600, 255);
+    // The label starts on the interval box's last pixel; its text keeps clear.
+    Label10->setContentsMargins(3, 0, 0, 0);
     Label1 = plainLabel(QStringLiteral("Logging Port   "), form, "Label1");
     place(Label1, 5520, 360, 1320, 255);
     Label15 = plainLabel(QStringLiteral("SystemType "), form, "Label15");
@@ -281,7 +285,11 @@ void Gyrovane::buildWidgets()
         p.setColor(QPalette::ButtonText, winColour(VoltsColour));
         Check1->setPalette(p);
     }
-    place(Check1, 120, 240, 1185, 255);
+    // A small box and a narrow gap keep "System V1" and "Alt Volts2" whole
+    // in the check box's width.
+    Check1->setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; } "
+                                         "QCheckBox::indicator { width: 9px; height: 9px; }"));
+    place(Check1, 120, 240, 1095, 255);
     connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
     makeReading(Reading::Amps1, f11, QStringLiteral("Amps"), 1320, 240, 1215, AmpsColour);
     makeReading(Reading::Watts1, f11, QStringLiteral("Watts"), 2760, 240, 1335, WattsColour);
@@ -489,7 +497,7 @@ void Gyrovane::Form_Load()
     // 3. First load.  A file that cannot be read here is reported at once;
     // the protected part below reports it again as a port problem.
     if (!loadConfiguration())
-        status_.recordError("configuration could not be read from " + ss(folder_));
+        reportProblem(QStringLiteral("configuration could not be read from ") + folder_);
     // 4. - 5.
     setWindowTitle(QLatin1String(WaitingForData));
     Timer3->setEnabled(false);
@@ -517,22 +525,27 @@ void Gyrovane::Form_Load()
         setsystem[i]->setChecked(i == g_.SystemType);
     setsystem_Click(g_.SystemType);
 
-    // 12. From here on any failure ends the start-up with the port-problem message.
-    auto portProblem = [this] { gv::showMessage(this, portProblemText()); };
+    // 12. From here on any failure ends the start-up with the port-problem
+    // message.  The one message covers several causes, so the cause itself
+    // goes to the error record and standard error.
+    auto portProblem = [this](const QString& cause) {
+        reportProblem(QStringLiteral("start-up stopped: ") + cause);
+        gv::showMessage(this, portProblemText());
+    };
     // 13.
     if (!loadConfiguration()) {
-        portProblem();
+        portProblem(QStringLiteral("configuration could not be read from ") + folder_);
         return;
     }
     // 14.
     if (!openPort()) {
-        portProblem();
+        portProblem(portFailureText());
         return;
     }
     // 15. Today's totals and highs from today's log file.
     const gv::DayRestoreResult restored = logging_->restoreDay(gv::localNow());
     if (restored.readFailed) {
-        portProblem();
+        portProblem(QStringLiteral("today's log file could not be read: ") + qs(restored.file));
         return;
     }
     if (restored.defaultIntervalUsed)
@@ -557,9 +570,33 @@ void Gyrovane::Form_Load()
     }
     // 17. Third load: the timer runs at LogDelay and the interval box is locked.
     if (!loadConfiguration()) {
-        portProblem();
+        portProblem(QStringLiteral("configuration could not be read from ") + folder_);
         return;
     }
+}
+
+// Why the port did not open, with the device it stands for and the system's
+// reason: "Permission denied" (the user may not use serial devices),
+// "No such file or directory" (nothing plugged in there, or a wrong link).
+QString Gyrovane::portFailureText() const
+{
+    QString device = MSComm1->devicePath();
+    const QFileInfo entry(device);
+    if (entry.isSymLink())
+        device += QStringLiteral(" -> ") + entry.symLinkTarget();
+    return QStringLiteral("serial port %1 (%2) did not open: %3")
+        .arg(MSComm1->commPort())
+        .arg(device, MSComm1->errorString());
+}
+
+// Trouble the user cannot see in the window: kept in the error record and
+// written to standard error, where a user who started the program from a
+// terminal reads it.
+void Gyrovane::reportProblem(const QString& line)
+{
+    status_.recordError(ss(line));
+    std::fprintf(stderr, "Gyrovane: %s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
 }
 
 bool Gyrovane::openPort()
@@ -762,7 +799,7 @@ void Gyrovane::onDeviceLost()
     // previous values, so nothing logged so far is lost.
     label2BeforeLoss_ = Label2->text();
     captionBeforeLoss_ = windowTitle();
-    status_.recordError("serial device lost: " + ss(MSComm1->errorString()));
+    reportProblem(QStringLiteral("serial device lost: ") + MSComm1->errorString());
     Label2->setText(QLatin1String(gv::CommsProblemLabel));
     setWindowTitle(QLatin1String(gv::CommsProblemLabel));
     showEngineStatus();
@@ -909,9 +946,12 @@ void Gyrovane::SetupHardware_Click()
 {
     MSComm1->setPortOpen(false);
     openModal<ProgramSetup>(this, g_, folder_);
-    // A port that cannot be reopened ends here without a message.
-    if (!openPort())
+    // A port that cannot be reopened ends here without a message box; the
+    // reason goes to the error record.
+    if (!openPort()) {
+        reportProblem(portFailureText());
         return;
+    }
     loadConfiguration();
 }
 

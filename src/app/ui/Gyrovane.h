@@ -181,6 +181,8 @@ private:
     void fitOuterFrames();
     void writeReadings(const gv::LabelTexts& texts);
     bool openPort();
+    QString portFailureText() const;
+    void reportProblem(const QString& line);
     void setLamp(QLabel* lamp, bool red);
     void showStatusLine();
     void engineInit();

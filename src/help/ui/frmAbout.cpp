@@ -113,10 +113,12 @@ void frmAbout::build()
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Line1 = new QFrame(this);
-    Line1->setObjectName("Line1");
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
+    for (std::size_t i = 0; i < Line1.size(); ++i) {
+        Line1[i] = new QFrame(this);
+        Line1[i]->setObjectName(QStringLiteral("Line1_%1").arg(i));
+        Line1[i]->setFrameShape(QFrame::HLine);
+        Line1[i]->setFrameShadow(QFrame::Sunken);
+    }
 
     lblDisclaimer = new QLabel(QString::fromLatin1(disclaimerText), this);
     lblDisclaimer->setObjectName("lblDisclaimer");
@@ -156,8 +158,9 @@ void frmAbout::build()
     layout->setContentsMargins(14, 14, 14, 14);
     layout->setSpacing(10);
     layout->addLayout(heading);
+    layout->addWidget(Line1[0]);
     layout->addWidget(lblDescription);
-    layout->addWidget(Line1);
+    layout->addWidget(Line1[1]);
     layout->addLayout(bottom);
 
     // Wrapped labels need the final width to know their height.

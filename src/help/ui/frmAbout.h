@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <array>
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -24,7 +26,9 @@ public:
     QLabel* lblVersion = nullptr;
     QLabel* lblDescription = nullptr;
     QLabel* lblDisclaimer = nullptr;
-    QFrame* Line1 = nullptr;
+    // Two separator lines: under the title and version, and above the
+    // disclaimer and the buttons.
+    std::array<QFrame*, 2> Line1{};
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdSysInfo = nullptr;
 

@@ -9,6 +9,7 @@
 #include "platform/FormTimer.h"
 #include "platform/FrameBox.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Twips.h"
 #include "shared/ConfigFiles.h"
 #include "shared/FileIO.h"
 #include "shared/LocalTime.h"
@@ -29,6 +30,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 using gv::MainFrame;
@@ -134,7 +136,9 @@ TEST_F(MainWindowTest, APortThatDoesNotExistGivesOneMessageAndNoLogging)
     const std::string day = gv::dayName(gv::localNow());
     gv::appendToFile(folder.toStdString() + "/logs/GV_" + day + ".txt",
                      "<T>10:00</T><L>600</L><V1>13.00</V1><A1>10.0</A1>\r\n");
+    testing::internal::CaptureStderr();
     Gyrovane& win = start();
+    const std::string err = testing::internal::GetCapturedStderr();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0], Gyrovane::portProblemText());
     EXPECT_EQ(messages[0], "There is a possible Port Number problem. Check available PORTS\r\n\r\nRUN SETUP HARDWARE MENU");
@@ -144,6 +148,30 @@ TEST_F(MainWindowTest, APortThatDoesNotExistGivesOneMessageAndNoLogging)
     EXPECT_EQ(win.windowTitle(), "Waiting for Data");
     EXPECT_TRUE(win.Timer1->Enabled());
     EXPECT_EQ(win.Label1->text(), "Port Number  77");
+
+    // The message box names no cause; the error record and standard error
+    // carry the device and the system's reason.
+    const std::string why = "start-up stopped: serial port 77 (/dev/ttyS76) did not open: No such file or directory";
+    ASSERT_FALSE(status.errors.empty());
+    EXPECT_EQ(status.errors.back(), why);
+    EXPECT_NE(err.find("Gyrovane: " + why + "\n"), std::string::npos) << err;
+
+    // The settings dialog's reopen fails silently but says why, naming the
+    // device a COMn link stands for.
+    const QString device = folder + "/no-such-device";
+    ASSERT_TRUE(QFile::link(device, folder + "/COM5"));
+    g.Port = 5;
+    setItem(folder, "hardware.cfg", "Port", "5");
+    messages.clear();
+    testing::internal::CaptureStderr();
+    win.SetupHardware_Click();
+    const std::string err2 = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_FALSE(win.MSComm1->portOpen());
+    const std::string why2 = "serial port 5 (" + (folder + "/COM5 -> " + device).toStdString() +
+                             ") did not open: No such file or directory";
+    EXPECT_EQ(status.errors.back(), why2);
+    EXPECT_NE(err2.find(why2), std::string::npos) << err2;
 }
 
 TEST_F(MainWindowTest, LayoutsOfTheNineTypes)
@@ -540,5 +568,148 @@ TEST_F(MainWindowTest, LayoutsWithReadingsDoNotOverlap)
         }
         if (!grab.isEmpty())
             win.grab().save(QString("%1/gyrovane_type%2.png").arg(grab).arg(type));
+    }
+}
+
+// Every control where the layout table places it, in every system type:
+// Left, Top, Width and Height in twips, turned into pixels as the window
+// does.  Only these deliberate trims are allowed:
+//  - frames and reading labels stand edge to edge in the table, so each is
+//    one pixel narrower than its twips; frames are one pixel lower and
+//    reading labels four, so the frame's border shows beneath them;
+//  - an outer frame that reaches into the frame stacked under it is cut to
+//    end one pixel above that frame: Frame1(0) in types 1, 2 and 5 to 8,
+//    Frame1(1) in types 2 and 8, Frame4(0) in types 6 and 7.
+TEST_F(MainWindowTest, ControlsStandWhereTheLayoutTablePlacesThem)
+{
+    Gyrovane& win = start();
+    win.show();
+    using gv::twips;
+    constexpr int Free = -1; // a size the table leaves to the toolkit
+    enum class Trim { None, Frame, Reading };
+    struct Place {
+        std::string name;
+        QWidget* widget;
+        int left, top, width, height;
+        Trim trim;
+    };
+    auto check = [&](const Place& p, int heightPx = -1) {
+        SCOPED_TRACE(p.name);
+        ASSERT_NE(p.widget, nullptr);
+        const QRect r = p.widget->geometry();
+        const int trimWidth = p.trim == Trim::None ? 0 : 1;
+        const int trimHeight = p.trim == Trim::None ? 0 : p.trim == Trim::Frame ? 1 : 4;
+        EXPECT_EQ(r.x(), twips(p.left));
+        EXPECT_EQ(r.y(), twips(p.top));
+        if (p.width != Free)
+            EXPECT_EQ(r.width(), twips(p.width) - trimWidth);
+        if (heightPx >= 0)
+            EXPECT_EQ(r.height(), heightPx);
+        else if (p.height != Free)
+            EXPECT_EQ(r.height(), twips(p.height) - trimHeight);
+    };
+
+    // Controls that no layout moves: labels outside the frames, the check
+    // box, the cells and every reading label (positions inside their frame).
+    auto rd = [&](Reading r, const char* name, int left, int top, int width) {
+        return Place{name, win.reading(r), left, top, width, 375, Trim::Reading};
+    };
+    std::vector<Place> fixed = {
+        {"Label11", win.Label11, 360, 0, 4785, 495, Trim::None},
+        {"Label14", win.Label14, 5520, 80, Free, Free, Trim::None},
+        {"delay", win.delay, 7080, 0, 375, 315, Trim::None},
+        {"Label10", win.Label10, 7440, 80, Free, Free, Trim::None},
+        {"goodDATAcounter", win.goodDATAcounter, 6720, 60, Free, Free, Trim::None},
+        {"Label1", win.Label1, 5520, 360, Free, Free, Trim::None},
+        {"Label15", win.Label15, 6840, 360, 1335, 255, Trim::None},
+        {"Label16", win.Label16, 840, 420, Free, Free, Trim::None},
+        {"DataOK", win.DataOK, 120, 120, 135, 135, Trim::None},
+        {"LogOK", win.LogOK, 120, 480, 135, 135, Trim::None},
+        {"Label2", win.Label2, 240, 5400, 7575, 255, Trim::None},
+        {"ErrorString", win.ErrorString, 240, 5640, 7575, 255, Trim::None},
+        {"filename", win.filename, 240, 5880, 7575, 255, Trim::None},
+        {"Check1", win.Check1, 120, 240, 1095, 255, Trim::None},
+        rd(Reading::Volts0, "Volts(0)", 120, 240, 1215),
+        rd(Reading::Amps0, "Amps(0)", 1320, 240, 1215),
+        rd(Reading::Watts0, "Watts(0)", 2760, 240, 1335),
+        rd(Reading::Whours0, "Whours(0)", 4080, 240, 1455),
+        rd(Reading::RPM0, "RPM(0)", 5640, 240, 1215),
+        rd(Reading::Wind0, "Wind(0)", 6840, 240, 1095),
+        rd(Reading::Amps1, "Amps(1)", 1320, 240, 1215),
+        rd(Reading::Watts1, "Watts(1)", 2760, 240, 1335),
+        rd(Reading::Whours1, "Whours(1)", 4080, 240, 1455),
+        rd(Reading::RPM1, "RPM(1)", 5640, 240, 1215),
+        rd(Reading::Amps2, "Amps(2)", 120, 240, 1215),
+        rd(Reading::Watts2, "Watts(2)", 1320, 240, 1335),
+        rd(Reading::Whours2, "Whours(2)", 2640, 240, 1455),
+        rd(Reading::Amps3, "Amps(3)", 4080, 240, 1215),
+        rd(Reading::Watts3, "Watts(3)", 5280, 240, 1335),
+        rd(Reading::Whours3, "Whours(3)", 6600, 240, 1335),
+        rd(Reading::Label6, "Label6", 240, 240, 1575),
+        rd(Reading::Label7, "Label7", 2160, 240, 1575),
+        rd(Reading::Label8, "Label8", 4320, 240, 1215),
+        rd(Reading::Label9, "Label9", 5640, 240, 1215),
+        rd(Reading::Label12, "Label12", 6840, 240, 1095),
+    };
+    const int cellLeft[4] = {240, 2160, 4080, 6000};
+    for (int i = 0; i < 8; ++i) {
+        const std::string n = "(" + std::to_string(i) + ")";
+        fixed.push_back({"Frame5" + n, w->frame(gv::frame5(i)), cellLeft[i % 4], 240, 1815, 1455, Trim::Frame});
+        fixed.push_back(rd(gv::label3(i), ("Label3" + n).c_str(), 120, 240, 1575));
+        fixed.push_back(rd(gv::label5(i), ("Label5" + n).c_str(), 120, 600, 1575));
+        fixed.push_back(rd(gv::label13(i), ("Label13" + n).c_str(), 120, 960, 1575));
+    }
+    // The reading labels and the check box sit in their frames.
+    EXPECT_EQ(win.Check1->parentWidget(), w->frame(MainFrame::Frame1_1));
+    EXPECT_EQ(win.reading(Reading::Amps2)->parentWidget(), w->frame(MainFrame::Frame1_2));
+    EXPECT_EQ(win.reading(Reading::Label12)->parentWidget(), w->frame(MainFrame::Frame2));
+    EXPECT_EQ(w->frame(gv::frame5(3))->parentWidget(), w->frame(MainFrame::Frame4_0));
+    EXPECT_EQ(w->frame(gv::frame5(4))->parentWidget(), w->frame(MainFrame::Frame4_1));
+
+    // Outer frames: design Left, Width and Height; the Top each type gives.
+    struct Outer {
+        MainFrame f;
+        const char* name;
+        int height;
+        std::array<int, 9> top; // 0 = not shown in that type
+    };
+    const Outer outer[] = {
+        {MainFrame::Frame1_0, "Frame1(0)", 615, {600, 600, 600, 0, 0, 600, 600, 600, 600}},
+        {MainFrame::Frame1_1, "Frame1(1)", 615, {0, 1200, 1200, 0, 0, 0, 0, 0, 1200}},
+        {MainFrame::Frame1_2, "Frame1(2)", 735, {0, 0, 1800, 0, 0, 0, 0, 0, 0}},
+        {MainFrame::Frame4_0, "Frame4(0)", 1695, {0, 0, 0, 600, 600, 1200, 1200, 1200, 1800}},
+        {MainFrame::Frame4_1, "Frame4(1)", 1575, {0, 0, 0, 0, 2400, 0, 2800, 2800, 3500}},
+        {MainFrame::Frame2, "Frame2", 735, {0, 0, 0, 0, 0, 0, 0, 0, 5100}},
+    };
+    // The cut frames: type, frame, and the Top of the frame stacked under it.
+    const std::map<std::pair<int, MainFrame>, int> cutAt = {
+        {{1, MainFrame::Frame1_0}, 1200}, {{2, MainFrame::Frame1_0}, 1200}, {{5, MainFrame::Frame1_0}, 1200},
+        {{6, MainFrame::Frame1_0}, 1200}, {{7, MainFrame::Frame1_0}, 1200}, {{8, MainFrame::Frame1_0}, 1200},
+        {{2, MainFrame::Frame1_1}, 1800}, {{8, MainFrame::Frame1_1}, 1800},
+        {{6, MainFrame::Frame4_0}, 2800}, {{7, MainFrame::Frame4_0}, 2800},
+    };
+
+    for (int type = 0; type <= 8; ++type) {
+        SCOPED_TRACE("type " + std::to_string(type));
+        win.setsystem_Click(type);
+        QCoreApplication::processEvents();
+        for (const Place& p : fixed)
+            check(p);
+        for (const Outer& o : outer) {
+            const int top = o.top[static_cast<std::size_t>(type)];
+            EXPECT_EQ(shown(o.f), top != 0) << o.name;
+            if (top == 0)
+                continue;
+            const auto cut = cutAt.find({type, o.f});
+            const int height = cut == cutAt.end() ? -1 : twips(cut->second) - twips(top) - 1;
+            check({o.name, w->frame(o.f), 120, top, 8055, o.height, Trim::Frame}, height);
+        }
+    }
+
+    // The check box's captions fit its width.
+    for (const bool ticked : {false, true}) {
+        win.Check1->setChecked(ticked);
+        win.Check1_Click();
+        EXPECT_LE(win.Check1->sizeHint().width(), win.Check1->width()) << win.Check1->text().toStdString();
     }
 }

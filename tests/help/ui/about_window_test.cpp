@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -26,6 +27,23 @@ TEST(AboutWindow, ShowsTitleVersionDescriptionAndButtons)
     EXPECT_EQ(w.cmdOK->text(), "OK");
     EXPECT_EQ(w.cmdSysInfo->text(), "&System Info...");
     EXPECT_EQ(w.picIcon->size(), QSize(32, 32));
+
+    // Two separator lines: one between the title block and the description,
+    // one between the description and the disclaimer.
+    w.show();
+    for (QFrame* line : w.Line1) {
+        ASSERT_NE(line, nullptr);
+        EXPECT_TRUE(line->isVisible());
+        EXPECT_EQ(line->frameShape(), QFrame::HLine);
+    }
+    const auto top = [](QWidget* x) { return x->geometry().top(); };
+    EXPECT_LT(top(w.lblVersion), top(w.Line1[0]));
+    EXPECT_LT(top(w.Line1[0]), top(w.lblDescription));
+    EXPECT_LT(top(w.lblDescription), top(w.Line1[1]));
+    EXPECT_LT(top(w.Line1[1]), top(w.lblDisclaimer));
+    const QString grab = qEnvironmentVariable("GV_GRAB_DIR");
+    if (!grab.isEmpty())
+        w.grab().save(grab + "/frmAbout.png");
 }
 
 TEST(AboutWindow, OkCloses)
