@@ -130,6 +130,12 @@ long recordIndex(double position)
     return static_cast<long>(roundHalfEven(position));
 }
 
+double recordNumber(std::string_view text)
+{
+    const double v = leadingNumber(text);
+    return std::isfinite(v) && std::fabs(v) <= MaxRecordMagnitude ? v : 0.0;
+}
+
 ReadStatus readRecords(std::string_view text, const TimeLimits& limits, const ReaderLayout& layout,
                        GraphRecordSet& set)
 {
@@ -140,18 +146,21 @@ ReadStatus readRecords(std::string_view text, const TimeLimits& limits, const Re
     std::vector<double> values(n, 0.0);
     int count = 0;
 
+    // Lines end at CR LF, at a lone LF (a file passed through Unix tools)
+    // or at a lone CR; the piece after the last line end is a line too.
+    const char* const data = text.data();
+    const size_t size = text.size();
     size_t pos = 0;
     bool more = true;
     while (more) {
-        const size_t e = text.find("\r\n", pos);
-        std::string_view line;
-        if (e == std::string_view::npos) {
-            line = text.substr(pos);
+        size_t e = pos;
+        while (e < size && data[e] != '\n' && data[e] != '\r')
+            ++e;
+        const std::string_view line = text.substr(pos, e - pos);
+        if (e >= size)
             more = false;
-        } else {
-            line = text.substr(pos, e - pos);
-            pos = e + 2;
-        }
+        else
+            pos = e + ((data[e] == '\r' && e + 1 < size && data[e + 1] == '\n') ? 2 : 1);
         const auto timeText = findTaggedValue(line, "<T>", "</T>");
         if (!timeText)
             continue;
@@ -162,7 +171,7 @@ ReadStatus readRecords(std::string_view text, const TimeLimits& limits, const Re
             return ReadStatus::OverLimit; // the set keeps the previous records
         fresh.RecordTime.push_back(*t);
         const auto interval = findTaggedValue(line, "<L>", "</L>");
-        fresh.RecordInterval.push_back(interval ? leadingNumber(*interval) : layout.missingInterval);
+        fresh.RecordInterval.push_back(interval ? recordNumber(*interval) : layout.missingInterval);
         for (size_t s = 0; s < n; ++s) {
             values[s] = 0.0;
             const ElementTags& el = layout.elements[s];
@@ -170,7 +179,7 @@ ReadStatus readRecords(std::string_view text, const TimeLimits& limits, const Re
                 continue;
             const auto v = findTaggedValue(line, el.open, el.close);
             if (v)
-                values[s] = leadingNumber(*v);
+                values[s] = recordNumber(*v);
         }
         if (layout.derive)
             layout.derive(values);

@@ -173,12 +173,21 @@ enum class ReadStatus {
     OverLimit, // a 10,000th record would be kept: set left exactly as it was
 };
 
-// Reads the records of one day file's text.  Lines are split at CR LF (the
-// piece after the last CR LF is a line too).  A line's time is the text
-// between its first "<T>" and the first "</T>" after it; a line without both,
-// or whose time text is not a time, is skipped.  Each element's value is the
-// leading number of its text, 0 when the element is missing, reversed or not
-// numeric.  ZoomBusy is set to 0 whatever the outcome.
+// Largest magnitude a logged value can have; anything beyond it (or not
+// finite) is a garbled value and reads 0.
+constexpr double MaxRecordMagnitude = 1e9;
+
+// Value of an element's text: its leading number, 0 when the text does not
+// begin with a number or the number is not finite or beyond
+// MaxRecordMagnitude.
+double recordNumber(std::string_view text);
+
+// Reads the records of one day file's text.  Lines end at CR LF, LF or CR
+// (the piece after the last line end is a line too).  A line's time is the
+// text between its first "<T>" and the first "</T>" after it; a line without
+// both, or whose time text is not a time, is skipped.  Each element's value
+// (and the interval) is recordNumber() of its text, 0 when the element is
+// missing, reversed or garbled.  ZoomBusy is set to 0 whatever the outcome.
 ReadStatus readRecords(std::string_view fileText, const TimeLimits& limits, const ReaderLayout& layout,
                        GraphRecordSet& set);
 

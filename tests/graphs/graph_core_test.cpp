@@ -119,6 +119,62 @@ TEST(GraphReader, MissingIntervalDefaultAndTrailingEmptyPiece)
     EXPECT_EQ(set.interval(2), 60.0);
 }
 
+TEST(GraphReader, LineEndsCrLfLfOrCrAndAbsurdNumbersReadAsGarbled)
+{
+    // The same day with CR LF, LF only (passed through Unix tools), CR only
+    // and a mixture of them: every record is read, the last one without any
+    // line end too.
+    const std::vector<std::string> lines = {rec("10:00", 12.5, 2), rec("10:01", 13, 3), "", rec("10:02", 14, 4)};
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        std::string text;
+        for (const auto& l : lines)
+            text += l + end;
+        GraphRecordSet set;
+        ASSERT_EQ(readRecords(text, wholeDay(), testLayout(), set), ReadStatus::Ok);
+        ASSERT_EQ(set.RecordCount, 3) << int(end[0]) << int(end[1]);
+        EXPECT_EQ(set.value(2, 1), 25.0);
+        EXPECT_EQ(set.value(2, 3), 56.0);
+        EXPECT_EQ(shortTime(set.time(3)), "10:02");
+        EXPECT_EQ(set.interval(3), 10.0);
+    }
+    GraphRecordSet mixed;
+    readRecords(rec("10:00", 1, 1) + "\n" + rec("10:01", 1, 1) + "\r\n\r\n" + rec("10:02", 1, 1) + "\r" +
+                    rec("10:03", 1, 1),
+                wholeDay(), testLayout(), mixed);
+    EXPECT_EQ(mixed.RecordCount, 4);
+
+    // A value beyond 1e9 in magnitude or not finite is garbled: 0, like a
+    // value that is not a number; the watts derived from it stay finite.
+    const std::string absurd = crlf({
+        "<T>11:00</T><L>10</L><V1>1e300</V1><A1>2</A1>",
+        "<T>11:01</T><L>1e300</L><V1>-1e300</V1><A1>1e10</A1>",
+        "<T>11:02</T><L>10</L><V1>1e400</V1><A1>-2e9</A1>",
+        "<T>11:03</T><L>10</L><V1>1e9</V1><A1>-1e9</A1>",
+    });
+    GraphRecordSet set;
+    ASSERT_EQ(readRecords(absurd, wholeDay(), testLayout(), set), ReadStatus::Ok);
+    ASSERT_EQ(set.RecordCount, 4);
+    for (long i = 1; i <= 3; ++i) {
+        EXPECT_EQ(set.value(0, i), 0.0) << i;
+        EXPECT_EQ(set.value(2, i), 0.0) << i;
+    }
+    EXPECT_EQ(set.value(1, 1), 2.0);
+    EXPECT_EQ(set.value(1, 2), 0.0);
+    EXPECT_EQ(set.interval(2), 0.0);
+    EXPECT_EQ(set.value(0, 4), 1e9); // the largest accepted magnitude
+    EXPECT_EQ(set.value(1, 4), -1e9);
+    EXPECT_EQ(recordNumber("12.5abc"), 12.5);
+    EXPECT_EQ(recordNumber("nan"), 0.0);
+    EXPECT_EQ(recordNumber("-inf"), 0.0);
+
+    // The record with 1e300 volts exports like a 0 V record.
+    const std::vector<CsvColumn> cols = {{0, "##.00"}, {1, "###.00"}, {2, "####.00"}};
+    set.FirstShown = 1;
+    set.LastShown = 1;
+    EXPECT_EQ(csvContent(set, {"TIME", "VOLTS", "AMPS", "WATTS"}, cols),
+              crlf({"TIME,VOLTS,AMPS,WATTS", "11:00,.00,2.00,.00"}));
+}
+
 TEST(GraphReader, NoDataEmptiesTheSetButKeepsTheRange)
 {
     GraphRecordSet set;
