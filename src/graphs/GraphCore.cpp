@@ -365,26 +365,23 @@ void PlotSurface::line(double x1, double y1, double x2, double y2, std::int32_t 
 // Time plot
 // ---------------------------------------------------------------------------
 
-namespace {
-
-long clampRecord(const GraphRecordSet& set, long i)
+ShownRange shownRange(const GraphRecordSet& set)
 {
-    if (set.RecordCount < 1)
-        return i;
-    return std::clamp<long>(i, 1, set.RecordCount);
+    return ShownRange{recordIndex(set.FirstShown), recordIndex(set.LastShown)};
 }
-
-} // namespace
 
 TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layout, int scaledMode,
                           PlotModel& model, PlotSurface& surface)
 {
     TimePlotResult result;
     surface.cls();
-    const double first = set.FirstShown, last = set.LastShown;
+    // The range in whole records, rounded once: every loop below visits
+    // each record of it once, whatever fractions the zoom left.
+    const ShownRange range = shownRange(set);
+    const long first = range.first, last = range.last;
     // Positions come from reads (1..RecordCount) and the zoom (kept within
     // the records); anything wilder draws nothing.
-    if (!(first > -1e6) || !(last < 1e6) || !(first < last)) {
+    if (!(first > -1000000) || !(last < 1000000) || !(first < last)) {
         model.PlottedFile.clear();
         return result;
     }
@@ -398,16 +395,12 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
     resize(model.WattHours);
     model.DayWattHours = 0;
 
-    // Inner records of the range: counter first + k for k = 1.. while it is
-    // not above last - 1.
-    // Positions beyond the records hold nothing: the loops end there.
-    const double loopEnd = std::min(last - 1, static_cast<double>(set.RecordCount) + 1);
-    // Positions left of record 0 hold nothing either: start at the first
-    // position from -1 on.
-    const long kSkip = first < -1 ? static_cast<long>(-1 - first) : 0;
+    // Positions beyond the records hold nothing: the loops end there, and
+    // start no earlier than slot 0.
+    const long loopEnd = std::min(last - 1, static_cast<long>(set.RecordCount) + 1);
     const auto inner = [&](auto&& fn) {
-        for (long k = std::max(1L, kSkip); first + static_cast<double>(k) <= loopEnd; ++k)
-            fn(recordIndex(first + static_cast<double>(k)));
+        for (long i = std::max(first + 1, 0L); i <= loopEnd; ++i)
+            fn(i);
     };
 
     for (size_t s = 0; s < n; ++s) {
@@ -438,48 +431,53 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
         }
     });
 
-    result.startTime = shortTime(set.time(clampRecord(set, recordIndex(first))));
-    result.finishTime = shortTime(set.time(clampRecord(set, recordIndex(last))));
+    // Slot 0 (before record 1) reads 00:00, so a zoom from the left edge
+    // keeps record 1; an end beyond the records reads the last one.
+    const long lastTimed = std::min(last, static_cast<long>(set.RecordCount));
+    result.startTime = shortTime(set.time(first));
+    result.finishTime = shortTime(set.time(lastTimed));
 
-    if (layout.minimumSpan > 0 && !(last - first > layout.minimumSpan)) {
+    if (layout.minimumSpan > 0 && !(static_cast<double>(last - first) > layout.minimumSpan)) {
         result.status = PlotStatus::NotEnoughData;
         model.PlottedFile.clear();
         return result;
     }
 
-    surface.setScaleWidth(std::max(last - first - 2.0, 1.0));
+    surface.setScaleWidth(std::max(static_cast<double>(last - first) - 2.0, 1.0));
     for (size_t s = 0; s < n; ++s) {
-        const double range = model.PlotHigh[s] - model.PlotLow[s];
-        model.PlotHeight[s] = range > 0 ? range + range / 20 : 2.0;
+        const double span = model.PlotHigh[s] - model.PlotLow[s];
+        model.PlotHeight[s] = span > 0 ? span + span / 20 : 2.0;
     }
 
+    // Zero lines at value 0, from x = FirstShown to x = LastShown.
     for (size_t s = 0; s < n; ++s) {
         if (!layout.series[s].zeroLine)
             continue;
         surface.setScaleHeight(model.PlotHeight[s]);
         if (model.PlotHigh[s] > 0 && model.PlotLow[s] < 0)
-            surface.line(0, model.PlotHigh[s], surface.scaleWidth(), model.PlotHigh[s], layout.zeroLineColour);
+            surface.line(static_cast<double>(first), model.PlotHigh[s], static_cast<double>(last), model.PlotHigh[s],
+                         layout.zeroLineColour);
     }
 
-    for (long k = std::max(static_cast<long>(layout.firstOffset), kSkip); first + static_cast<double>(k) <= loopEnd;
-         ++k) {
-        const long i = recordIndex(first + static_cast<double>(k));
-        const long prev = recordIndex(first + static_cast<double>(k) - 1);
-        const double x1 = static_cast<double>(k - 1), x2 = static_cast<double>(k);
+    // Segments from record i - 1 to record i; record i lies at x = i - first.
+    for (long i = std::max(first + layout.firstOffset, 0L); i <= loopEnd; ++i) {
+        const double x1 = static_cast<double>(i - 1 - first), x2 = static_cast<double>(i - first);
         for (size_t s = 0; s < n; ++s) {
             const PlotSeries& ps = layout.series[s];
             if (ps.show) {
                 surface.setScaleHeight(model.PlotHeight[s]);
-                const double high = model.PlotHigh[s], range = high - model.PlotLow[s];
-                if (range > 0) {
-                    const double y1 = (high - set.value(static_cast<int>(s), prev)) + range / 40;
-                    const double y2 = (high - set.value(static_cast<int>(s), i)) + range / 40;
+                const double high = model.PlotHigh[s], span = high - model.PlotLow[s];
+                if (span > 0) {
+                    const double y1 = (high - set.value(static_cast<int>(s), i - 1)) + span / 40;
+                    const double y2 = (high - set.value(static_cast<int>(s), i)) + span / 40;
                     surface.line(x1, y1, x2, y2, ps.colour);
                 } else {
                     surface.line(x1, 1.0, x2, 1.0, ps.colour);
                 }
             }
             if (ps.wattHours) {
+                // Each record books its own interval: a record repeated
+                // through an outage carries 0 and adds no energy.
                 const double wh = set.interval(i) * (set.value(static_cast<int>(s), i) / 3600.0);
                 model.WattHours[s] += wh;
                 if (ps.dayTotal)

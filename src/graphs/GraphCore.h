@@ -122,25 +122,37 @@ struct GraphRecordSet {
 // the even neighbour (2.5 -> 2, 3.5 -> 4).
 long recordIndex(double position);
 
-// Calls fn(record) for the positions FirstShown, FirstShown + 1, ... up to
-// LastShown (both included) whose nearest record exists, in order; positions
-// before record 1 or after the last record are passed over without stepping
-// through them one by one.
+// The displayed range as whole record numbers: FirstShown and LastShown
+// each rounded once (a half to the even neighbour).  Every loop over the
+// shown records steps through these whole numbers, so each record is
+// visited exactly once whatever fractions a zoom left in the bounds.
+struct ShownRange {
+    long first = 0;
+    long last = 0;
+};
+ShownRange shownRange(const GraphRecordSet& set);
+
+// Calls fn(record) for each existing record of the displayed range, in
+// order, once each.
 template <class Fn>
 void forEachShownRecord(const GraphRecordSet& set, Fn fn)
 {
-    const double first = set.FirstShown;
-    const double last = set.LastShown < set.RecordCount + 1.0 ? set.LastShown : set.RecordCount + 1.0;
-    if (set.RecordCount < 1 || !(first > -1e9) || !(first < 1e9) || !(last >= first))
-        return;
-    long k = 0;
-    if (first < 0.5)
-        k = static_cast<long>(0.5 - first); // first + k is then above -0.5
-    for (; first + static_cast<double>(k) <= last; ++k) {
-        const long r = recordIndex(first + static_cast<double>(k));
-        if (set.has(r))
-            fn(r);
-    }
+    const ShownRange r = shownRange(set);
+    const long last = r.last < set.RecordCount ? r.last : set.RecordCount;
+    for (long i = r.first < 1 ? 1 : r.first; i <= last; ++i)
+        fn(i);
+}
+
+// As forEachShownRecord, but slot 0 (the empty slot before record 1, all
+// values 0) counts too when the range starts there: the XY views and the
+// distribution draw it, so before any read they show one mark at 0.
+template <class Fn>
+void forEachShownSlot(const GraphRecordSet& set, Fn fn)
+{
+    const ShownRange r = shownRange(set);
+    const long last = r.last < set.RecordCount ? r.last : set.RecordCount;
+    for (long i = r.first < 0 ? 0 : r.first; i <= last; ++i)
+        fn(i);
 }
 
 // ---------------------------------------------------------------------------
@@ -354,13 +366,16 @@ struct TimePlotResult {
     std::string finishTime; // "HH:mm" of the last record of the range
 };
 
-// Draws the displayed range of the record set against time: record i at
-// x = i - FirstShown, each shown series on its own vertical scale with
-// (range)/40 margins, a flat series at the middle.  The scale width is
-// LastShown - FirstShown - 2, at least 1, so very short ranges still map.
-// Extremes for the MAX/MIN labels and watt-hours are taken over the records
-// FirstShown + 1 .. LastShown - 1.  Record numbers of fractional bounds are
-// rounded half to even.
+// Draws the displayed range of the record set against time.  The bounds are
+// first rounded to whole records (shownRange), so with F and L those records:
+// record i at x = i - F, each shown series on its own vertical scale with
+// (range)/40 margins, a flat series at the middle, zero lines from x = F to
+// x = L.  The scale width is L - F - 2, at least 1, so very short ranges
+// still map.  Extremes for the MAX/MIN labels are taken over the records
+// F + 1 .. L - 1; watt-hours over the records the segment loop visits, each
+// record adding its own interval x watts / 3600.  The start time is that of
+// record F (slot 0 reads 00:00), the finish time that of record L (at most
+// the last record).
 TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layout, int scaledMode,
                           PlotModel& model, PlotSurface& surface);
 

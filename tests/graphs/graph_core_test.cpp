@@ -347,6 +347,8 @@ TEST(GraphTimePlot, ScalesFlatSeriesAndZeroLine)
     ASSERT_FALSE(surface.lines.empty());
     const SurfaceLine zero = surface.lines.front();
     EXPECT_EQ(zero.y1, 5);
+    EXPECT_EQ(zero.x1, 1); // from x = FirstShown to x = LastShown
+    EXPECT_EQ(zero.x2, 6);
     EXPECT_EQ(zero.colour, s.zeroLineColour);
     const SurfaceLine volts = surface.lines[1];
     EXPECT_EQ(volts.y1, 1.0);
@@ -422,6 +424,40 @@ TEST(GraphTimePlot, FractionalBoundsRoundHalfToEven)
     set.LastShown = 5e5;
     const auto far = plotByTime(set, spec3(), 1, model, surface);
     EXPECT_EQ(far.finishTime, shortTime(set.time(1000)));
+}
+
+TEST(GraphTimePlot, FractionalBoundsVisitEachRecordOnce)
+{
+    // 20 records of 360 W (36 V x 10 A) every 10 s: 1 Wh each.  A range
+    // starting at 10.5 (a click left there by a zoom whose re-read failed)
+    // is the records 10..20, each visited once: no record twice in the CSV,
+    // none skipped, no watt-hours counted twice.
+    GraphRecordSet set = constantSet(20, 36, 10, 10);
+    for (int i = 1; i <= 20; ++i)
+        set.Series[0][static_cast<size_t>(i)] = i; // volts = record number
+    set.FirstShown = 10.5;
+    set.LastShown = 20;
+    std::vector<long> seen;
+    forEachShownRecord(set, [&](long r) { seen.push_back(r); });
+    EXPECT_EQ(seen, (std::vector<long>{10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
+    const std::string csv = csvContent(set, {"TIME", "VOLTS"}, {{0, "#0"}});
+    EXPECT_EQ(csv, crlf({"TIME,VOLTS", "01:09,10", "01:10,11", "01:11,12", "01:12,13", "01:13,14", "01:14,15",
+                         "01:15,16", "01:16,17", "01:17,18", "01:18,19", "01:19,20"}));
+
+    PlotModel model;
+    RecordingSurface surface;
+    const auto r = plotByTime(set, spec3(), 1, model, surface);
+    EXPECT_EQ(r.startTime, "01:09");
+    EXPECT_EQ(r.finishTime, "01:19");
+    // Segments join records 10..19; records 11..19 add their watt-hours.
+    EXPECT_NEAR(model.WattHours[2], 9.0, 1e-9);
+    EXPECT_EQ(surface.lines.size(), 9u * 3);
+    for (size_t k = 0; k < surface.lines.size(); k += 3)
+        EXPECT_EQ(surface.lines[k].x2 - surface.lines[k].x1, 1.0);
+    // A re-plot gives the same totals.
+    plotByTime(set, spec3(), 1, model, surface);
+    EXPECT_NEAR(model.WattHours[2], 9.0, 1e-9);
+    EXPECT_NEAR(model.DayWattHours, 9.0, 1e-9);
 }
 
 TEST(GraphInteraction, ReadoutIndicesAndRounding)

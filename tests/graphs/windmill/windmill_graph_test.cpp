@@ -201,8 +201,12 @@ TEST(WindmillViews, PowerAgainstRpmCurveAndMarks)
     GraphRecordSet none;
     RecordingSurface surface;
     plotPowerVsRpm(none, GVSeries::Watts1, GVSeries::RPM1, 1000, 1000, surface);
-    // 10 grid lines, then 1000 curve strokes, no marks before a read.
-    ASSERT_EQ(surface.lines.size(), 1010u);
+    // 10 grid lines, then 1000 curve strokes; before a read the range 0..0
+    // is the empty slot 0: one mark at 0 W and 0 RPM, the bottom left corner.
+    ASSERT_EQ(surface.lines.size(), 1011u);
+    EXPECT_EQ(surface.lines.back().colour, RecordMarkColour);
+    EXPECT_EQ(surface.lines.back().x1, 0);
+    EXPECT_NEAR(surface.lines.back().y1, 1050, 1e-9);
     EXPECT_EQ(surface.scaleWidth(), 1050);
     EXPECT_EQ(surface.scaleHeight(), 1050);
     const SurfaceLine& stroke = surface.lines[10];
@@ -293,9 +297,17 @@ TEST(WindmillViews, DistributionCountsEachRecordOnce)
     plotPowerDistribution(tiny, surface);
     EXPECT_EQ(surface.lines.size(), 10u); // the grid only
 
-    // Before any read the range 0..0 holds no record: nothing counted.
+    // Before any read the range 0..0 is the empty slot 0: one 0 W value in
+    // bin 0, drawn as one bar at x = 1 reaching 1/1.05 of the height.
     GraphRecordSet none;
-    EXPECT_EQ(powerDistribution(none, WDSeries::Watts, 1000).MaxBinCount, 0);
+    const PowerDistribution before = powerDistribution(none, WDSeries::Watts, 1000);
+    EXPECT_EQ(before.PowerBins[0], 1);
+    EXPECT_EQ(before.MaxBinCount, 1);
+    RecordingSurface fresh;
+    plotPowerDistribution(before, fresh);
+    ASSERT_EQ(fresh.lines.size(), 11u);
+    EXPECT_EQ(fresh.lines.back().x1, 1);
+    EXPECT_NEAR(fresh.lines.back().y1, 0.05, 1e-12);
 }
 
 TEST(WindmillLabels, ReadoutAndExtremeTexts)
