@@ -581,7 +581,12 @@ bool zoomPress(GraphRecordSet& set, ZoomState& zoom, double x)
     zoom.MouseHeld = 1;
     if (set.ZoomBusy != 0 || set.RecordCount <= 1 || !std::isfinite(x))
         return false;
-    set.FirstShown = std::clamp(x, 1.0, static_cast<double>(set.RecordCount));
+    if (!zoom.pressMoved) {
+        zoom.pressMoved = true;
+        zoom.firstBeforePress = set.FirstShown;
+    }
+    // Slot 0 is a valid start: its time 00:00 keeps record 1 in the span.
+    set.FirstShown = std::clamp(x, 0.0, static_cast<double>(set.RecordCount));
     return true;
 }
 
@@ -593,14 +598,22 @@ bool zoomMarker(const GraphRecordSet& set, const ZoomState& zoom)
 bool zoomRelease(GraphRecordSet& set, ZoomState& zoom, double x)
 {
     zoom.MouseHeld = 0;
-    if (set.ZoomBusy != 0 || set.RecordCount <= 1 || !std::isfinite(x))
+    const bool pressed = zoom.pressMoved;
+    zoom.pressMoved = false;
+    const auto noZoom = [&] {
+        // A press that does not become a zoom leaves the range as it was.
+        if (pressed)
+            set.FirstShown = zoom.firstBeforePress;
         return false;
+    };
+    if (set.ZoomBusy != 0 || set.RecordCount <= 1 || !std::isfinite(x))
+        return noZoom();
     const double pos = std::min(x, static_cast<double>(set.RecordCount));
     if (!(pos > set.FirstShown))
-        return false;
+        return noZoom();
     // A span that holds no whole record between its ends would read nothing.
     if (recordIndex(pos) - recordIndex(set.FirstShown) < 2)
-        return false;
+        return noZoom();
     set.LastShown = pos;
     set.ZoomBusy = 1;
     return true;

@@ -428,10 +428,15 @@ std::string maxMinLabelText(MaxMinToggleState& toggle, double shownMaximum, doub
 
 struct ZoomState {
     int MouseHeld = 0;
+    // Set by a press that moved FirstShown, with the value it had before;
+    // a release that does not zoom puts it back.
+    bool pressMoved = false;
+    double firstBeforePress = 0;
 };
 
 // Press at user x.  MouseHeld = 1.  When no zoom runs and more than one
-// record is held, FirstShown = x kept within 1..RecordCount and true is
+// record is held, FirstShown = x kept within 0..RecordCount (slot 0 at the
+// left edge: its time 00:00 keeps record 1 in the span) and true is
 // returned: the window then copies the time label into Time1h/Time1m.
 bool zoomPress(GraphRecordSet& set, ZoomState& zoom, double x);
 
@@ -443,7 +448,9 @@ bool zoomMarker(const GraphRecordSet& set, const ZoomState& zoom);
 // least two records further, so a record lies between the ends), more than
 // one record is held and no zoom runs: LastShown = that position,
 // ZoomBusy = 1 and true is returned; the window then writes Time2h/Time2m,
-// plots, reads the day file again and finally calls zoomDone().
+// plots, reads the day file again and finally calls zoomDone().  Otherwise
+// FirstShown goes back to its value before the press and false is returned
+// (the window puts back its time boxes and picture too).
 bool zoomRelease(GraphRecordSet& set, ZoomState& zoom, double x);
 inline void zoomDone(GraphRecordSet& set) { set.ZoomBusy = 0; }
 

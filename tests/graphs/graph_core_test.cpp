@@ -513,18 +513,30 @@ TEST(GraphInteraction, ZoomKeepsPositionsInsideTheRecords)
     EXPECT_FALSE(zoomMarker(set, z));
     zoomDone(set);
 
-    // Release left of the press, at it, or one record on: nothing.
-    zoomPress(set, z, 300);
-    EXPECT_FALSE(zoomRelease(set, z, 299));
-    EXPECT_FALSE(zoomRelease(set, z, 300));
-    EXPECT_FALSE(zoomRelease(set, z, 301.2));
+    // Release left of the press, at it, or one record on: nothing, and the
+    // range is what it was before the press.
+    set.FirstShown = 1;
+    set.LastShown = 1000;
+    for (double release : {299.0, 300.0, 301.2}) {
+        zoomPress(set, z, 300);
+        EXPECT_EQ(set.FirstShown, 300);
+        EXPECT_FALSE(zoomRelease(set, z, release)) << release;
+        EXPECT_EQ(set.FirstShown, 1) << release;
+        EXPECT_EQ(set.LastShown, 1000) << release;
+    }
     // Release far beyond the records is taken at the last one.
+    zoomPress(set, z, 300);
     EXPECT_TRUE(zoomRelease(set, z, 50000));
     EXPECT_EQ(set.LastShown, 1000);
     zoomDone(set);
-    // A press left of the picture starts at record 1.
+    // A press at the left edge starts at slot 0, whose time 00:00 keeps
+    // record 1 in the span; left of the picture it is taken at the edge.
+    zoomPress(set, z, 0.3);
+    EXPECT_EQ(set.FirstShown, 0.3);
     zoomPress(set, z, -20);
-    EXPECT_EQ(set.FirstShown, 1);
+    EXPECT_EQ(set.FirstShown, 0);
+    EXPECT_FALSE(zoomRelease(set, z, 1.2));
+    EXPECT_EQ(set.FirstShown, 300); // back to before the first of the presses
 
     GraphRecordSet one = constantSet(1, 12, 1, 10);
     EXPECT_FALSE(zoomPress(one, z, 0.5));

@@ -21,11 +21,26 @@ namespace gv {
 
 PictureSurface::PictureSurface(PictureBox* box) : box_(box) { box_->setScale(0, 0, 1, 1); }
 
-void PictureSurface::clearPicture() { box_->cls(); }
+void PictureSurface::clearPicture()
+{
+    box_->cls();
+    drawn_.clear();
+}
 
 void PictureSurface::drawLine(const SurfaceLine& l)
 {
     box_->line(l.fx1, l.fy1, l.fx2, l.fy2, colourFromBGR(l.colour), l.width);
+    drawn_.push_back(l);
+}
+
+void PictureSurface::rollBack(size_t count)
+{
+    if (count >= drawn_.size())
+        return;
+    drawn_.resize(count);
+    box_->cls();
+    for (const SurfaceLine& l : drawn_)
+        box_->line(l.fx1, l.fy1, l.fx2, l.fy2, colourFromBGR(l.colour), l.width);
 }
 
 } // namespace gv
@@ -277,7 +292,8 @@ void GraphWindowBase::Form_Load(const gv::LocalTime& now)
     // 3: caption.
     setWindowTitle(qs(g_.PersonalString));
     // 4: state.
-    Zoom.MouseHeld = 0;
+    Zoom = gv::ZoomState{};
+    press_ = PressSnapshot{};
     GraphRecordSet.FirstShown = 0;
     GraphRecordSet.LastShown = 0;
     Options.ScaledMode = 1;
@@ -503,7 +519,12 @@ void GraphWindowBase::Plot_MouseMove(double X)
 
 void GraphWindowBase::Plot_MouseDown(double X)
 {
+    const bool first = !press_.active;
+    const QString h = Time1h->text(), m = Time1m->text();
+    const size_t lines = surface_->lineCount();
     if (gv::zoomPress(GraphRecordSet, Zoom, X)) {
+        if (first)
+            press_ = PressSnapshot{true, h, m, lines};
         const std::string t = ss(vt->text());
         Time1h->setText(qs(gv::hourPart(t)));
         Time1m->setText(qs(gv::minutePart(t)));
@@ -512,12 +533,21 @@ void GraphWindowBase::Plot_MouseDown(double X)
 
 void GraphWindowBase::Plot_MouseUp(double X)
 {
+    const PressSnapshot pressed = press_;
+    press_ = PressSnapshot{};
     if (gv::zoomRelease(GraphRecordSet, Zoom, X)) {
         const std::string t = ss(vt->text());
         Time2h->setText(qs(gv::hourPart(t)));
         Time2m->setText(qs(gv::minutePart(t)));
         PlotByTime();
         DisplayButton_Click();
+    } else if (pressed.active) {
+        // No zoom: the start box, the range (put back by zoomRelease) and
+        // the picture are as they were before the press, so the next
+        // DISPLAY reads the range the boxes showed.
+        Time1h->setText(pressed.time1h);
+        Time1m->setText(pressed.time1m);
+        surface_->rollBack(pressed.pictureLines);
     }
     gv::zoomDone(GraphRecordSet);
 }
@@ -568,6 +598,7 @@ QString GraphWindowBase::printFallbackPath() const
 void GraphWindowBase::PrintButton_Click()
 {
     Plot->setBackColour(Qt::white);
+    surface_->cls(); // the back colour cleared the picture
     redrawCurrentView();
     const gv::PrintOutcome printed = gv::printWindowImage(this, printFallbackPath());
     if (!printed.ok)
@@ -575,5 +606,6 @@ void GraphWindowBase::PrintButton_Click()
     else if (printed.savedAsPdf) // tell the user where the page went
         message(QStringLiteral("No printer found: the picture was saved as ") + printed.output);
     Plot->setBackColour(gv::colourFromBGR(PlotBackGrey));
+    surface_->cls();
     redrawCurrentView();
 }
