@@ -224,10 +224,18 @@ void GraphWindowBase::buildFrame()
     seriesGrid->setVerticalSpacing(2);
     right->addLayout(seriesGrid);
     const int perRow = std::max(1, setup_.seriesPerRow);
+    // Grid place of each series: its position in the window's box order.
+    std::vector<int> place(setup_.series.size());
+    for (size_t s = 0; s < place.size(); ++s)
+        place[s] = static_cast<int>(s);
+    if (setup_.boxOrder.size() == place.size())
+        for (size_t p = 0; p < place.size(); ++p)
+            if (setup_.boxOrder[p] >= 0 && static_cast<size_t>(setup_.boxOrder[p]) < place.size())
+                place[static_cast<size_t>(setup_.boxOrder[p])] = static_cast<int>(p);
     for (size_t s = 0; s < setup_.series.size(); ++s) {
         const gv::GraphSeriesBox& sb = setup_.series[s];
-        const int row = static_cast<int>(s) / perRow * 3;
-        const int col = static_cast<int>(s) % perRow;
+        const int row = place[s] / perRow * 3;
+        const int col = place[s] % perRow;
         auto* box = new QCheckBox(sb.caption.isEmpty() ? sb.checkBox : sb.caption, this);
         box->setObjectName(sb.checkBox);
         seriesGrid->addWidget(box, row, col);
@@ -507,10 +515,18 @@ void GraphWindowBase::Plot_MouseMove(double X)
     if (GraphRecordSet.has(idx.timeRecord)) {
         vt->setText(qs(gv::shortTime(GraphRecordSet.time(idx.timeRecord))));
         if (GraphRecordSet.has(idx.valueRecord)) {
-            for (size_t s = 0; s < valueLabels.size(); ++s)
-                if (valueLabels[s])
+            const auto write = [&](size_t s) {
+                if (s < valueLabels.size() && valueLabels[s])
                     valueLabels[s]->setText(qs(gv::readoutText(
                         GraphRecordSet.value(static_cast<int>(s), idx.valueRecord), readoutFormat(static_cast<int>(s)))));
+            };
+            if (setup_.readoutOrder.size() == valueLabels.size()) {
+                for (int s : setup_.readoutOrder)
+                    write(static_cast<size_t>(s));
+            } else {
+                for (size_t s = 0; s < valueLabels.size(); ++s)
+                    write(s);
+            }
         }
     }
     if (gv::zoomMarker(GraphRecordSet, Zoom))

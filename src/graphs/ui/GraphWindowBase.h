@@ -83,6 +83,11 @@ struct GraphWindowSetup {
     // File1 follows the folder of Dir1 (false: it always lists logs).
     bool fileListFollowsDir = true;
     int seriesPerRow = 6;
+    // Order in which the series boxes (each with its value and watt-hour
+    // label below it) are laid out, and in which the read-out writes the
+    // value labels; series indices, empty: the series order.
+    std::vector<int> boxOrder;
+    std::vector<int> readoutOrder;
 };
 
 } // namespace gv
