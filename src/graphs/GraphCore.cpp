@@ -130,6 +130,12 @@ long recordIndex(double position)
     return static_cast<long>(roundHalfEven(position));
 }
 
+double recordNumber(std::string_view text)
+{
+    const double v = leadingNumber(text);
+    return std::isfinite(v) && std::fabs(v) <= MaxRecordMagnitude ? v : 0.0;
+}
+
 ReadStatus readRecords(std::string_view text, const TimeLimits& limits, const ReaderLayout& layout,
                        GraphRecordSet& set)
 {
@@ -140,18 +146,21 @@ ReadStatus readRecords(std::string_view text, const TimeLimits& limits, const Re
     std::vector<double> values(n, 0.0);
     int count = 0;
 
+    // Lines end at CR LF, at a lone LF (a file passed through Unix tools)
+    // or at a lone CR; the piece after the last line end is a line too.
+    const char* const data = text.data();
+    const size_t size = text.size();
     size_t pos = 0;
     bool more = true;
     while (more) {
-        const size_t e = text.find("\r\n", pos);
-        std::string_view line;
-        if (e == std::string_view::npos) {
-            line = text.substr(pos);
+        size_t e = pos;
+        while (e < size && data[e] != '\n' && data[e] != '\r')
+            ++e;
+        const std::string_view line = text.substr(pos, e - pos);
+        if (e >= size)
             more = false;
-        } else {
-            line = text.substr(pos, e - pos);
-            pos = e + 2;
-        }
+        else
+            pos = e + ((data[e] == '\r' && e + 1 < size && data[e + 1] == '\n') ? 2 : 1);
         const auto timeText = findTaggedValue(line, "<T>", "</T>");
         if (!timeText)
             continue;
@@ -162,7 +171,7 @@ ReadStatus readRecords(std::string_view text, const TimeLimits& limits, const Re
             return ReadStatus::OverLimit; // the set keeps the previous records
         fresh.RecordTime.push_back(*t);
         const auto interval = findTaggedValue(line, "<L>", "</L>");
-        fresh.RecordInterval.push_back(interval ? leadingNumber(*interval) : layout.missingInterval);
+        fresh.RecordInterval.push_back(interval ? recordNumber(*interval) : layout.missingInterval);
         for (size_t s = 0; s < n; ++s) {
             values[s] = 0.0;
             const ElementTags& el = layout.elements[s];
@@ -170,7 +179,7 @@ ReadStatus readRecords(std::string_view text, const TimeLimits& limits, const Re
                 continue;
             const auto v = findTaggedValue(line, el.open, el.close);
             if (v)
-                values[s] = leadingNumber(*v);
+                values[s] = recordNumber(*v);
         }
         if (layout.derive)
             layout.derive(values);
@@ -356,26 +365,23 @@ void PlotSurface::line(double x1, double y1, double x2, double y2, std::int32_t 
 // Time plot
 // ---------------------------------------------------------------------------
 
-namespace {
-
-long clampRecord(const GraphRecordSet& set, long i)
+ShownRange shownRange(const GraphRecordSet& set)
 {
-    if (set.RecordCount < 1)
-        return i;
-    return std::clamp<long>(i, 1, set.RecordCount);
+    return ShownRange{recordIndex(set.FirstShown), recordIndex(set.LastShown)};
 }
-
-} // namespace
 
 TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layout, int scaledMode,
                           PlotModel& model, PlotSurface& surface)
 {
     TimePlotResult result;
     surface.cls();
-    const double first = set.FirstShown, last = set.LastShown;
+    // The range in whole records, rounded once: every loop below visits
+    // each record of it once, whatever fractions the zoom left.
+    const ShownRange range = shownRange(set);
+    const long first = range.first, last = range.last;
     // Positions come from reads (1..RecordCount) and the zoom (kept within
     // the records); anything wilder draws nothing.
-    if (!(first > -1e6) || !(last < 1e6) || !(first < last)) {
+    if (!(first > -1000000) || !(last < 1000000) || !(first < last)) {
         model.PlottedFile.clear();
         return result;
     }
@@ -389,16 +395,12 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
     resize(model.WattHours);
     model.DayWattHours = 0;
 
-    // Inner records of the range: counter first + k for k = 1.. while it is
-    // not above last - 1.
-    // Positions beyond the records hold nothing: the loops end there.
-    const double loopEnd = std::min(last - 1, static_cast<double>(set.RecordCount) + 1);
-    // Positions left of record 0 hold nothing either: start at the first
-    // position from -1 on.
-    const long kSkip = first < -1 ? static_cast<long>(-1 - first) : 0;
+    // Positions beyond the records hold nothing: the loops end there, and
+    // start no earlier than slot 0.
+    const long loopEnd = std::min(last - 1, static_cast<long>(set.RecordCount) + 1);
     const auto inner = [&](auto&& fn) {
-        for (long k = std::max(1L, kSkip); first + static_cast<double>(k) <= loopEnd; ++k)
-            fn(recordIndex(first + static_cast<double>(k)));
+        for (long i = std::max(first + 1, 0L); i <= loopEnd; ++i)
+            fn(i);
     };
 
     for (size_t s = 0; s < n; ++s) {
@@ -429,48 +431,53 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
         }
     });
 
-    result.startTime = shortTime(set.time(clampRecord(set, recordIndex(first))));
-    result.finishTime = shortTime(set.time(clampRecord(set, recordIndex(last))));
+    // Slot 0 (before record 1) reads 00:00, so a zoom from the left edge
+    // keeps record 1; an end beyond the records reads the last one.
+    const long lastTimed = std::min(last, static_cast<long>(set.RecordCount));
+    result.startTime = shortTime(set.time(first));
+    result.finishTime = shortTime(set.time(lastTimed));
 
-    if (layout.minimumSpan > 0 && !(last - first > layout.minimumSpan)) {
+    if (layout.minimumSpan > 0 && !(static_cast<double>(last - first) > layout.minimumSpan)) {
         result.status = PlotStatus::NotEnoughData;
         model.PlottedFile.clear();
         return result;
     }
 
-    surface.setScaleWidth(std::max(last - first - 2.0, 1.0));
+    surface.setScaleWidth(std::max(static_cast<double>(last - first) - 2.0, 1.0));
     for (size_t s = 0; s < n; ++s) {
-        const double range = model.PlotHigh[s] - model.PlotLow[s];
-        model.PlotHeight[s] = range > 0 ? range + range / 20 : 2.0;
+        const double span = model.PlotHigh[s] - model.PlotLow[s];
+        model.PlotHeight[s] = span > 0 ? span + span / 20 : 2.0;
     }
 
+    // Zero lines at value 0, from x = FirstShown to x = LastShown.
     for (size_t s = 0; s < n; ++s) {
         if (!layout.series[s].zeroLine)
             continue;
         surface.setScaleHeight(model.PlotHeight[s]);
         if (model.PlotHigh[s] > 0 && model.PlotLow[s] < 0)
-            surface.line(0, model.PlotHigh[s], surface.scaleWidth(), model.PlotHigh[s], layout.zeroLineColour);
+            surface.line(static_cast<double>(first), model.PlotHigh[s], static_cast<double>(last), model.PlotHigh[s],
+                         layout.zeroLineColour);
     }
 
-    for (long k = std::max(static_cast<long>(layout.firstOffset), kSkip); first + static_cast<double>(k) <= loopEnd;
-         ++k) {
-        const long i = recordIndex(first + static_cast<double>(k));
-        const long prev = recordIndex(first + static_cast<double>(k) - 1);
-        const double x1 = static_cast<double>(k - 1), x2 = static_cast<double>(k);
+    // Segments from record i - 1 to record i; record i lies at x = i - first.
+    for (long i = std::max(first + layout.firstOffset, 0L); i <= loopEnd; ++i) {
+        const double x1 = static_cast<double>(i - 1 - first), x2 = static_cast<double>(i - first);
         for (size_t s = 0; s < n; ++s) {
             const PlotSeries& ps = layout.series[s];
             if (ps.show) {
                 surface.setScaleHeight(model.PlotHeight[s]);
-                const double high = model.PlotHigh[s], range = high - model.PlotLow[s];
-                if (range > 0) {
-                    const double y1 = (high - set.value(static_cast<int>(s), prev)) + range / 40;
-                    const double y2 = (high - set.value(static_cast<int>(s), i)) + range / 40;
+                const double high = model.PlotHigh[s], span = high - model.PlotLow[s];
+                if (span > 0) {
+                    const double y1 = (high - set.value(static_cast<int>(s), i - 1)) + span / 40;
+                    const double y2 = (high - set.value(static_cast<int>(s), i)) + span / 40;
                     surface.line(x1, y1, x2, y2, ps.colour);
                 } else {
                     surface.line(x1, 1.0, x2, 1.0, ps.colour);
                 }
             }
             if (ps.wattHours) {
+                // Each record books its own interval: a record repeated
+                // through an outage carries 0 and adds no energy.
                 const double wh = set.interval(i) * (set.value(static_cast<int>(s), i) / 3600.0);
                 model.WattHours[s] += wh;
                 if (ps.dayTotal)
@@ -574,7 +581,12 @@ bool zoomPress(GraphRecordSet& set, ZoomState& zoom, double x)
     zoom.MouseHeld = 1;
     if (set.ZoomBusy != 0 || set.RecordCount <= 1 || !std::isfinite(x))
         return false;
-    set.FirstShown = std::clamp(x, 1.0, static_cast<double>(set.RecordCount));
+    if (!zoom.pressMoved) {
+        zoom.pressMoved = true;
+        zoom.firstBeforePress = set.FirstShown;
+    }
+    // Slot 0 is a valid start: its time 00:00 keeps record 1 in the span.
+    set.FirstShown = std::clamp(x, 0.0, static_cast<double>(set.RecordCount));
     return true;
 }
 
@@ -586,14 +598,22 @@ bool zoomMarker(const GraphRecordSet& set, const ZoomState& zoom)
 bool zoomRelease(GraphRecordSet& set, ZoomState& zoom, double x)
 {
     zoom.MouseHeld = 0;
-    if (set.ZoomBusy != 0 || set.RecordCount <= 1 || !std::isfinite(x))
+    const bool pressed = zoom.pressMoved;
+    zoom.pressMoved = false;
+    const auto noZoom = [&] {
+        // A press that does not become a zoom leaves the range as it was.
+        if (pressed)
+            set.FirstShown = zoom.firstBeforePress;
         return false;
+    };
+    if (set.ZoomBusy != 0 || set.RecordCount <= 1 || !std::isfinite(x))
+        return noZoom();
     const double pos = std::min(x, static_cast<double>(set.RecordCount));
     if (!(pos > set.FirstShown))
-        return false;
+        return noZoom();
     // A span that holds no whole record between its ends would read nothing.
     if (recordIndex(pos) - recordIndex(set.FirstShown) < 2)
-        return false;
+        return noZoom();
     set.LastShown = pos;
     set.ZoomBusy = 1;
     return true;

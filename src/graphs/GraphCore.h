@@ -122,25 +122,37 @@ struct GraphRecordSet {
 // the even neighbour (2.5 -> 2, 3.5 -> 4).
 long recordIndex(double position);
 
-// Calls fn(record) for the positions FirstShown, FirstShown + 1, ... up to
-// LastShown (both included) whose nearest record exists, in order; positions
-// before record 1 or after the last record are passed over without stepping
-// through them one by one.
+// The displayed range as whole record numbers: FirstShown and LastShown
+// each rounded once (a half to the even neighbour).  Every loop over the
+// shown records steps through these whole numbers, so each record is
+// visited exactly once whatever fractions a zoom left in the bounds.
+struct ShownRange {
+    long first = 0;
+    long last = 0;
+};
+ShownRange shownRange(const GraphRecordSet& set);
+
+// Calls fn(record) for each existing record of the displayed range, in
+// order, once each.
 template <class Fn>
 void forEachShownRecord(const GraphRecordSet& set, Fn fn)
 {
-    const double first = set.FirstShown;
-    const double last = set.LastShown < set.RecordCount + 1.0 ? set.LastShown : set.RecordCount + 1.0;
-    if (set.RecordCount < 1 || !(first > -1e9) || !(first < 1e9) || !(last >= first))
-        return;
-    long k = 0;
-    if (first < 0.5)
-        k = static_cast<long>(0.5 - first); // first + k is then above -0.5
-    for (; first + static_cast<double>(k) <= last; ++k) {
-        const long r = recordIndex(first + static_cast<double>(k));
-        if (set.has(r))
-            fn(r);
-    }
+    const ShownRange r = shownRange(set);
+    const long last = r.last < set.RecordCount ? r.last : set.RecordCount;
+    for (long i = r.first < 1 ? 1 : r.first; i <= last; ++i)
+        fn(i);
+}
+
+// As forEachShownRecord, but slot 0 (the empty slot before record 1, all
+// values 0) counts too when the range starts there: the XY views and the
+// distribution draw it, so before any read they show one mark at 0.
+template <class Fn>
+void forEachShownSlot(const GraphRecordSet& set, Fn fn)
+{
+    const ShownRange r = shownRange(set);
+    const long last = r.last < set.RecordCount ? r.last : set.RecordCount;
+    for (long i = r.first < 0 ? 0 : r.first; i <= last; ++i)
+        fn(i);
 }
 
 // ---------------------------------------------------------------------------
@@ -173,12 +185,21 @@ enum class ReadStatus {
     OverLimit, // a 10,000th record would be kept: set left exactly as it was
 };
 
-// Reads the records of one day file's text.  Lines are split at CR LF (the
-// piece after the last CR LF is a line too).  A line's time is the text
-// between its first "<T>" and the first "</T>" after it; a line without both,
-// or whose time text is not a time, is skipped.  Each element's value is the
-// leading number of its text, 0 when the element is missing, reversed or not
-// numeric.  ZoomBusy is set to 0 whatever the outcome.
+// Largest magnitude a logged value can have; anything beyond it (or not
+// finite) is a garbled value and reads 0.
+constexpr double MaxRecordMagnitude = 1e9;
+
+// Value of an element's text: its leading number, 0 when the text does not
+// begin with a number or the number is not finite or beyond
+// MaxRecordMagnitude.
+double recordNumber(std::string_view text);
+
+// Reads the records of one day file's text.  Lines end at CR LF, LF or CR
+// (the piece after the last line end is a line too).  A line's time is the
+// text between its first "<T>" and the first "</T>" after it; a line without
+// both, or whose time text is not a time, is skipped.  Each element's value
+// (and the interval) is recordNumber() of its text, 0 when the element is
+// missing, reversed or garbled.  ZoomBusy is set to 0 whatever the outcome.
 ReadStatus readRecords(std::string_view fileText, const TimeLimits& limits, const ReaderLayout& layout,
                        GraphRecordSet& set);
 
@@ -345,13 +366,16 @@ struct TimePlotResult {
     std::string finishTime; // "HH:mm" of the last record of the range
 };
 
-// Draws the displayed range of the record set against time: record i at
-// x = i - FirstShown, each shown series on its own vertical scale with
-// (range)/40 margins, a flat series at the middle.  The scale width is
-// LastShown - FirstShown - 2, at least 1, so very short ranges still map.
-// Extremes for the MAX/MIN labels and watt-hours are taken over the records
-// FirstShown + 1 .. LastShown - 1.  Record numbers of fractional bounds are
-// rounded half to even.
+// Draws the displayed range of the record set against time.  The bounds are
+// first rounded to whole records (shownRange), so with F and L those records:
+// record i at x = i - F, each shown series on its own vertical scale with
+// (range)/40 margins, a flat series at the middle, zero lines from x = F to
+// x = L.  The scale width is L - F - 2, at least 1, so very short ranges
+// still map.  Extremes for the MAX/MIN labels are taken over the records
+// F + 1 .. L - 1; watt-hours over the records the segment loop visits, each
+// record adding its own interval x watts / 3600.  The start time is that of
+// record F (slot 0 reads 00:00), the finish time that of record L (at most
+// the last record).
 TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layout, int scaledMode,
                           PlotModel& model, PlotSurface& surface);
 
@@ -404,10 +428,15 @@ std::string maxMinLabelText(MaxMinToggleState& toggle, double shownMaximum, doub
 
 struct ZoomState {
     int MouseHeld = 0;
+    // Set by a press that moved FirstShown, with the value it had before;
+    // a release that does not zoom puts it back.
+    bool pressMoved = false;
+    double firstBeforePress = 0;
 };
 
 // Press at user x.  MouseHeld = 1.  When no zoom runs and more than one
-// record is held, FirstShown = x kept within 1..RecordCount and true is
+// record is held, FirstShown = x kept within 0..RecordCount (slot 0 at the
+// left edge: its time 00:00 keeps record 1 in the span) and true is
 // returned: the window then copies the time label into Time1h/Time1m.
 bool zoomPress(GraphRecordSet& set, ZoomState& zoom, double x);
 
@@ -419,7 +448,9 @@ bool zoomMarker(const GraphRecordSet& set, const ZoomState& zoom);
 // least two records further, so a record lies between the ends), more than
 // one record is held and no zoom runs: LastShown = that position,
 // ZoomBusy = 1 and true is returned; the window then writes Time2h/Time2m,
-// plots, reads the day file again and finally calls zoomDone().
+// plots, reads the day file again and finally calls zoomDone().  Otherwise
+// FirstShown goes back to its value before the press and false is returned
+// (the window puts back its time boxes and picture too).
 bool zoomRelease(GraphRecordSet& set, ZoomState& zoom, double x);
 inline void zoomDone(GraphRecordSet& set) { set.ZoomBusy = 0; }
 

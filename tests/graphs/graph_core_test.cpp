@@ -119,6 +119,62 @@ TEST(GraphReader, MissingIntervalDefaultAndTrailingEmptyPiece)
     EXPECT_EQ(set.interval(2), 60.0);
 }
 
+TEST(GraphReader, LineEndsCrLfLfOrCrAndAbsurdNumbersReadAsGarbled)
+{
+    // The same day with CR LF, LF only (passed through Unix tools), CR only
+    // and a mixture of them: every record is read, the last one without any
+    // line end too.
+    const std::vector<std::string> lines = {rec("10:00", 12.5, 2), rec("10:01", 13, 3), "", rec("10:02", 14, 4)};
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        std::string text;
+        for (const auto& l : lines)
+            text += l + end;
+        GraphRecordSet set;
+        ASSERT_EQ(readRecords(text, wholeDay(), testLayout(), set), ReadStatus::Ok);
+        ASSERT_EQ(set.RecordCount, 3) << int(end[0]) << int(end[1]);
+        EXPECT_EQ(set.value(2, 1), 25.0);
+        EXPECT_EQ(set.value(2, 3), 56.0);
+        EXPECT_EQ(shortTime(set.time(3)), "10:02");
+        EXPECT_EQ(set.interval(3), 10.0);
+    }
+    GraphRecordSet mixed;
+    readRecords(rec("10:00", 1, 1) + "\n" + rec("10:01", 1, 1) + "\r\n\r\n" + rec("10:02", 1, 1) + "\r" +
+                    rec("10:03", 1, 1),
+                wholeDay(), testLayout(), mixed);
+    EXPECT_EQ(mixed.RecordCount, 4);
+
+    // A value beyond 1e9 in magnitude or not finite is garbled: 0, like a
+    // value that is not a number; the watts derived from it stay finite.
+    const std::string absurd = crlf({
+        "<T>11:00</T><L>10</L><V1>1e300</V1><A1>2</A1>",
+        "<T>11:01</T><L>1e300</L><V1>-1e300</V1><A1>1e10</A1>",
+        "<T>11:02</T><L>10</L><V1>1e400</V1><A1>-2e9</A1>",
+        "<T>11:03</T><L>10</L><V1>1e9</V1><A1>-1e9</A1>",
+    });
+    GraphRecordSet set;
+    ASSERT_EQ(readRecords(absurd, wholeDay(), testLayout(), set), ReadStatus::Ok);
+    ASSERT_EQ(set.RecordCount, 4);
+    for (long i = 1; i <= 3; ++i) {
+        EXPECT_EQ(set.value(0, i), 0.0) << i;
+        EXPECT_EQ(set.value(2, i), 0.0) << i;
+    }
+    EXPECT_EQ(set.value(1, 1), 2.0);
+    EXPECT_EQ(set.value(1, 2), 0.0);
+    EXPECT_EQ(set.interval(2), 0.0);
+    EXPECT_EQ(set.value(0, 4), 1e9); // the largest accepted magnitude
+    EXPECT_EQ(set.value(1, 4), -1e9);
+    EXPECT_EQ(recordNumber("12.5abc"), 12.5);
+    EXPECT_EQ(recordNumber("nan"), 0.0);
+    EXPECT_EQ(recordNumber("-inf"), 0.0);
+
+    // The record with 1e300 volts exports like a 0 V record.
+    const std::vector<CsvColumn> cols = {{0, "##.00"}, {1, "###.00"}, {2, "####.00"}};
+    set.FirstShown = 1;
+    set.LastShown = 1;
+    EXPECT_EQ(csvContent(set, {"TIME", "VOLTS", "AMPS", "WATTS"}, cols),
+              crlf({"TIME,VOLTS,AMPS,WATTS", "11:00,.00,2.00,.00"}));
+}
+
 TEST(GraphReader, NoDataEmptiesTheSetButKeepsTheRange)
 {
     GraphRecordSet set;
@@ -291,6 +347,8 @@ TEST(GraphTimePlot, ScalesFlatSeriesAndZeroLine)
     ASSERT_FALSE(surface.lines.empty());
     const SurfaceLine zero = surface.lines.front();
     EXPECT_EQ(zero.y1, 5);
+    EXPECT_EQ(zero.x1, 1); // from x = FirstShown to x = LastShown
+    EXPECT_EQ(zero.x2, 6);
     EXPECT_EQ(zero.colour, s.zeroLineColour);
     const SurfaceLine volts = surface.lines[1];
     EXPECT_EQ(volts.y1, 1.0);
@@ -368,6 +426,40 @@ TEST(GraphTimePlot, FractionalBoundsRoundHalfToEven)
     EXPECT_EQ(far.finishTime, shortTime(set.time(1000)));
 }
 
+TEST(GraphTimePlot, FractionalBoundsVisitEachRecordOnce)
+{
+    // 20 records of 360 W (36 V x 10 A) every 10 s: 1 Wh each.  A range
+    // starting at 10.5 (a click left there by a zoom whose re-read failed)
+    // is the records 10..20, each visited once: no record twice in the CSV,
+    // none skipped, no watt-hours counted twice.
+    GraphRecordSet set = constantSet(20, 36, 10, 10);
+    for (int i = 1; i <= 20; ++i)
+        set.Series[0][static_cast<size_t>(i)] = i; // volts = record number
+    set.FirstShown = 10.5;
+    set.LastShown = 20;
+    std::vector<long> seen;
+    forEachShownRecord(set, [&](long r) { seen.push_back(r); });
+    EXPECT_EQ(seen, (std::vector<long>{10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
+    const std::string csv = csvContent(set, {"TIME", "VOLTS"}, {{0, "#0"}});
+    EXPECT_EQ(csv, crlf({"TIME,VOLTS", "01:09,10", "01:10,11", "01:11,12", "01:12,13", "01:13,14", "01:14,15",
+                         "01:15,16", "01:16,17", "01:17,18", "01:18,19", "01:19,20"}));
+
+    PlotModel model;
+    RecordingSurface surface;
+    const auto r = plotByTime(set, spec3(), 1, model, surface);
+    EXPECT_EQ(r.startTime, "01:09");
+    EXPECT_EQ(r.finishTime, "01:19");
+    // Segments join records 10..19; records 11..19 add their watt-hours.
+    EXPECT_NEAR(model.WattHours[2], 9.0, 1e-9);
+    EXPECT_EQ(surface.lines.size(), 9u * 3);
+    for (size_t k = 0; k < surface.lines.size(); k += 3)
+        EXPECT_EQ(surface.lines[k].x2 - surface.lines[k].x1, 1.0);
+    // A re-plot gives the same totals.
+    plotByTime(set, spec3(), 1, model, surface);
+    EXPECT_NEAR(model.WattHours[2], 9.0, 1e-9);
+    EXPECT_NEAR(model.DayWattHours, 9.0, 1e-9);
+}
+
 TEST(GraphInteraction, ReadoutIndicesAndRounding)
 {
     EXPECT_EQ(readoutIndices(0, 1).timeRecord, 1);
@@ -421,18 +513,30 @@ TEST(GraphInteraction, ZoomKeepsPositionsInsideTheRecords)
     EXPECT_FALSE(zoomMarker(set, z));
     zoomDone(set);
 
-    // Release left of the press, at it, or one record on: nothing.
-    zoomPress(set, z, 300);
-    EXPECT_FALSE(zoomRelease(set, z, 299));
-    EXPECT_FALSE(zoomRelease(set, z, 300));
-    EXPECT_FALSE(zoomRelease(set, z, 301.2));
+    // Release left of the press, at it, or one record on: nothing, and the
+    // range is what it was before the press.
+    set.FirstShown = 1;
+    set.LastShown = 1000;
+    for (double release : {299.0, 300.0, 301.2}) {
+        zoomPress(set, z, 300);
+        EXPECT_EQ(set.FirstShown, 300);
+        EXPECT_FALSE(zoomRelease(set, z, release)) << release;
+        EXPECT_EQ(set.FirstShown, 1) << release;
+        EXPECT_EQ(set.LastShown, 1000) << release;
+    }
     // Release far beyond the records is taken at the last one.
+    zoomPress(set, z, 300);
     EXPECT_TRUE(zoomRelease(set, z, 50000));
     EXPECT_EQ(set.LastShown, 1000);
     zoomDone(set);
-    // A press left of the picture starts at record 1.
+    // A press at the left edge starts at slot 0, whose time 00:00 keeps
+    // record 1 in the span; left of the picture it is taken at the edge.
+    zoomPress(set, z, 0.3);
+    EXPECT_EQ(set.FirstShown, 0.3);
     zoomPress(set, z, -20);
-    EXPECT_EQ(set.FirstShown, 1);
+    EXPECT_EQ(set.FirstShown, 0);
+    EXPECT_FALSE(zoomRelease(set, z, 1.2));
+    EXPECT_EQ(set.FirstShown, 300); // back to before the first of the presses
 
     GraphRecordSet one = constantSet(1, 12, 1, 10);
     EXPECT_FALSE(zoomPress(one, z, 0.5));

@@ -70,7 +70,7 @@ void MultiChannelGraph::open(const Global_Declarations& g)
     records.Series.assign(def_->series.size(), std::vector<double>{0.0});
     records.FirstShown = 0;
     records.LastShown = 0;
-    zoom.MouseHeld = 0;
+    zoom = ZoomState{};
     options.ScaledMode = 1;
     options.SeriesFlags.assign(def_->series.size(), 0);
     for (size_t s = 0; s < def_->series.size(); ++s) {

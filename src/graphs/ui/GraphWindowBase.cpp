@@ -21,11 +21,26 @@ namespace gv {
 
 PictureSurface::PictureSurface(PictureBox* box) : box_(box) { box_->setScale(0, 0, 1, 1); }
 
-void PictureSurface::clearPicture() { box_->cls(); }
+void PictureSurface::clearPicture()
+{
+    box_->cls();
+    drawn_.clear();
+}
 
 void PictureSurface::drawLine(const SurfaceLine& l)
 {
     box_->line(l.fx1, l.fy1, l.fx2, l.fy2, colourFromBGR(l.colour), l.width);
+    drawn_.push_back(l);
+}
+
+void PictureSurface::rollBack(size_t count)
+{
+    if (count >= drawn_.size())
+        return;
+    drawn_.resize(count);
+    box_->cls();
+    for (const SurfaceLine& l : drawn_)
+        box_->line(l.fx1, l.fy1, l.fx2, l.fy2, colourFromBGR(l.colour), l.width);
 }
 
 } // namespace gv
@@ -209,10 +224,18 @@ void GraphWindowBase::buildFrame()
     seriesGrid->setVerticalSpacing(2);
     right->addLayout(seriesGrid);
     const int perRow = std::max(1, setup_.seriesPerRow);
+    // Grid place of each series: its position in the window's box order.
+    std::vector<int> place(setup_.series.size());
+    for (size_t s = 0; s < place.size(); ++s)
+        place[s] = static_cast<int>(s);
+    if (setup_.boxOrder.size() == place.size())
+        for (size_t p = 0; p < place.size(); ++p)
+            if (setup_.boxOrder[p] >= 0 && static_cast<size_t>(setup_.boxOrder[p]) < place.size())
+                place[static_cast<size_t>(setup_.boxOrder[p])] = static_cast<int>(p);
     for (size_t s = 0; s < setup_.series.size(); ++s) {
         const gv::GraphSeriesBox& sb = setup_.series[s];
-        const int row = static_cast<int>(s) / perRow * 3;
-        const int col = static_cast<int>(s) % perRow;
+        const int row = place[s] / perRow * 3;
+        const int col = place[s] % perRow;
         auto* box = new QCheckBox(sb.caption.isEmpty() ? sb.checkBox : sb.caption, this);
         box->setObjectName(sb.checkBox);
         seriesGrid->addWidget(box, row, col);
@@ -277,7 +300,8 @@ void GraphWindowBase::Form_Load(const gv::LocalTime& now)
     // 3: caption.
     setWindowTitle(qs(g_.PersonalString));
     // 4: state.
-    Zoom.MouseHeld = 0;
+    Zoom = gv::ZoomState{};
+    press_ = PressSnapshot{};
     GraphRecordSet.FirstShown = 0;
     GraphRecordSet.LastShown = 0;
     Options.ScaledMode = 1;
@@ -491,10 +515,18 @@ void GraphWindowBase::Plot_MouseMove(double X)
     if (GraphRecordSet.has(idx.timeRecord)) {
         vt->setText(qs(gv::shortTime(GraphRecordSet.time(idx.timeRecord))));
         if (GraphRecordSet.has(idx.valueRecord)) {
-            for (size_t s = 0; s < valueLabels.size(); ++s)
-                if (valueLabels[s])
+            const auto write = [&](size_t s) {
+                if (s < valueLabels.size() && valueLabels[s])
                     valueLabels[s]->setText(qs(gv::readoutText(
                         GraphRecordSet.value(static_cast<int>(s), idx.valueRecord), readoutFormat(static_cast<int>(s)))));
+            };
+            if (setup_.readoutOrder.size() == valueLabels.size()) {
+                for (int s : setup_.readoutOrder)
+                    write(static_cast<size_t>(s));
+            } else {
+                for (size_t s = 0; s < valueLabels.size(); ++s)
+                    write(s);
+            }
         }
     }
     if (gv::zoomMarker(GraphRecordSet, Zoom))
@@ -503,7 +535,12 @@ void GraphWindowBase::Plot_MouseMove(double X)
 
 void GraphWindowBase::Plot_MouseDown(double X)
 {
+    const bool first = !press_.active;
+    const QString h = Time1h->text(), m = Time1m->text();
+    const size_t lines = surface_->lineCount();
     if (gv::zoomPress(GraphRecordSet, Zoom, X)) {
+        if (first)
+            press_ = PressSnapshot{true, h, m, lines};
         const std::string t = ss(vt->text());
         Time1h->setText(qs(gv::hourPart(t)));
         Time1m->setText(qs(gv::minutePart(t)));
@@ -512,12 +549,21 @@ void GraphWindowBase::Plot_MouseDown(double X)
 
 void GraphWindowBase::Plot_MouseUp(double X)
 {
+    const PressSnapshot pressed = press_;
+    press_ = PressSnapshot{};
     if (gv::zoomRelease(GraphRecordSet, Zoom, X)) {
         const std::string t = ss(vt->text());
         Time2h->setText(qs(gv::hourPart(t)));
         Time2m->setText(qs(gv::minutePart(t)));
         PlotByTime();
         DisplayButton_Click();
+    } else if (pressed.active) {
+        // No zoom: the start box, the range (put back by zoomRelease) and
+        // the picture are as they were before the press, so the next
+        // DISPLAY reads the range the boxes showed.
+        Time1h->setText(pressed.time1h);
+        Time1m->setText(pressed.time1m);
+        surface_->rollBack(pressed.pictureLines);
     }
     gv::zoomDone(GraphRecordSet);
 }
@@ -568,6 +614,7 @@ QString GraphWindowBase::printFallbackPath() const
 void GraphWindowBase::PrintButton_Click()
 {
     Plot->setBackColour(Qt::white);
+    surface_->cls(); // the back colour cleared the picture
     redrawCurrentView();
     const gv::PrintOutcome printed = gv::printWindowImage(this, printFallbackPath());
     if (!printed.ok)
@@ -575,5 +622,6 @@ void GraphWindowBase::PrintButton_Click()
     else if (printed.savedAsPdf) // tell the user where the page went
         message(QStringLiteral("No printer found: the picture was saved as ") + printed.output);
     Plot->setBackColour(gv::colourFromBGR(PlotBackGrey));
+    surface_->cls();
     redrawCurrentView();
 }

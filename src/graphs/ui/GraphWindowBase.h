@@ -45,12 +45,19 @@ class PictureSurface : public PlotSurface {
 public:
     explicit PictureSurface(PictureBox* box);
 
+    // Segments drawn since the last clear; rollBack(n) brings the picture
+    // back to its first n of them (a press that does not become a zoom
+    // takes its drag markers away again).
+    size_t lineCount() const { return drawn_.size(); }
+    void rollBack(size_t count);
+
 protected:
     void clearPicture() override;
     void drawLine(const SurfaceLine& l) override;
 
 private:
     PictureBox* box_;
+    std::vector<SurfaceLine> drawn_;
 };
 
 struct GraphSeriesBox {
@@ -76,6 +83,11 @@ struct GraphWindowSetup {
     // File1 follows the folder of Dir1 (false: it always lists logs).
     bool fileListFollowsDir = true;
     int seriesPerRow = 6;
+    // Order in which the series boxes (each with its value and watt-hour
+    // label below it) are laid out, and in which the read-out writes the
+    // value labels; series indices, empty: the series order.
+    std::vector<int> boxOrder;
+    std::vector<int> readoutOrder;
 };
 
 } // namespace gv
@@ -204,6 +216,14 @@ protected:
 private:
     void refreshFileList();
     void refreshDirList();
+
+    // What a press changed, put back by a release that does not zoom.
+    struct PressSnapshot {
+        bool active = false;
+        QString time1h, time1m;
+        size_t pictureLines = 0;
+    };
+    PressSnapshot press_;
 
     std::unique_ptr<gv::PictureSurface> surface_;
     QString dir1Path_;

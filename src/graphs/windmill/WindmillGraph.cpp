@@ -39,11 +39,13 @@ std::int32_t colourOf(const Global_Declarations& g, int channel)
     return (channel >= 1 && channel <= 24) ? g.LineColour[static_cast<size_t>(channel)] : 0;
 }
 
-// Calls fn(record) for the displayed records FirstShown..LastShown that exist.
+// Calls fn(record) for the displayed records FirstShown..LastShown, once
+// each; the empty slot 0 counts when the range starts there (before any read
+// the views show one mark at 0).
 template <class Fn>
 void forDisplayed(const GraphRecordSet& set, Fn fn)
 {
-    forEachShownRecord(set, fn);
+    forEachShownSlot(set, fn);
 }
 
 } // namespace

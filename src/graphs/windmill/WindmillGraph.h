@@ -74,8 +74,9 @@ const char* windmillCollationTitle(WindmillFamily family);
 inline constexpr const char* NotEnoughDataMessage = "Not enough data to plot";
 
 // ---------------------------------------------------------------------------
-// Views.  Each draws the displayed records FirstShown..LastShown (records
-// that do not exist are skipped) over the yellow grid.
+// Views.  Each draws the displayed records FirstShown..LastShown over the
+// yellow grid; records after the last one are skipped, and the empty slot 0
+// (all values 0) counts when the range starts there, as before any read.
 // ---------------------------------------------------------------------------
 
 // Full scales are 16-bit channel-table numbers; the views take at most this

@@ -133,6 +133,48 @@ TEST(WindmillTimePlot, WattHoursAndDayTotals)
     EXPECT_TRUE(surface.lines.empty());
 }
 
+TEST(WindmillTimePlot, OutageRepeatsBookNoEnergy)
+{
+    // 11 data records, 10 records repeated by the logging tick through an
+    // outage (<L>0</L>), 10 data records; one a minute, 240 W on windmill 1
+    // and 120 W on windmill 2 throughout.
+    const Global_Declarations g = defaultTable();
+    std::string gvText, wd;
+    for (int i = 0; i < 31; ++i) {
+        const std::string t = gvtest::hhmm(10 * 3600 + 60 * i);
+        const std::string l = (i >= 11 && i < 21) ? "0" : "60";
+        gvText += "<T>" + t + "</T><L>" + l + "</L><V1>24.00</V1><A1>10.0</A1><A2>5.0</A2><A3>0.0</A3>"
+                  "<A4>0.0</A4><R2>0</R2><R1>300</R1><WS>6</WS>\r\n";
+        wd += "<T>" + t + "</T><L>" + l + "</L><V>24.00</V><I>10.0</I><R>300</R><S>6</S>  1.000Wh\r\n";
+    }
+    // The plot sums the inner records 2..30: 19 of them are data records.
+    const double wh1 = 19 * 240.0 * 60 / 3600, wh2 = 19 * 120.0 * 60 / 3600;
+    TempDir dir;
+    GraphRecordSet set;
+    PlotModel model;
+    RecordingSurface surface;
+    ASSERT_EQ(readRecords(gvText, wholeDay(), windmillReaderLayout(WindmillFamily::GV, g), set), ReadStatus::Ok);
+    set.SourceFile = "GV_2026_06_14.txt";
+    std::vector<int> flags(GVSeries::Count, 0);
+    flags[GVSeries::Watts1] = 1;
+    plotByTime(set, windmillPlotLayout(WindmillFamily::GV, g, flags), 1, model, surface);
+    EXPECT_EQ(surface.lines.size(), 29u); // the repeated records are drawn
+    EXPECT_NEAR(model.WattHours[GVSeries::Watts1], wh1, 1e-9);
+    EXPECT_NEAR(model.WattHours[GVSeries::Watts2], wh2, 1e-9);
+    EXPECT_NEAR(model.DayWattHours, wh1 + wh2, 1e-9);
+    CollateRequest rq{dir.path(), windmillCollationFile(WindmillFamily::GV),
+                      windmillCollationTitle(WindmillFamily::GV), "GV_2026_06_14.txt",
+                      dayOnDisplay(set, model, "GV_2026_06_14.txt"), model.DayWattHours};
+    appendDailyWattHours(rq);
+    ASSERT_EQ(appendDailyWattHours(rq), CollateStatus::AlreadyListed);
+    EXPECT_EQ(readFile(dir.file("GVWattHours.txt")),
+              crlf({"daily watthours for these dates", "", "GV_2026_06_14.txt  ,  00114"}));
+
+    ASSERT_EQ(readRecords(wd, wholeDay(), windmillReaderLayout(WindmillFamily::WD, g), set), ReadStatus::Ok);
+    plotByTime(set, windmillPlotLayout(WindmillFamily::WD, g, allOn(WindmillFamily::WD)), 1, model, surface);
+    EXPECT_NEAR(model.DayWattHours, wh1, 1e-9);
+}
+
 TEST(WindmillTimePlot, DemoRefusesFewerThanSevenRecords)
 {
     const Global_Declarations g = defaultTable();
@@ -201,8 +243,12 @@ TEST(WindmillViews, PowerAgainstRpmCurveAndMarks)
     GraphRecordSet none;
     RecordingSurface surface;
     plotPowerVsRpm(none, GVSeries::Watts1, GVSeries::RPM1, 1000, 1000, surface);
-    // 10 grid lines, then 1000 curve strokes, no marks before a read.
-    ASSERT_EQ(surface.lines.size(), 1010u);
+    // 10 grid lines, then 1000 curve strokes; before a read the range 0..0
+    // is the empty slot 0: one mark at 0 W and 0 RPM, the bottom left corner.
+    ASSERT_EQ(surface.lines.size(), 1011u);
+    EXPECT_EQ(surface.lines.back().colour, RecordMarkColour);
+    EXPECT_EQ(surface.lines.back().x1, 0);
+    EXPECT_NEAR(surface.lines.back().y1, 1050, 1e-9);
     EXPECT_EQ(surface.scaleWidth(), 1050);
     EXPECT_EQ(surface.scaleHeight(), 1050);
     const SurfaceLine& stroke = surface.lines[10];
@@ -293,9 +339,17 @@ TEST(WindmillViews, DistributionCountsEachRecordOnce)
     plotPowerDistribution(tiny, surface);
     EXPECT_EQ(surface.lines.size(), 10u); // the grid only
 
-    // Before any read the range 0..0 holds no record: nothing counted.
+    // Before any read the range 0..0 is the empty slot 0: one 0 W value in
+    // bin 0, drawn as one bar at x = 1 reaching 1/1.05 of the height.
     GraphRecordSet none;
-    EXPECT_EQ(powerDistribution(none, WDSeries::Watts, 1000).MaxBinCount, 0);
+    const PowerDistribution before = powerDistribution(none, WDSeries::Watts, 1000);
+    EXPECT_EQ(before.PowerBins[0], 1);
+    EXPECT_EQ(before.MaxBinCount, 1);
+    RecordingSurface fresh;
+    plotPowerDistribution(before, fresh);
+    ASSERT_EQ(fresh.lines.size(), 11u);
+    EXPECT_EQ(fresh.lines.back().x1, 1);
+    EXPECT_NEAR(fresh.lines.back().y1, 0.05, 1e-12);
 }
 
 TEST(WindmillLabels, ReadoutAndExtremeTexts)

@@ -28,11 +28,13 @@ gv::GraphWindowSetup MultiChannelGraphWindow::setupFor(WindowKind kind)
         b.wattHourLabel = qs(s.whLabel);
         setup.series.push_back(b);
     }
+    setup.boxOrder = w.checkBoxOrder;
+    setup.readoutOrder = w.readoutOrder;
     switch (kind) {
     case WindowKind::RE: setup.seriesPerRow = 9; break;
     case WindowKind::ML: setup.seriesPerRow = 5; break;
     case WindowKind::CC: setup.seriesPerRow = 8; break;
-    case WindowKind::QF: setup.seriesPerRow = 7; break;
+    case WindowKind::QF: setup.seriesPerRow = 8; break; // meters and temperatures, then the derived series
     }
     return setup;
 }

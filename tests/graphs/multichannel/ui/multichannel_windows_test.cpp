@@ -162,6 +162,21 @@ TEST(MultiChannelWindowsLook, RendersEachWindowToPng)
     qf.Plot_MouseMove(300);
     savePng(qf, "GraphCC_QF_time.png");
     EXPECT_TRUE(msgs.texts.empty()) << msgs.last().toStdString();
+
+    // The boxes stand in the windows' own order, each with its value label
+    // below it: the volts first in GraphRE, the meters before the
+    // temperatures in the Current Cost windows, the derived series last.
+    const auto before = [](QWidget* a, QWidget* b) {
+        return a->y() < b->y() || (a->y() == b->y() && a->x() < b->x());
+    };
+    EXPECT_TRUE(before(re.seriesBox("CheckV"), re.seriesBox("CheckW1")));
+    EXPECT_EQ(re.valueLabel("vv")->x(), re.seriesBox("CheckV")->x());
+    EXPECT_TRUE(before(cc.seriesBox("CheckW6"), cc.seriesBox("Check1")));
+    EXPECT_TRUE(before(cc.seriesBox("Check1"), cc.seriesBox("Check2")));
+    EXPECT_EQ(cc.valueLabel("Cel1")->x(), cc.seriesBox("Check1")->x());
+    EXPECT_TRUE(before(qf.seriesBox("CheckW6"), qf.seriesBox("temperature1")));
+    EXPECT_TRUE(before(qf.seriesBox("temperature2"), qf.seriesBox("CheckW7")));
+    EXPECT_EQ(qf.wattHourLabel("wH7")->x(), qf.seriesBox("CheckW7")->x());
 }
 
 TEST(MultiChannelWindowOpening, CurrentCostWindowsOnADayWithoutAFile)

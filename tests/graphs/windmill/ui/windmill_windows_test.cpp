@@ -407,18 +407,53 @@ TEST(WindmillWindowInteraction, DragZoomNarrowsTheWindowAndRereads)
     EXPECT_TRUE(gv::shortTime(rs.time(rs.RecordCount)) < t251);
     EXPECT_TRUE(msgs.texts.empty());
 
-    // A release left of the press does nothing more than the press did.
-    w.Plot_MouseMove(50);
-    w.Plot_MouseDown(50);
-    w.Plot_MouseUp(20);
-    EXPECT_EQ(rs.RecordCount, 150);
-    EXPECT_EQ(rs.FirstShown, 50);
+    // A press whose release does not zoom (left of the press, or within a
+    // record of it) leaves the boxes, the range and the picture as they
+    // were before the press, so the next DISPLAY reads what the boxes show.
+    const auto boxes = [&w] {
+        return (w.Time1h->text() + w.Time1m->text() + w.Time2h->text() + w.Time2m->text()).toStdString();
+    };
+    const std::string shownBoxes = boxes();
+    const int shownShapes = w.Plot->shapeCount();
+    for (double release : {20.0, 50.8}) {
+        w.Plot_MouseMove(50);
+        w.Plot_MouseDown(50);
+        EXPECT_EQ(rs.FirstShown, 50);
+        EXPECT_NE(boxes(), shownBoxes);
+        w.Plot_MouseMove(35);
+        w.Plot_MouseMove(release);
+        EXPECT_GT(w.Plot->shapeCount(), shownShapes); // drag markers
+        w.Plot_MouseUp(release);
+        EXPECT_EQ(rs.RecordCount, 150) << release;
+        EXPECT_EQ(rs.FirstShown, 1) << release;
+        EXPECT_EQ(rs.LastShown, 150) << release;
+        EXPECT_EQ(boxes(), shownBoxes) << release;
+        EXPECT_EQ(w.Plot->shapeCount(), shownShapes) << release;
+    }
     // A release far beyond the picture zooms to the last record: the
     // records strictly between records 10 and 150.
     w.Plot_MouseMove(10);
     w.Plot_MouseDown(10);
     w.Plot_MouseUp(1e7);
     EXPECT_EQ(rs.RecordCount, 139);
+    EXPECT_TRUE(msgs.texts.empty());
+
+    // A drag from the left edge keeps the record under the pointer: on a
+    // day of one record a minute, press at 0.3 (over 00:01) and release at
+    // 50.2 keep 00:01..00:49.
+    std::string minutes;
+    for (int m = 0; m <= 100; ++m)
+        minutes += "<T>" + gvtest::hhmm(60 * m) + "</T><L>60</L><V1>24.00</V1><A1>1.0</A1>\r\n";
+    writeFile(site.logs("GV_2026_06_16.txt"), minutes);
+    ASSERT_TRUE(w.pickFile("GV_2026_06_16.txt"));
+    ASSERT_EQ(gv::shortTime(rs.time(1)), "00:01");
+    w.Plot_MouseMove(0.3);
+    w.Plot_MouseDown(0.3);
+    w.Plot_MouseMove(50.2);
+    w.Plot_MouseUp(50.2);
+    ASSERT_EQ(rs.RecordCount, 49);
+    EXPECT_EQ(gv::shortTime(rs.time(1)), "00:01");
+    EXPECT_EQ(gv::shortTime(rs.time(49)), "00:49");
     EXPECT_TRUE(msgs.texts.empty());
 
     // One record only: a press sets MouseHeld and nothing else.
