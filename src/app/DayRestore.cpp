@@ -161,6 +161,7 @@ DayRestoreResult restoreDayTotals(Global_Declarations& g, const std::string& log
         const auto text = readTextFile(path);
         if (!text) {
             result.readFailed = true;
+            result.failedFile = path;
             return result;
         }
         result.files.push_back(path);

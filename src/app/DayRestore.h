@@ -20,6 +20,7 @@ struct DayRestoreResult {
     int records = 0;               // records taken into account
     bool defaultIntervalUsed = false; // show DefaultIntervalNotice once
     bool readFailed = false;       // a file exists but could not be read
+    std::string failedFile;        // that file (full path)
 };
 
 // The log family file a system type is restored from: "WD_" for 0, "GV_"

@@ -545,7 +545,7 @@ void Gyrovane::Form_Load()
     // 15. Today's totals and highs from today's log file.
     const gv::DayRestoreResult restored = logging_->restoreDay(gv::localNow());
     if (restored.readFailed) {
-        portProblem(QStringLiteral("today's log file could not be read: ") + qs(restored.file));
+        portProblem(QStringLiteral("today's log file could not be read: ") + qs(restored.failedFile));
         return;
     }
     if (restored.defaultIntervalUsed)
