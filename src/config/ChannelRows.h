@@ -28,10 +28,11 @@ std::string builtInElementName(int n);     // "A", "A2" .. "V", "S", "R", "P1", 
 // Choices of the maximum box by channel group, in list order.
 std::vector<int> maximumChoices(int n);
 
-// One channel's items as an editor reads them: each item that is missing, or
-// whose value does not fit the stored width (a flag outside 0..255, a
-// maximum outside the 16-bit range, a colour outside the 32-bit range), is
-// absent, and the editor keeps what it held.
+// One channel's items as an editor reads them.  An item missing from the
+// file gives its first-run value (firstRunConfiguration), as in the
+// configuration load.  An item whose value does not fit the stored width (a
+// flag outside 0..255, a maximum outside the 16-bit range, a colour outside
+// the 32-bit range) is absent, and the editor keeps what it held.
 struct ChannelRowItems {
     std::optional<std::uint8_t> enableLOGGING, enableDISPLAY, enableGRAPHING, HARDWAREenabled;
     std::optional<std::string> name;        // C

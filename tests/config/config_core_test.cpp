@@ -80,7 +80,7 @@ TEST(ChannelRows, BuiltInTextsOfTheRows)
     EXPECT_EQ(maximumChoices(24).back(), 5000);
 }
 
-TEST(ChannelRows, ReaderSkipsMissingAndUnfittingItems)
+TEST(ChannelRows, ReaderGivesFirstRunValuesForMissingItemsAndSkipsUnfittingOnes)
 {
     const std::string text = "<enableLOGGING1>300</enableLOGGING1><enableDISPLAY1>2</enableDISPLAY1>"
                              "<HARDWAREenabled1>1</HARDWAREenabled1><C1> my mill </C1><L1>-5</L1>"
@@ -88,14 +88,15 @@ TEST(ChannelRows, ReaderSkipsMissingAndUnfittingItems)
     const ChannelRowItems r = readChannelRow(text, 1);
     EXPECT_FALSE(r.enableLOGGING) << "300 does not fit a byte";
     EXPECT_EQ(r.enableDISPLAY, 2);
-    EXPECT_FALSE(r.enableGRAPHING) << "missing";
+    EXPECT_EQ(r.enableGRAPHING, 1) << "missing: the first-run flag of channel 1";
     EXPECT_EQ(r.HARDWAREenabled, 1);
     EXPECT_EQ(r.name, " my mill ");
     EXPECT_EQ(r.colour, -5) << "fits 32 bits; whether a label takes it is the window's business";
     EXPECT_FALSE(r.maximum) << "40000 does not fit 16 bits";
     EXPECT_EQ(r.xmlSoftware, "");
-    EXPECT_FALSE(r.xmlHardware);
+    EXPECT_EQ(r.xmlHardware, "A1") << "missing: the first-run tag";
     EXPECT_EQ(readChannelRow(text, 10).name, "ten");
+    EXPECT_EQ(readChannelRow(text, 10).maximum, 30);
 }
 
 TEST(Validation, IntervalsWholeNumbersAndItemTexts)
@@ -179,9 +180,9 @@ TEST(Calibration, LoadReadsOffsetsOnlyWhenWhollyNumeric)
     EXPECT_EQ(g.ADCOffset[1], 512);
     EXPECT_EQ(g.ADCOffset[2], 7) << "not a number as a whole: kept";
     EXPECT_EQ(g.ADCDivider[1], 0.25);
-    EXPECT_EQ(g.ADCDivider[3], 0.5) << "missing: kept";
+    EXPECT_EQ(g.ADCDivider[3], 0.1) << "missing: the first-run factor";
     EXPECT_EQ(g.ChannelSelection[1], "P");
-    EXPECT_EQ(g.ChannelSelection[4], "A");
+    EXPECT_EQ(g.ChannelSelection[4], "V") << "missing: the first-run kind";
 
     // The first-run file loads as volts, offset 0, factor 0.1.
     loadCalibrationItems(g, defaultCalibrationsText());

@@ -110,8 +110,9 @@ bool ChannelFlagEditor::readChannels()
         gv::showMessage(this, QStringLiteral("channel configuration file is missing"));
         return false;
     }
-    // Each item that is missing or does not fit is skipped: the shared value
-    // keeps what it held, the label keeps its text or colour.
+    // An item missing from the file takes its first-run value; one that does
+    // not fit is skipped: the shared value keeps what it held, the label
+    // keeps its text or colour.
     for (int n = 1; n <= 24; ++n) {
         const gv::ChannelRowItems r = gv::readChannelRow(*text, n);
         if (r.enableLOGGING) g_.enableLOGGING[n] = *r.enableLOGGING;

@@ -133,7 +133,8 @@ void setupHARDWAREchannels::Form_Load()
     for (int n = 17; n <= 24; ++n)
         XMLcode[n]->setVisible(false);
 
-    // 3. channels.cfg; an item that is missing or does not fit is skipped.
+    // 3. channels.cfg; an item that is missing takes its first-run value,
+    // one that does not fit is skipped.
     const std::string path = gv::joinPath(folder_.toStdString(), gv::ChannelsCfgName);
     const auto text = gv::fileExists(path) ? gv::readTextFile(path) : std::nullopt;
     if (!text) {

@@ -174,8 +174,12 @@ TEST_F(Editors, HardwareEditorLoadsRowsFromTheFile)
     t = replaced(t, "<M12>50</M12>", "<M12>0</M12>");
     t = replaced(t, "<XMLhardware9>V1</XMLhardware9>", "<XMLhardware9></XMLhardware9>");
     t = replaced(t, "<C13>WINDMILL RPM</C13>", "<C13> rotor rpm </C13>");
+    // Items missing from the file take their first-run values.
+    t = replaced(t, "<L13>33023</L13>", "");
+    t = replaced(t, "<M9>60</M9>", "");
     writeAll(channels(), t);
     g.ChannelMaxReading[12] = 70;
+    g.ChannelMaxReading[9] = 15;
     g.ChannelName[13] = "old";
 
     setupHARDWAREchannels e(g, dir.path());
@@ -186,6 +190,7 @@ TEST_F(Editors, HardwareEditorLoadsRowsFromTheFile)
     EXPECT_EQ(e.dataCHANNEL[13]->text(), " rotor rpm ");
     EXPECT_EQ(g.ChannelName[13], " rotor rpm ");
     EXPECT_EQ(gv::labelColour(e.dataCHANNEL[13]), 33023);
+    EXPECT_EQ(e.MAXLimit[9]->currentText(), "60");
     EXPECT_EQ(e.MAXLimit[9]->count(), 5);
     EXPECT_TRUE(e.CheckEnable[1]->isChecked());
     EXPECT_TRUE(e.MAXLimit[1]->isEnabled());
@@ -196,7 +201,8 @@ TEST_F(Editors, HardwareEditorLoadsRowsFromTheFile)
     const std::string saved = readAll(channels());
     EXPECT_NE(saved.find("<M12>70</M12>"), std::string::npos);
     EXPECT_NE(saved.find("<XMLhardware9>V</XMLhardware9>"), std::string::npos);
-    EXPECT_NE(saved.find("<C13> rotor rpm </C13>"), std::string::npos);
+    EXPECT_NE(saved.find("<C13> rotor rpm </C13>\r\n<L13>33023</L13>"), std::string::npos);
+    EXPECT_NE(saved.find("<M9>60</M9>"), std::string::npos);
 }
 
 TEST_F(Editors, UntickingARowDisablesItAndClearsTheFlagAtOnce)

@@ -164,6 +164,20 @@ TEST_F(SettingsDialog, RefusedBoxesSaveNothingAndKeepTheDialogOpen)
     }
 }
 
+TEST_F(SettingsDialog, FileCutShortOpensWithFirstRunValues)
+{
+    writeAll(hw(), kSavedDefaults.left(kSavedDefaults.indexOf("m/s") + 3));
+    g.WSUnits = "knots";
+    ProgramSetup dlg(g, dir.path());
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(dlg.BaudSelect->currentText(), "4800");
+    EXPECT_EQ(dlg.WSUnits->text(), "m/s");
+    EXPECT_EQ(dlg.Personalization->text(), "Personal Program NAME");
+    EXPECT_EQ(g.SystemType, 0);
+    dlg.SaveSettingsButton_Click();
+    EXPECT_EQ(readAll(hw()), kSavedDefaults);
+}
+
 TEST_F(SettingsDialog, FailedWriteIsReportedAndTheOldFileStays)
 {
     writeDefaults();
