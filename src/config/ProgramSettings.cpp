@@ -43,10 +43,9 @@ SettingsCheck checkSettingsBoxes(const ProgramSetupBoxes& b)
                  {b.cents[1], "Power cost 2"},
                  {b.cents[2], "Power cost 3"}};
     for (const auto& t : texts) {
-        if (!safeItemText(t.text)) {
-            c.refusal = unsafeTextMessage(t.what);
+        c.refusal = itemTextRefusal(t.text, t.what);
+        if (!c.refusal.empty())
             return c;
-        }
     }
     c.advise = c.logDelay < 10;
     return c;

@@ -114,6 +114,13 @@ TEST(Validation, IntervalsWholeNumbersAndItemTexts)
     EXPECT_TRUE(safeItemText(""));
     for (const char* bad : {"a<b", "a>b", "</C1>", "two\nlines", "cr\r"})
         EXPECT_FALSE(safeItemText(bad)) << bad;
+
+    // Code-page letters pass; a character the files cannot hold is refused by name.
+    EXPECT_EQ(itemTextRefusal("Moulin \xC3\xA9olien \xE2\x82\xAC", "The OWN name"), "");
+    EXPECT_EQ(itemTextRefusal("a<b", "The OWN name"), unsafeTextMessage("The OWN name"));
+    EXPECT_EQ(itemTextRefusal("5 \xE2\x82\xBD", "Power cost 1"),
+              "Power cost 1 may not contain \"\xE2\x82\xBD\": the configuration files cannot hold that "
+              "character\r\ncorrect the text and try again");
 }
 
 TEST(ProgramSettings, ChecksInOrderAndAdvisesShortIntervals)
@@ -138,6 +145,8 @@ TEST(ProgramSettings, ChecksInOrderAndAdvisesShortIntervals)
     EXPECT_TRUE(checkSettingsBoxes(b).refusal.empty());
     b.wsUnits = "m\r\ns";
     EXPECT_EQ(checkSettingsBoxes(b).refusal.rfind("The wind speed units", 0), 0u);
+    b.wsUnits = "km/h \xE2\x80\x94 \xE2\x82\xBD";  // the em dash fits the code page, the rouble sign not
+    EXPECT_EQ(checkSettingsBoxes(b).refusal.rfind("The wind speed units may not contain \"\xE2\x82\xBD\"", 0), 0u);
     b.wsUnits = "m/s";
     b.port = "0";
     EXPECT_FALSE(checkSettingsBoxes(b).refusal.empty());

@@ -8,6 +8,7 @@
 #include "config/ui/ChannelFlagEditors.h"
 #include "config/ui/ColourLabel.h"
 #include "config/ui/Pickers.h"
+#include "config/ui/ProgramSetup.h"
 #include "config/ui/setupHARDWAREchannels.h"
 #include "platform/ClickLabel.h"
 #include "platform/MessageBoxes.h"
@@ -283,6 +284,22 @@ TEST_F(Editors, PickersRefuseTextsThatWouldBreakTheFile)
     EXPECT_TRUE(messages[0].startsWith("The channel name may not contain")) << messages[0].toStdString();
     EXPECT_EQ(g.ChannelName[1], "WINDMILL AMPS");
 
+    // A character that channels.cfg's code page cannot hold would come back as "?".
+    messages.clear();
+    answerPicker<TextInput>([&](TextInput* p) {
+        p->Text1->setText(QString::fromUtf8("mill \xE2\x82\xBD"));
+        p->Label1_Click();
+        stayedOpen = p->isVisible();
+        p->Text1->setText(QString::fromUtf8("mill \xE2\x82\xAC"));  // the euro sign fits
+        p->Label1_Click();
+    });
+    e.dataCHANNEL_Click(1);
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QString::fromUtf8("The channel name may not contain \"\xE2\x82\xBD\"")))
+        << messages[0].toStdString();
+    EXPECT_EQ(g.ChannelName[1], "mill \xE2\x82\xAC");
+
     messages.clear();
     answerPicker<XMLcodeINPUT>([&](XMLcodeINPUT* p) {
         p->Text1->setText("A>1");
@@ -459,4 +476,61 @@ TEST_F(Editors, FlagEditorsWithoutTheFileKeepTheTableAndCanSave)
     EXPECT_EQ(g.ChannelName[1], "held in memory");
     d.SaveSettings_Click();
     EXPECT_NE(readAll(channels()).find("<C1>held in memory</C1>"), std::string::npos);
+}
+
+TEST_F(Editors, CodePageLettersSurviveOpeningAndSavingEveryDialog)
+{
+    // "\xE9" is e acute and "\x80" the euro sign in the files' code page.
+    std::string table = replaced(gv::defaultChannelsText(), "<C1>WINDMILL AMPS</C1>", "<C1>\xE9olienne \x80</C1>");
+    table = replaced(table, "<C9>SYSTEM VOLTS</C9>", "<C9>batterie \x80\xE9</C9>");
+    writeAll(channels(), table);
+    const std::string hardware = replaced(replaced(gv::defaultHardwareText(), "<WSUnits>m/s", "<WSUnits>\x80/s \xE9"),
+                                          "Personal Program NAME", "Moulin \xE9olien \x80");
+    writeAll(dir.filePath("hardware.cfg"), hardware);
+    for (int n = 1; n <= 16; ++n)
+        QFile::link(dir.filePath("nothing-here"), dir.filePath(QStringLiteral("COM%1").arg(n)));
+
+    {
+        ProgramSetup s(g, dir.path());
+        s.SaveExcel->setChecked(true);
+        s.SaveSettingsButton_Click();
+        const std::string saved = readAll(dir.filePath("hardware.cfg"));
+        EXPECT_NE(saved.find("<WSUnits>\x80/s \xE9</WSUnits>"), std::string::npos);
+        EXPECT_NE(saved.find("<PersonalString>Moulin \xE9olien \x80</PersonalString>"), std::string::npos);
+    }
+    auto namesKept = [&](const char* which) {
+        const std::string saved = readAll(channels());
+        EXPECT_NE(saved.find("<C1>\xE9olienne \x80</C1>"), std::string::npos) << which;
+        EXPECT_NE(saved.find("<C9>batterie \x80\xE9</C9>"), std::string::npos) << which;
+    };
+    {
+        setupHARDWAREchannels h(g, dir.path());
+        h.show();
+        // The name picker opened and confirmed unchanged hands back every character.
+        answerPicker<TextInput>([](TextInput* p) { p->Label1_Click(); });
+        h.dataCHANNEL_Click(1);
+        QTest::mouseClick(h.CheckEnable[12], Qt::LeftButton);
+        h.SaveSettings_Click();
+        namesKept("hardware");
+    }
+    {
+        setupDISPLAYchannels d(g, dir.path());
+        d.show();
+        QTest::mouseClick(d.CheckEnable[1], Qt::LeftButton);
+        d.SaveSettings_Click();
+        namesKept("display");
+    }
+    {
+        setupGRAPHINGchannels gr(g, dir.path());
+        gr.show();
+        QTest::mouseClick(gr.CheckEnable[13], Qt::LeftButton);
+        gr.SaveSettings_Click();
+        namesKept("graphing");
+    }
+    {
+        setupLOGGINGchannels l(g, dir.path());  // its boxes cannot change
+        l.SaveSettings_Click();
+        namesKept("logging");
+    }
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
 }

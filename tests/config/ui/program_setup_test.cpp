@@ -147,6 +147,7 @@ TEST_F(SettingsDialog, RefusedBoxesSaveNothingAndKeepTheDialogOpen)
         {"10", "COM3", "4800", "x", "The port number must be a whole number (1 for COM1)"},
         {"10", "3", "48OO", "x", "The baud rate must be a whole number"},
         {"10", "3", "4800", "my <b>mill</b>", "The OWN name may not contain \"<\", \">\" or a line break"},
+        {"10", "3", "4800", "Mill \xE2\x82\xBD", "The OWN name may not contain \"\xE2\x82\xBD\""},
     };
     for (const auto& c : cases) {
         messages.clear();
