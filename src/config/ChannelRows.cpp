@@ -1,6 +1,7 @@
 #include "config/ChannelRows.h"
 
 #include "shared/ConfigFiles.h"
+#include "shared/FileIO.h"
 #include "shared/Global_Declarations.h"
 #include "shared/TaggedText.h"
 
@@ -144,6 +145,17 @@ std::vector<int> maximumChoices(int n)
     if (n >= 17 && n <= 24)
         return {100, 200, 300, 500, 750, 1000, 1500, 2000, 3000, 5000};
     return {};
+}
+
+bool maximumReadsAsZero(std::string_view boxText)
+{
+    return toInt16(leadingNumber(boxText)) == 0;
+}
+
+std::string zeroMaximumMessage(int n, const std::string& channelName)
+{
+    return std::string("there is an error with a maximum limit of zero") + CRLF + "channel " +
+           std::to_string(n) + " (" + channelName + ")" + CRLF + "correct the problem and try again";
 }
 
 namespace {

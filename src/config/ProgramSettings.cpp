@@ -24,7 +24,7 @@ SettingsCheck checkSettingsBoxes(const ProgramSetupBoxes& b)
     c.logDelay = *delay;
     const auto port = wholeNumber(b.port);
     if (!port || *port < 1 || *port > 255) {
-        c.refusal = "The port number must be a whole number (1 for COM1)";
+        c.refusal = "The port number must be a whole number from 1 to 255 (1 for COM1)";
         return c;
     }
     c.port = static_cast<double>(*port);

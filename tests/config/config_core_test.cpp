@@ -97,6 +97,15 @@ TEST(ChannelRows, ReaderGivesFirstRunValuesForMissingItemsAndSkipsUnfittingOnes)
     EXPECT_EQ(r.xmlHardware, "A1") << "missing: the first-run tag";
     EXPECT_EQ(readChannelRow(text, 10).name, "ten");
     EXPECT_EQ(readChannelRow(text, 10).maximum, 30);
+
+    // A maximum box is refused when the load would read it back as 0.
+    for (const char* zero : {"0", "0.4", "0.5", "-0.2", "none", ""})
+        EXPECT_TRUE(maximumReadsAsZero(zero)) << zero;
+    for (const char* fine : {"0.6", "20", "-3", "70000"})
+        EXPECT_FALSE(maximumReadsAsZero(fine)) << fine;
+    EXPECT_EQ(zeroMaximumMessage(20, "Aux load"),
+              "there is an error with a maximum limit of zero\r\nchannel 20 (Aux load)\r\n"
+              "correct the problem and try again");
 }
 
 TEST(Validation, IntervalsWholeNumbersAndItemTexts)
@@ -148,8 +157,10 @@ TEST(ProgramSettings, ChecksInOrderAndAdvisesShortIntervals)
     b.wsUnits = "km/h \xE2\x80\x94 \xE2\x82\xBD";  // the em dash fits the code page, the rouble sign not
     EXPECT_EQ(checkSettingsBoxes(b).refusal.rfind("The wind speed units may not contain \"\xE2\x82\xBD\"", 0), 0u);
     b.wsUnits = "m/s";
-    b.port = "0";
-    EXPECT_FALSE(checkSettingsBoxes(b).refusal.empty());
+    for (const char* port : {"0", "256"}) {
+        b.port = port;
+        EXPECT_EQ(checkSettingsBoxes(b).refusal, "The port number must be a whole number from 1 to 255 (1 for COM1)");
+    }
 
     EXPECT_EQ(baudRateChoices().size(), 14u);
     EXPECT_EQ(logDelayChoices().back(), "600");

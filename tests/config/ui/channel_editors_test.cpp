@@ -318,12 +318,23 @@ TEST_F(Editors, ZeroMaximumAnywhereRefusesTheSave)
     const std::string before = readAll(channels());
     setupHARDWAREchannels e(g, dir.path());
     e.show();
-    e.MAXLimit[20]->setEditText("none");  // a hidden row counts too
+    e.MAXLimit[20]->setEditText("none");  // a hidden row counts too, and is named
     e.SaveSettings_Click();
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages[0], "there is an error with a maximum limit of zero\r\ncorrect the problem and try again");
+    EXPECT_EQ(messages[0], "there is an error with a maximum limit of zero\r\nchannel 20 (channel name)\r\n"
+                           "correct the problem and try again");
     EXPECT_TRUE(e.isVisible());
     EXPECT_EQ(readAll(channels()), before);
+
+    // 0.4 would be stored and read back as 0.
+    messages.clear();
+    e.MAXLimit[20]->setEditText("1000");
+    e.MAXLimit[9]->setEditText("0.4");
+    e.SaveSettings_Click();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("channel 9 (SYSTEM VOLTS)")) << messages[0].toStdString();
+    EXPECT_EQ(readAll(channels()), before);
+    e.MAXLimit[9]->setEditText("60");
 
     e.MAXLimit[20]->setEditText("750");
     e.SaveSettings_Click();
@@ -476,6 +487,18 @@ TEST_F(Editors, FlagEditorsWithoutTheFileKeepTheTableAndCanSave)
     EXPECT_EQ(g.ChannelName[1], "held in memory");
     d.SaveSettings_Click();
     EXPECT_NE(readAll(channels()).find("<C1>held in memory</C1>"), std::string::npos);
+
+    // The logging editor sets and disables no box without the file.
+    QFile::remove(channels());
+    messages.clear();
+    setupLOGGINGchannels l(g, dir.path());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], "channel configuration file is missing");
+    for (int n = 1; n <= 24; ++n) {
+        EXPECT_TRUE(l.CheckEnable[n]->isEnabled()) << n;
+        EXPECT_FALSE(l.CheckEnable[n]->isChecked()) << n;
+        EXPECT_TRUE(l.rowFrame[n]->isVisibleTo(&l)) << n;
+    }
 }
 
 TEST_F(Editors, CodePageLettersSurviveOpeningAndSavingEveryDialog)
