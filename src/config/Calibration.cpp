@@ -41,14 +41,18 @@ bool calibrationNotRequired(int systemType) { return systemType == 3 || systemTy
 
 void loadCalibrationItems(Global_Declarations& g, std::string_view text)
 {
+    const Global_Declarations& d = firstRunConfiguration();
     for (int n = 1; n <= 16; ++n) {
         const std::string i = "(" + std::to_string(n) + ")";
-        if (auto v = findTag(text, "ADCOffset" + i); v && isNumeric(*v))
-            g.ADCOffset[n] = leadingNumber(*v);
-        if (auto v = findTag(text, "ADCDivider" + i))
-            g.ADCDivider[n] = leadingNumber(*v);
-        if (auto v = findTag(text, "ChannelSelection" + i))
-            g.ChannelSelection[n] = *v;
+        if (auto v = findTag(text, "ADCOffset" + i)) {
+            if (isNumeric(*v))
+                g.ADCOffset[n] = leadingNumber(*v);
+        } else {
+            g.ADCOffset[n] = d.ADCOffset[n];
+        }
+        const auto divider = findTag(text, "ADCDivider" + i);
+        g.ADCDivider[n] = divider ? leadingNumber(*divider) : d.ADCDivider[n];
+        g.ChannelSelection[n] = findTag(text, "ChannelSelection" + i).value_or(d.ChannelSelection[n]);
     }
 }
 

@@ -30,8 +30,9 @@ inline bool hasPulseOption(int n) { return n >= 12 && n <= 16; }
 
 // Reads the window's items from calibrations.cfg into the shared table:
 // each offset when its text is a number as a whole, each factor by its
-// leading number, each kind as its text.  A missing item, or an offset that
-// is not a number, keeps the value held in memory.
+// leading number, each kind as its text.  A missing item takes its first-run
+// value (offset 0, factor 0.1, volts); an offset that is present but not a
+// number keeps the value held in memory.
 void loadCalibrationItems(Global_Declarations& g, std::string_view text);
 
 // Live readout texts: the raw reading ("000") and the calibrated preview

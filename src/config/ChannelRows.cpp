@@ -1,5 +1,8 @@
 #include "config/ChannelRows.h"
 
+#include "shared/ConfigFiles.h"
+#include "shared/FileIO.h"
+#include "shared/Global_Declarations.h"
 #include "shared/TaggedText.h"
 
 #include <cmath>
@@ -144,14 +147,23 @@ std::vector<int> maximumChoices(int n)
     return {};
 }
 
+bool maximumReadsAsZero(std::string_view boxText)
+{
+    return toInt16(leadingNumber(boxText)) == 0;
+}
+
+std::string zeroMaximumMessage(int n, const std::string& channelName)
+{
+    return std::string("there is an error with a maximum limit of zero") + CRLF + "channel " +
+           std::to_string(n) + " (" + channelName + ")" + CRLF + "correct the problem and try again";
+}
+
 namespace {
 
 template <typename T>
-std::optional<T> fitting(const std::optional<std::string>& value)
+std::optional<T> fitting(const std::string& value)
 {
-    if (!value)
-        return std::nullopt;
-    const double r = roundHalfEven(leadingNumber(*value));
+    const double r = roundHalfEven(leadingNumber(value));
     if (r < static_cast<double>(std::numeric_limits<T>::min()) ||
         r > static_cast<double>(std::numeric_limits<T>::max()))
         return std::nullopt;
@@ -163,20 +175,30 @@ std::optional<std::string> item(std::string_view text, const char* key, int n)
     return findTag(text, std::string(key) + std::to_string(n));
 }
 
+// A number item that is present and fits, or the first-run value when the
+// item is missing.
+template <typename T>
+std::optional<T> numberItem(std::string_view text, const char* key, int n, T firstRun)
+{
+    const auto v = item(text, key, n);
+    return v ? fitting<T>(*v) : std::optional<T>(firstRun);
+}
+
 } // namespace
 
 ChannelRowItems readChannelRow(std::string_view text, int n)
 {
+    const Global_Declarations& d = firstRunConfiguration();
     ChannelRowItems r;
-    r.enableLOGGING = fitting<std::uint8_t>(item(text, "enableLOGGING", n));
-    r.enableDISPLAY = fitting<std::uint8_t>(item(text, "enableDISPLAY", n));
-    r.enableGRAPHING = fitting<std::uint8_t>(item(text, "enableGRAPHING", n));
-    r.HARDWAREenabled = fitting<std::uint8_t>(item(text, "HARDWAREenabled", n));
-    r.name = item(text, "C", n);
-    r.colour = fitting<std::int32_t>(item(text, "L", n));
-    r.maximum = fitting<std::int16_t>(item(text, "M", n));
-    r.xmlSoftware = item(text, "XMLsoftware", n);
-    r.xmlHardware = item(text, "XMLhardware", n);
+    r.enableLOGGING = numberItem(text, "enableLOGGING", n, d.enableLOGGING[n]);
+    r.enableDISPLAY = numberItem(text, "enableDISPLAY", n, d.enableDISPLAY[n]);
+    r.enableGRAPHING = numberItem(text, "enableGRAPHING", n, d.enableGRAPHING[n]);
+    r.HARDWAREenabled = numberItem(text, "HARDWAREenabled", n, d.HARDWAREenabled[n]);
+    r.name = item(text, "C", n).value_or(d.ChannelName[n]);
+    r.colour = numberItem(text, "L", n, d.LineColour[n]);
+    r.maximum = numberItem(text, "M", n, d.ChannelMaxReading[n]);
+    r.xmlSoftware = item(text, "XMLsoftware", n).value_or(d.XMLsoftware[n]);
+    r.xmlHardware = item(text, "XMLhardware", n).value_or(d.XMLhardware[n]);
     return r;
 }
 

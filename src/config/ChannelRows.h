@@ -28,10 +28,21 @@ std::string builtInElementName(int n);     // "A", "A2" .. "V", "S", "R", "P1", 
 // Choices of the maximum box by channel group, in list order.
 std::vector<int> maximumChoices(int n);
 
-// One channel's items as an editor reads them: each item that is missing, or
-// whose value does not fit the stored width (a flag outside 0..255, a
-// maximum outside the 16-bit range, a colour outside the 32-bit range), is
-// absent, and the editor keeps what it held.
+// True when a maximum box text would be read back as 0 once saved: its
+// leading number rounds to 0 in the 16-bit width of ChannelMaxReading ("0",
+// "0.4", "none", "").  The hardware editor refuses to save such a maximum.
+bool maximumReadsAsZero(std::string_view boxText);
+
+// The refusal of a zero maximum, naming the row (which may be hidden by the
+// system type): "there is an error with a maximum limit of zero", "channel n
+// (name)", "correct the problem and try again", one per line.
+std::string zeroMaximumMessage(int n, const std::string& channelName);
+
+// One channel's items as an editor reads them.  An item missing from the
+// file gives its first-run value (firstRunConfiguration), as in the
+// configuration load.  An item whose value does not fit the stored width (a
+// flag outside 0..255, a maximum outside the 16-bit range, a colour outside
+// the 32-bit range) is absent, and the editor keeps what it held.
 struct ChannelRowItems {
     std::optional<std::uint8_t> enableLOGGING, enableDISPLAY, enableGRAPHING, HARDWAREenabled;
     std::optional<std::string> name;        // C

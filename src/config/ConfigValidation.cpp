@@ -1,5 +1,6 @@
 #include "config/ConfigValidation.h"
 
+#include "shared/CodePage.h"
 #include "shared/FileIO.h"
 #include "shared/TaggedText.h"
 
@@ -44,6 +45,17 @@ std::string unsafeTextMessage(const std::string& what)
 {
     return what + " may not contain \"<\", \">\" or a line break" + CRLF +
            "correct the text and try again";
+}
+
+std::string itemTextRefusal(std::string_view text, const std::string& what)
+{
+    if (!safeItemText(text))
+        return unsafeTextMessage(what);
+    const std::string outside = firstCharacterOutsideCodePage(text);
+    if (!outside.empty())
+        return what + " may not contain \"" + outside + "\": the configuration files cannot hold that character" +
+               CRLF + "correct the text and try again";
+    return std::string();
 }
 
 } // namespace gv

@@ -25,4 +25,10 @@ bool safeItemText(std::string_view text);
 // The message that refuses such a text; what names the field ("OWN name").
 std::string unsafeTextMessage(const std::string& what);
 
+// The refusal of a typed text that is to stand between the tags of an item,
+// or "" when it may: it must be safe (above) and every character must have a
+// byte in the files' code page ("\u20bd" has none and would be written as
+// "?").  what names the box: "The OWN name may not contain ...".
+std::string itemTextRefusal(std::string_view text, const std::string& what);
+
 } // namespace gv

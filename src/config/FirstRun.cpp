@@ -3,93 +3,34 @@
 #include "shared/ConfigFiles.h"
 #include "shared/FileIO.h"
 #include "shared/Global_Declarations.h"
-
-#include <cstdint>
+#include "shared/NumberPicture.h"
+#include "shared/TaggedText.h"
 
 namespace gv {
 
 namespace {
 
-struct DefaultChannel {
-    const char* name;
-    std::int32_t colour;
-    int maximum;
-    const char* code;  // element name and hardware tag alike
-    int flag;          // logging, display, graphing and hardware flags alike
-};
-
-// Channels 1..24.  The enabled ones (1, 9, 12, 13, 17) are those of the
-// default single-windmill system type.
-constexpr DefaultChannel kDefaultChannels[24] = {
-    {"WINDMILL AMPS", 16711680, 20, "A1", 1},
-    {"channel name", 255, 20, "A2", 0},
-    {"channel name", 65280, 20, "A3", 0},
-    {"channel name", 65535, 20, "A4", 0},
-    {"channel name", 16711680, 20, "A5", 0},
-    {"channel name", 255, 20, "A6", 0},
-    {"channel name", 65280, 20, "A7", 0},
-    {"channel name", 65535, 20, "A8", 0},
-    {"SYSTEM VOLTS", 16711935, 60, "V1", 1},
-    {"channel name", 8421631, 30, "V2", 0},
-    {"channel name", 8438015, 30, "V3", 0},
-    {"WINDSPEED", 16776960, 50, "WS", 1},
-    {"WINDMILL RPM", 33023, 500, "R1", 1},
-    {"channel name", 12648384, 500, "R2", 0},
-    {"channel name", 255, 1000, "P1", 0},
-    {"channel name", 16711680, 1000, "P2", 0},
-    {"WINDMILL POWER", 16711680, 1000, "W1", 1},
-    {"channel name", 255, 1000, "W2", 0},
-    {"channel name", 65280, 1000, "W3", 0},
-    {"channel name", 65535, 1000, "W4", 0},
-    {"channel name", 16711680, 1000, "W5", 0},
-    {"channel name", 255, 1000, "W6", 0},
-    {"channel name", 65280, 1000, "W7", 0},
-    {"channel name", 65535, 1000, "W8", 0},
-};
-
 std::string line(const std::string& text) { return text + CRLF; }
 
 } // namespace
 
+// The default files are built from the first-run values, the same values a
+// configuration load gives to an item missing from an existing file.
+
 std::string defaultChannelsText()
 {
-    Global_Declarations g;
-    for (int n = 1; n <= 24; ++n) {
-        const DefaultChannel& c = kDefaultChannels[n - 1];
-        const auto flag = static_cast<std::uint8_t>(c.flag);
-        g.enableLOGGING[n] = flag;
-        g.enableDISPLAY[n] = flag;
-        g.enableGRAPHING[n] = flag;
-        g.HARDWAREenabled[n] = flag;
-        g.ChannelName[n] = c.name;
-        g.LineColour[n] = c.colour;
-        g.ChannelMaxReading[n] = static_cast<std::int16_t>(c.maximum);
-        g.XMLsoftware[n] = c.code;
-        g.XMLhardware[n] = c.code;
-    }
     // The first-run table ends with two more empty lines than an editor's.
-    return channelsCfgText(g) + CRLF + CRLF;
+    return channelsCfgText(firstRunConfiguration()) + CRLF + CRLF;
 }
 
 std::string defaultHardwareText()
 {
-    std::string s;
-    s += line("Program Config File");
-    s += line("");
-    s += line("<Port>3</Port>");
-    s += line("<SaveExcel>0</SaveExcel>");
-    s += line("<LogDelay>10</LogDelay>");
-    s += line("<LogOn>0</LogOn>");
-    s += line("<WSUnits>m/s</WSUnits>");
-    s += line("<BaudRate>4800</BaudRate>");
-    s += line("<DispMessages>0</DispMessages>");
-    s += line("<PersonalString>Personal Program NAME</PersonalString>");
-    s += line("<LastFile></LastFile>");
-    s += line("");
-    s += line("<SystemType>0</SystemType>");
-    s += line("<M>10</M>");
-    s += line("<J>10</J>");
-    s += line("<Z>10</Z>");
+    const Global_Declarations& d = firstRunConfiguration();
+    // Lines 1..13, the tariffs directly after the system type, three empty lines.
+    std::string s = hardwareCfgLines(hardwareValues(d));
+    s += line(tagged("M", numberText(d.TariffM)));
+    s += line(tagged("J", numberText(d.TariffJ)));
+    s += line(tagged("Z", numberText(d.TariffZ)));
     s += line("");
     s += line("");
     s += line("");
@@ -98,14 +39,17 @@ std::string defaultHardwareText()
 
 std::string defaultCalibrationsText()
 {
+    const Global_Declarations& d = firstRunConfiguration();
+    // Factor and offset in the short forms "0.10" and "0", not in the
+    // calibration window's pictures.
     std::string s;
     s += line("Calibration Settings");
     s += line("");
     for (int n = 1; n <= 16; ++n) {
-        const std::string i = "(" + std::to_string(n) + ")>";
-        s += line("<ADCDivider" + i + "0.10</ADCDivider" + i);
-        s += line("<ADCOffset" + i + "0</ADCOffset" + i);
-        s += line("<ChannelSelection" + i + "V</ChannelSelection" + i);
+        const std::string i = "(" + std::to_string(n) + ")";
+        s += line(tagged("ADCDivider" + i, formatPicture(d.ADCDivider[n], "0.00")));
+        s += line(tagged("ADCOffset" + i, formatPicture(d.ADCOffset[n], "0")));
+        s += line(tagged("ChannelSelection" + i, d.ChannelSelection[n]));
         s += line("");
     }
     return s;

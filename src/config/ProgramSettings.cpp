@@ -24,7 +24,7 @@ SettingsCheck checkSettingsBoxes(const ProgramSetupBoxes& b)
     c.logDelay = *delay;
     const auto port = wholeNumber(b.port);
     if (!port || *port < 1 || *port > 255) {
-        c.refusal = "The port number must be a whole number (1 for COM1)";
+        c.refusal = "The port number must be a whole number from 1 to 255 (1 for COM1)";
         return c;
     }
     c.port = static_cast<double>(*port);
@@ -43,10 +43,9 @@ SettingsCheck checkSettingsBoxes(const ProgramSetupBoxes& b)
                  {b.cents[1], "Power cost 2"},
                  {b.cents[2], "Power cost 3"}};
     for (const auto& t : texts) {
-        if (!safeItemText(t.text)) {
-            c.refusal = unsafeTextMessage(t.what);
+        c.refusal = itemTextRefusal(t.text, t.what);
+        if (!c.refusal.empty())
             return c;
-        }
     }
     c.advise = c.logDelay < 10;
     return c;

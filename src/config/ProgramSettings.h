@@ -32,9 +32,10 @@ struct SettingsCheck {
     double baud = 0;
 };
 
-// Checks the boxes: the interval must be a number from 1 to 600, port and
-// baud rate whole numbers, and no text written between tags may hold "<",
-// ">" or a line break.
+// Checks the boxes: the interval must be a number from 1 to 600, the port a
+// whole number from 1 to 255 (the serial ports Windows numbers), the baud
+// rate a whole number, and no text written between tags may hold "<", ">",
+// a line break or a character the files' code page cannot hold.
 SettingsCheck checkSettingsBoxes(const ProgramSetupBoxes& b);
 
 // The whole hardware.cfg the dialog writes from its boxes (after a

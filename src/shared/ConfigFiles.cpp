@@ -69,14 +69,109 @@ std::string calibrationKey(const char* key, int n)
     return std::string(key) + "(" + std::to_string(n) + ")";
 }
 
-template <typename Assign>
-void ifPresent(std::string_view text, std::string_view key, Assign assign)
+// Reads one item: assign() with its value when it is present, otherwise
+// firstRun() and the key joins the list of missing items.
+template <typename Assign, typename FirstRun>
+void itemOrFirstRun(std::string_view text, const std::string& key, std::vector<std::string>& missing,
+                    Assign assign, FirstRun firstRun)
 {
-    if (auto v = findTag(text, key))
+    if (auto v = findTag(text, key)) {
         assign(*v);
+    } else {
+        firstRun();
+        missing.push_back(key);
+    }
+}
+
+// The record line of one file's missing items; a long list (a file cut short
+// early) names the first few and counts the rest.
+std::string missingItemsLine(const char* file, const std::vector<std::string>& keys)
+{
+    constexpr size_t named = 12;
+    std::string s = std::string(file) + ": items missing, first-run values used: ";
+    for (size_t i = 0; i < keys.size() && i < named; ++i) {
+        if (i > 0)
+            s += ", ";
+        s += keys[i];
+    }
+    if (keys.size() > named)
+        s += " and " + std::to_string(keys.size() - named) + " more";
+    return s;
+}
+
+struct FirstRunChannel {
+    const char* name;
+    std::int32_t colour;
+    std::int16_t maximum;
+    const char* code;   // element name and hardware tag alike
+    std::uint8_t flag;  // logging, display, graphing and hardware flags alike
+};
+
+// Channels 1..24.  The enabled ones (1, 9, 12, 13, 17) are those of the
+// default single-windmill system type.
+constexpr FirstRunChannel kFirstRunChannels[24] = {
+    {"WINDMILL AMPS", 16711680, 20, "A1", 1},
+    {"channel name", 255, 20, "A2", 0},
+    {"channel name", 65280, 20, "A3", 0},
+    {"channel name", 65535, 20, "A4", 0},
+    {"channel name", 16711680, 20, "A5", 0},
+    {"channel name", 255, 20, "A6", 0},
+    {"channel name", 65280, 20, "A7", 0},
+    {"channel name", 65535, 20, "A8", 0},
+    {"SYSTEM VOLTS", 16711935, 60, "V1", 1},
+    {"channel name", 8421631, 30, "V2", 0},
+    {"channel name", 8438015, 30, "V3", 0},
+    {"WINDSPEED", 16776960, 50, "WS", 1},
+    {"WINDMILL RPM", 33023, 500, "R1", 1},
+    {"channel name", 12648384, 500, "R2", 0},
+    {"channel name", 255, 1000, "P1", 0},
+    {"channel name", 16711680, 1000, "P2", 0},
+    {"WINDMILL POWER", 16711680, 1000, "W1", 1},
+    {"channel name", 255, 1000, "W2", 0},
+    {"channel name", 65280, 1000, "W3", 0},
+    {"channel name", 65535, 1000, "W4", 0},
+    {"channel name", 16711680, 1000, "W5", 0},
+    {"channel name", 255, 1000, "W6", 0},
+    {"channel name", 65280, 1000, "W7", 0},
+    {"channel name", 65535, 1000, "W8", 0},
+};
+
+Global_Declarations makeFirstRunConfiguration()
+{
+    Global_Declarations g;
+    g.Port = 3;
+    g.SaveExcel = 0;
+    g.LogDelay = LogDelayDefault;
+    g.LogOn = 0;
+    g.WSUnits = "m/s";
+    g.BaudRate = 4800;
+    g.DispMessages = 0;
+    g.PersonalString = "Personal Program NAME";
+    g.SystemType = 0;
+    g.TariffM = g.TariffJ = g.TariffZ = 10;
+    for (int n = 1; n <= 24; ++n) {
+        const FirstRunChannel& c = kFirstRunChannels[n - 1];
+        g.enableLOGGING[n] = g.enableDISPLAY[n] = g.enableGRAPHING[n] = g.HARDWAREenabled[n] = c.flag;
+        g.ChannelName[n] = c.name;
+        g.LineColour[n] = c.colour;
+        g.ChannelMaxReading[n] = c.maximum;
+        g.XMLsoftware[n] = g.XMLhardware[n] = c.code;
+    }
+    for (int n = 1; n <= 16; ++n) {
+        g.ADCDivider[n] = 0.1;
+        g.ADCOffset[n] = 0;
+        g.ChannelSelection[n] = "V";
+    }
+    return g;
 }
 
 } // namespace
+
+const Global_Declarations& firstRunConfiguration()
+{
+    static const Global_Declarations g = makeFirstRunConfiguration();
+    return g;
+}
 
 std::uint8_t toByte(double v) { return clampRounded<std::uint8_t>(v); }
 std::int16_t toInt16(double v) { return clampRounded<std::int16_t>(v); }
@@ -100,9 +195,7 @@ HardwareCfgValues hardwareValues(const Global_Declarations& g)
     return v;
 }
 
-namespace {
-
-std::string hardwareLines(const HardwareCfgValues& v)
+std::string hardwareCfgLines(const HardwareCfgValues& v)
 {
     std::string s;
     line(s, "Program Config File");
@@ -121,11 +214,9 @@ std::string hardwareLines(const HardwareCfgValues& v)
     return s;
 }
 
-} // namespace
-
 std::string hardwareCfgText(const HardwareCfgValues& v)
 {
-    std::string s = hardwareLines(v);
+    std::string s = hardwareCfgLines(v);
     s.append(CRLF);
     return s;
 }
@@ -138,7 +229,7 @@ std::string hardwareCfgText(const Global_Declarations& g)
 std::string hardwareCfgTextWithTariffs(const HardwareCfgValues& v, std::string_view m,
                                        std::string_view j, std::string_view z)
 {
-    std::string s = hardwareLines(v);
+    std::string s = hardwareCfgLines(v);
     line(s, "");
     itemLine(s, "M", m);
     itemLine(s, "J", j);
@@ -172,22 +263,42 @@ bool usableLogDelay(double v)
 
 } // namespace
 
-void loadHardwareCfg(Global_Declarations& g, std::string_view text)
+std::vector<std::string> loadHardwareCfg(Global_Declarations& g, std::string_view text)
 {
-    ifPresent(text, "Port", [&](const std::string& v) { g.Port = leadingNumber(v); });
-    ifPresent(text, "BaudRate", [&](const std::string& v) { g.BaudRate = leadingNumber(v); });
-    ifPresent(text, "SaveExcel", [&](const std::string& v) { g.SaveExcel = leadingNumber(v); });
-    ifPresent(text, "LogDelay", [&](const std::string& v) {
-        if (hasLeadingNumber(v))
-            g.LogDelay = clampLogDelay(leadingNumber(v));
-    });
+    const Global_Declarations& d = firstRunConfiguration();
+    std::vector<std::string> missing;
+    auto number = [&](const char* key, double& target, double firstRun) {
+        itemOrFirstRun(
+            text, key, missing, [&](const std::string& v) { target = leadingNumber(v); },
+            [&] { target = firstRun; });
+    };
+    number("Port", g.Port, d.Port);
+    number("BaudRate", g.BaudRate, d.BaudRate);
+    number("SaveExcel", g.SaveExcel, d.SaveExcel);
+    itemOrFirstRun(
+        text, "LogDelay", missing,
+        [&](const std::string& v) {
+            if (hasLeadingNumber(v))
+                g.LogDelay = clampLogDelay(leadingNumber(v));
+        },
+        [&] { g.LogDelay = d.LogDelay; });
     if (!usableLogDelay(g.LogDelay))
         g.LogDelay = LogDelayDefault;
-    ifPresent(text, "LogOn", [&](const std::string& v) { g.LogOn = leadingNumber(v); });
-    ifPresent(text, "WSUnits", [&](const std::string& v) { g.WSUnits = v; });
-    ifPresent(text, "DispMessages", [&](const std::string& v) { g.DispMessages = toByte(leadingNumber(v)); });
-    ifPresent(text, "PersonalString", [&](const std::string& v) { g.PersonalString = v; });
-    ifPresent(text, "SystemType", [&](const std::string& v) { g.SystemType = toInt16(leadingNumber(v)); });
+    number("LogOn", g.LogOn, d.LogOn);
+    itemOrFirstRun(
+        text, "WSUnits", missing, [&](const std::string& v) { g.WSUnits = v; }, [&] { g.WSUnits = d.WSUnits; });
+    itemOrFirstRun(
+        text, "DispMessages", missing,
+        [&](const std::string& v) { g.DispMessages = toByte(leadingNumber(v)); },
+        [&] { g.DispMessages = d.DispMessages; });
+    itemOrFirstRun(
+        text, "PersonalString", missing, [&](const std::string& v) { g.PersonalString = v; },
+        [&] { g.PersonalString = d.PersonalString; });
+    itemOrFirstRun(
+        text, "SystemType", missing,
+        [&](const std::string& v) { g.SystemType = toInt16(leadingNumber(v)); },
+        [&] { g.SystemType = d.SystemType; });
+    return missing;
 }
 
 // ---------------------------------------------------------------- channels.cfg
@@ -220,25 +331,41 @@ std::string channelsCfgText(const Global_Declarations& g, const std::array<std::
     return s;
 }
 
-void loadChannelsCfg(Global_Declarations& g, std::string_view text)
+std::vector<std::string> loadChannelsCfg(Global_Declarations& g, std::string_view text)
 {
+    const Global_Declarations& d = firstRunConfiguration();
+    std::vector<std::string> missing;
     for (int n = 1; n <= 24; ++n) {
-        ifPresent(text, channelKey("enableLOGGING", n),
-                  [&](const std::string& v) { g.enableLOGGING[n] = toByte(leadingNumber(v)); });
-        ifPresent(text, channelKey("enableDISPLAY", n),
-                  [&](const std::string& v) { g.enableDISPLAY[n] = toByte(leadingNumber(v)); });
-        ifPresent(text, channelKey("enableGRAPHING", n),
-                  [&](const std::string& v) { g.enableGRAPHING[n] = toByte(leadingNumber(v)); });
-        ifPresent(text, channelKey("HARDWAREenabled", n),
-                  [&](const std::string& v) { g.HARDWAREenabled[n] = toByte(leadingNumber(v)); });
-        ifPresent(text, channelKey("C", n), [&](const std::string& v) { g.ChannelName[n] = v; });
-        ifPresent(text, channelKey("L", n),
-                  [&](const std::string& v) { g.LineColour[n] = toInt32(leadingNumber(v)); });
-        ifPresent(text, channelKey("M", n),
-                  [&](const std::string& v) { g.ChannelMaxReading[n] = toInt16(leadingNumber(v)); });
-        ifPresent(text, channelKey("XMLsoftware", n), [&](const std::string& v) { g.XMLsoftware[n] = v; });
-        ifPresent(text, channelKey("XMLhardware", n), [&](const std::string& v) { g.XMLhardware[n] = v; });
+        auto flag = [&](const char* key, std::array<std::uint8_t, 25>& column,
+                        const std::array<std::uint8_t, 25>& firstRun) {
+            itemOrFirstRun(
+                text, channelKey(key, n), missing,
+                [&](const std::string& v) { column[n] = toByte(leadingNumber(v)); },
+                [&] { column[n] = firstRun[n]; });
+        };
+        auto words = [&](const char* key, std::array<std::string, 25>& column,
+                         const std::array<std::string, 25>& firstRun) {
+            itemOrFirstRun(
+                text, channelKey(key, n), missing, [&](const std::string& v) { column[n] = v; },
+                [&] { column[n] = firstRun[n]; });
+        };
+        flag("enableLOGGING", g.enableLOGGING, d.enableLOGGING);
+        flag("enableDISPLAY", g.enableDISPLAY, d.enableDISPLAY);
+        flag("enableGRAPHING", g.enableGRAPHING, d.enableGRAPHING);
+        flag("HARDWAREenabled", g.HARDWAREenabled, d.HARDWAREenabled);
+        words("C", g.ChannelName, d.ChannelName);
+        itemOrFirstRun(
+            text, channelKey("L", n), missing,
+            [&](const std::string& v) { g.LineColour[n] = toInt32(leadingNumber(v)); },
+            [&] { g.LineColour[n] = d.LineColour[n]; });
+        itemOrFirstRun(
+            text, channelKey("M", n), missing,
+            [&](const std::string& v) { g.ChannelMaxReading[n] = toInt16(leadingNumber(v)); },
+            [&] { g.ChannelMaxReading[n] = d.ChannelMaxReading[n]; });
+        words("XMLsoftware", g.XMLsoftware, d.XMLsoftware);
+        words("XMLhardware", g.XMLhardware, d.XMLhardware);
     }
+    return missing;
 }
 
 // ------------------------------------------------------------ calibrations.cfg
@@ -268,21 +395,32 @@ std::string calibrationsCfgText(const Global_Declarations& g,
     return s;
 }
 
-void loadCalibrationsCfg(Global_Declarations& g, std::string_view text)
+std::vector<std::string> loadCalibrationsCfg(Global_Declarations& g, std::string_view text)
 {
+    const Global_Declarations& d = firstRunConfiguration();
+    std::vector<std::string> missing;
     for (int n = 1; n <= 16; ++n)
-        ifPresent(text, calibrationKey("ADCOffset", n),
-                  [&](const std::string& v) { g.ADCOffset[n] = leadingNumber(v); });
+        itemOrFirstRun(
+            text, calibrationKey("ADCOffset", n), missing,
+            [&](const std::string& v) { g.ADCOffset[n] = leadingNumber(v); },
+            [&] { g.ADCOffset[n] = d.ADCOffset[n]; });
     for (int n = 1; n <= 16; ++n)
-        ifPresent(text, calibrationKey("ADCDivider", n),
-                  [&](const std::string& v) { g.ADCDivider[n] = leadingNumber(v); });
+        itemOrFirstRun(
+            text, calibrationKey("ADCDivider", n), missing,
+            [&](const std::string& v) { g.ADCDivider[n] = leadingNumber(v); },
+            [&] { g.ADCDivider[n] = d.ADCDivider[n]; });
+    return missing;
 }
 
 void loadChannelSelections(Global_Declarations& g, std::string_view text)
 {
+    const Global_Declarations& d = firstRunConfiguration();
+    std::vector<std::string> missing;
     for (int n = 1; n <= 16; ++n)
-        ifPresent(text, calibrationKey("ChannelSelection", n),
-                  [&](const std::string& v) { g.ChannelSelection[n] = v; });
+        itemOrFirstRun(
+            text, calibrationKey("ChannelSelection", n), missing,
+            [&](const std::string& v) { g.ChannelSelection[n] = v; },
+            [&] { g.ChannelSelection[n] = d.ChannelSelection[n]; });
 }
 
 // ------------------------------------------------------ whole configuration load
@@ -290,8 +428,12 @@ void loadChannelSelections(Global_Declarations& g, std::string_view text)
 ConfigLoadResult loadConfiguration(Global_Declarations& g, const std::string& programFolder)
 {
     ConfigLoadResult r;
+    auto record = [&r](const char* file, const std::vector<std::string>& keys) {
+        if (!keys.empty())
+            r.missingItems.push_back(missingItemsLine(file, keys));
+    };
     if (auto text = readTextFile(joinPath(programFolder, HardwareCfgName))) {
-        loadHardwareCfg(g, *text);
+        record(HardwareCfgName, loadHardwareCfg(g, *text));
         r.hardwareRead = true;
     }
     // Whatever the file held (or when it could not be read), the interval
@@ -303,11 +445,11 @@ ConfigLoadResult loadConfiguration(Global_Declarations& g, const std::string& pr
     r.portCaption = "Port Number  " + numberText(g.Port);
 
     if (auto text = readTextFile(joinPath(programFolder, ChannelsCfgName))) {
-        loadChannelsCfg(g, *text);
+        record(ChannelsCfgName, loadChannelsCfg(g, *text));
         r.channelsRead = true;
     }
     if (auto text = readTextFile(joinPath(programFolder, CalibrationsCfgName))) {
-        loadCalibrationsCfg(g, *text);
+        record(CalibrationsCfgName, loadCalibrationsCfg(g, *text));
         r.calibrationsRead = true;
     }
     return r;

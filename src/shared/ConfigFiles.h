@@ -6,10 +6,15 @@
 // a file's text with the stored widths of the variables.
 //
 // Reading rules shared by every loader here:
-//  - an item is the text between its opening and closing tag (case-sensitive,
-//    first occurrence counts; see findTaggedValue);
-//  - an item that is missing, or whose closing tag stands before its opening
-//    tag, leaves the variable as it was;
+//  - an item is the text between the first occurrence of its opening tag and
+//    the first occurrence of its closing tag after it (case-sensitive; see
+//    findTaggedValue).  A closing tag that stands before the opening tag is
+//    not looked at, so "</Port>9<Port>" has no Port item while
+//    "</Port>9<Port>3</Port>" reads as 3;
+//  - an item that is missing (no opening tag, or no closing tag after it)
+//    takes its first-run value (firstRunConfiguration), so a damaged file
+//    never leaves 0 or an empty text where the first start would have put a
+//    value; the loaders return the keys of the items that were missing;
 //  - numbers are the value's leading number ("." decimal point, no number = 0)
 //    and are stored rounded half-to-even in the variable's width; values
 //    beyond that width are clamped to its range (a flag of 300 becomes 255).
@@ -18,6 +23,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shared/Global_Declarations.h"
 
@@ -26,6 +32,16 @@ namespace gv {
 constexpr const char* HardwareCfgName = "hardware.cfg";
 constexpr const char* ChannelsCfgName = "channels.cfg";
 constexpr const char* CalibrationsCfgName = "calibrations.cfg";
+
+// ------------------------------------------------------------ first-run values
+
+// The values a first start writes into the three files: the settings of
+// hardware.cfg (port 3 at 4800 baud, interval 10 s, "m/s", "Personal Program
+// NAME", system type 0, tariffs 10), the 24-channel table of channels.cfg and
+// the calibrations (factor 0.10, offset 0, volts).  The splash window's
+// default files are built from them, and a loader gives them to every item
+// missing from an existing file.  Everything else in the state is zero.
+const Global_Declarations& firstRunConfiguration();
 
 // ---------------------------------------------------------------- hardware.cfg
 
@@ -48,6 +64,10 @@ struct HardwareCfgValues {
 // Shared settings as value texts (numbers in their shortest decimal form).
 HardwareCfgValues hardwareValues(const Global_Declarations& g);
 
+// Lines 1..13 of hardware.cfg, each ended by CR LF: the part that every
+// writer of the file shares.
+std::string hardwareCfgLines(const HardwareCfgValues& v);
+
 // hardware.cfg as Exit and the system-type change write it: lines 1..13
 // ("Program Config File", empty, Port .. LastFile, empty, SystemType), each
 // ended by CR LF, then one more CR LF.  No tariff items.
@@ -62,14 +82,15 @@ std::string hardwareCfgTextWithTariffs(const HardwareCfgValues& v, std::string_v
 
 // Fills Port, BaudRate, SaveExcel, LogDelay, LogOn, WSUnits, DispMessages,
 // PersonalString and SystemType.  LastFile and the tariffs are not read.
-// LogDelay is kept usable as a logging interval: see sanitizeLogDelay().
-void loadHardwareCfg(Global_Declarations& g, std::string_view text);
+// LogDelay is kept usable as a logging interval: see clampLogDelay().
+// Returns the keys of the items that were missing ("BaudRate", ...).
+std::vector<std::string> loadHardwareCfg(Global_Declarations& g, std::string_view text);
 
 // The logging interval must stay within 1..600 seconds so that the logging
 // timer never runs at 0 ms or beyond its range.  A number below 1 becomes 1,
-// above 600 becomes 600; a value that is not a number at all (or an item that
-// is missing) keeps the previous LogDelay, and when that is not a usable
-// interval either (the zero start state) the first-run default 10 is used.
+// above 600 becomes 600; a missing item gives the first-run 10; a value that
+// is not a number at all keeps the previous LogDelay, and when that is not a
+// usable interval either (the zero start state) the first-run 10 is used.
 constexpr double LogDelayMin = 1;
 constexpr double LogDelayMax = 600;
 constexpr double LogDelayDefault = 10;
@@ -94,7 +115,8 @@ std::string channelsCfgText(const Global_Declarations& g, const std::array<std::
 
 // Fills the nine ChannelTable arrays for channels 1..24: flags as bytes, C as
 // text, L as a 32-bit integer, M as a 16-bit integer, XML tags as text.
-void loadChannelsCfg(Global_Declarations& g, std::string_view text);
+// Returns the keys of the items that were missing ("C3", "M3", ...).
+std::vector<std::string> loadChannelsCfg(Global_Declarations& g, std::string_view text);
 
 // ------------------------------------------------------------ calibrations.cfg
 
@@ -111,8 +133,9 @@ std::string calibrationsCfgText(const Global_Declarations& g,
                                 const std::array<std::string, 17>& dividerTexts);
 
 // Fills ADCOffset(1..16) and ADCDivider(1..16) by their leading numbers, as
-// the configuration load does.  ChannelSelection is not touched.
-void loadCalibrationsCfg(Global_Declarations& g, std::string_view text);
+// the configuration load does.  ChannelSelection is not touched.  Returns
+// the keys of the items that were missing ("ADCDivider(2)", ...).
+std::vector<std::string> loadCalibrationsCfg(Global_Declarations& g, std::string_view text);
 
 // Fills ChannelSelection(1..16) with the items' texts unchanged (only the
 // calibration window loads the kinds).
@@ -127,14 +150,19 @@ struct ConfigLoadResult {
     int loggingIntervalMs = 0;  // the logging timer's interval: round(LogDelay * 1000)
     std::string delayText;      // what the interval box shows: LogDelay as text
     std::string portCaption;    // "Port Number  " followed by Port
+    // One line per file that was read but lacked items, naming them, for the
+    // main window's error record: "hardware.cfg: items missing, first-run
+    // values used: BaudRate, WSUnits".
+    std::vector<std::string> missingItems;
 
     bool allRead() const { return hardwareRead && channelsRead && calibrationsRead; }
 };
 
 // The configuration load: hardware.cfg, then channels.cfg, then
 // calibrations.cfg from the program folder.  A file that cannot be read
-// leaves its variables as they were and is reported in the result; the load
-// never stops part way.
+// leaves its variables as they were and is reported in the result; items
+// missing from a file that was read take their first-run values and are
+// listed in missingItems.  The load never stops part way.
 ConfigLoadResult loadConfiguration(Global_Declarations& g, const std::string& programFolder);
 
 // ------------------------------------------------------------------- writers

@@ -80,7 +80,7 @@ TEST(ChannelRows, BuiltInTextsOfTheRows)
     EXPECT_EQ(maximumChoices(24).back(), 5000);
 }
 
-TEST(ChannelRows, ReaderSkipsMissingAndUnfittingItems)
+TEST(ChannelRows, ReaderGivesFirstRunValuesForMissingItemsAndSkipsUnfittingOnes)
 {
     const std::string text = "<enableLOGGING1>300</enableLOGGING1><enableDISPLAY1>2</enableDISPLAY1>"
                              "<HARDWAREenabled1>1</HARDWAREenabled1><C1> my mill </C1><L1>-5</L1>"
@@ -88,14 +88,24 @@ TEST(ChannelRows, ReaderSkipsMissingAndUnfittingItems)
     const ChannelRowItems r = readChannelRow(text, 1);
     EXPECT_FALSE(r.enableLOGGING) << "300 does not fit a byte";
     EXPECT_EQ(r.enableDISPLAY, 2);
-    EXPECT_FALSE(r.enableGRAPHING) << "missing";
+    EXPECT_EQ(r.enableGRAPHING, 1) << "missing: the first-run flag of channel 1";
     EXPECT_EQ(r.HARDWAREenabled, 1);
     EXPECT_EQ(r.name, " my mill ");
     EXPECT_EQ(r.colour, -5) << "fits 32 bits; whether a label takes it is the window's business";
     EXPECT_FALSE(r.maximum) << "40000 does not fit 16 bits";
     EXPECT_EQ(r.xmlSoftware, "");
-    EXPECT_FALSE(r.xmlHardware);
+    EXPECT_EQ(r.xmlHardware, "A1") << "missing: the first-run tag";
     EXPECT_EQ(readChannelRow(text, 10).name, "ten");
+    EXPECT_EQ(readChannelRow(text, 10).maximum, 30);
+
+    // A maximum box is refused when the load would read it back as 0.
+    for (const char* zero : {"0", "0.4", "0.5", "-0.2", "none", ""})
+        EXPECT_TRUE(maximumReadsAsZero(zero)) << zero;
+    for (const char* fine : {"0.6", "20", "-3", "70000"})
+        EXPECT_FALSE(maximumReadsAsZero(fine)) << fine;
+    EXPECT_EQ(zeroMaximumMessage(20, "Aux load"),
+              "there is an error with a maximum limit of zero\r\nchannel 20 (Aux load)\r\n"
+              "correct the problem and try again");
 }
 
 TEST(Validation, IntervalsWholeNumbersAndItemTexts)
@@ -113,6 +123,13 @@ TEST(Validation, IntervalsWholeNumbersAndItemTexts)
     EXPECT_TRUE(safeItemText(""));
     for (const char* bad : {"a<b", "a>b", "</C1>", "two\nlines", "cr\r"})
         EXPECT_FALSE(safeItemText(bad)) << bad;
+
+    // Code-page letters pass; a character the files cannot hold is refused by name.
+    EXPECT_EQ(itemTextRefusal("Moulin \xC3\xA9olien \xE2\x82\xAC", "The OWN name"), "");
+    EXPECT_EQ(itemTextRefusal("a<b", "The OWN name"), unsafeTextMessage("The OWN name"));
+    EXPECT_EQ(itemTextRefusal("5 \xE2\x82\xBD", "Power cost 1"),
+              "Power cost 1 may not contain \"\xE2\x82\xBD\": the configuration files cannot hold that "
+              "character\r\ncorrect the text and try again");
 }
 
 TEST(ProgramSettings, ChecksInOrderAndAdvisesShortIntervals)
@@ -137,9 +154,13 @@ TEST(ProgramSettings, ChecksInOrderAndAdvisesShortIntervals)
     EXPECT_TRUE(checkSettingsBoxes(b).refusal.empty());
     b.wsUnits = "m\r\ns";
     EXPECT_EQ(checkSettingsBoxes(b).refusal.rfind("The wind speed units", 0), 0u);
+    b.wsUnits = "km/h \xE2\x80\x94 \xE2\x82\xBD";  // the em dash fits the code page, the rouble sign not
+    EXPECT_EQ(checkSettingsBoxes(b).refusal.rfind("The wind speed units may not contain \"\xE2\x82\xBD\"", 0), 0u);
     b.wsUnits = "m/s";
-    b.port = "0";
-    EXPECT_FALSE(checkSettingsBoxes(b).refusal.empty());
+    for (const char* port : {"0", "256"}) {
+        b.port = port;
+        EXPECT_EQ(checkSettingsBoxes(b).refusal, "The port number must be a whole number from 1 to 255 (1 for COM1)");
+    }
 
     EXPECT_EQ(baudRateChoices().size(), 14u);
     EXPECT_EQ(logDelayChoices().back(), "600");
@@ -179,9 +200,9 @@ TEST(Calibration, LoadReadsOffsetsOnlyWhenWhollyNumeric)
     EXPECT_EQ(g.ADCOffset[1], 512);
     EXPECT_EQ(g.ADCOffset[2], 7) << "not a number as a whole: kept";
     EXPECT_EQ(g.ADCDivider[1], 0.25);
-    EXPECT_EQ(g.ADCDivider[3], 0.5) << "missing: kept";
+    EXPECT_EQ(g.ADCDivider[3], 0.1) << "missing: the first-run factor";
     EXPECT_EQ(g.ChannelSelection[1], "P");
-    EXPECT_EQ(g.ChannelSelection[4], "A");
+    EXPECT_EQ(g.ChannelSelection[4], "V") << "missing: the first-run kind";
 
     // The first-run file loads as volts, offset 0, factor 0.1.
     loadCalibrationItems(g, defaultCalibrationsText());

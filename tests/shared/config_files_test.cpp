@@ -158,17 +158,23 @@ TEST(HardwareCfg, WithAndWithoutTariffsLoadTheSameAndExitDropsThem)
     EXPECT_EQ(hardwareCfgText(a), kExitHardware);
 }
 
-TEST(HardwareCfg, KeysAreCaseSensitiveAndMissingItemsKeepTheirValues)
+TEST(HardwareCfg, KeysAreCaseSensitiveAndMissingItemsTakeTheirFirstRunValues)
 {
     Global_Declarations g = defaultSettings();
     g.Port = 7;
-    loadHardwareCfg(g, "<port>3</port><BaudRate>1200</BaudRate><WSUnits>mph");
-    EXPECT_EQ(g.Port, 7);
+    g.WSUnits = "knots";
+    const auto missing = loadHardwareCfg(g, "<port>7</port><BaudRate>1200</BaudRate><WSUnits>mph");
+    EXPECT_EQ(g.Port, 3) << "a key in lower case is not found: the first-run port";
     EXPECT_EQ(g.BaudRate, 1200);
-    EXPECT_EQ(g.WSUnits, "m/s") << "an item without its closing tag is not read";
+    EXPECT_EQ(g.WSUnits, "m/s") << "an item without its closing tag is missing";
+    EXPECT_EQ(missing, (std::vector<std::string>{"Port", "SaveExcel", "LogDelay", "LogOn", "WSUnits",
+                                                 "DispMessages", "PersonalString", "SystemType"}));
 
+    g.Port = 7;
     loadHardwareCfg(g, "</Port>9<Port>");
-    EXPECT_EQ(g.Port, 7) << "a reversed pair keeps the previous value";
+    EXPECT_EQ(g.Port, 3) << "a closing tag before the opening one is not looked at";
+    loadHardwareCfg(g, "</Port>9<Port>5</Port>");
+    EXPECT_EQ(g.Port, 5);
 }
 
 TEST(HardwareCfg, StoredWidthsRoundHalfToEvenAndClamp)
@@ -293,10 +299,10 @@ TEST(ChannelsCfg, ChannelOneIsFoundAfterChannelsTenToNineteen)
     EXPECT_EQ(g.LineColour[12], 7);
 }
 
-TEST(ChannelsCfg, OutOfRangeValuesAreClampedAndMissingOnesKept)
+TEST(ChannelsCfg, OutOfRangeValuesAreClampedAndMissingOnesTakeFirstRunValues)
 {
     Global_Declarations g;
-    g.ChannelName[2] = "kept";
+    g.ChannelName[2] = "not kept";
     g.ChannelMaxReading[2] = 33;
     loadChannelsCfg(g, "<enableDISPLAY1>256</enableDISPLAY1><M1>40000</M1><L1>9999999999</L1>"
                        "<HARDWAREenabled1>0.5</HARDWAREenabled1><enableGRAPHING1>1.5</enableGRAPHING1>"
@@ -309,7 +315,8 @@ TEST(ChannelsCfg, OutOfRangeValuesAreClampedAndMissingOnesKept)
     EXPECT_FALSE(flagSet(g.enableGRAPHING[1]));
     EXPECT_EQ(g.ChannelMaxReading[3], -32768);
     EXPECT_EQ(g.LineColour[3], -2147483647 - 1);
-    EXPECT_EQ(g.ChannelName[2], "kept");
+    EXPECT_EQ(g.ChannelName[2], "channel name") << "missing: the first-run name";
+    EXPECT_EQ(g.ChannelMaxReading[9], 60) << "missing: the first-run maximum";
     EXPECT_EQ(g.ChannelMaxReading[2], 0) << "a present item that is a word reads as 0";
 }
 
@@ -406,7 +413,7 @@ TEST(CalibrationsCfg, LoadReadsBothWrittenFormsButNotTheKinds)
     EXPECT_EQ(g.ADCOffset[1], 0);
     EXPECT_DOUBLE_EQ(g.ADCDivider[10], 0.02441);
     EXPECT_EQ(g.ADCOffset[10], 512);
-    EXPECT_EQ(g.ADCDivider[2], 7) << "missing items keep their values";
+    EXPECT_DOUBLE_EQ(g.ADCDivider[2], 0.1) << "a missing item takes the first-run factor";
     EXPECT_EQ(g.ChannelSelection[1], "V");
     loadChannelSelections(g, text);
     EXPECT_EQ(g.ChannelSelection[1], "A");
@@ -462,6 +469,58 @@ TEST(ConfigurationLoad, MissingFilesKeepValuesAndNeverStop)
     EXPECT_EQ(g.ADCDivider[1], 0.5);
     EXPECT_EQ(g.LogDelay, 10) << "the zero start state never becomes a 0 ms timer";
     EXPECT_EQ(r.loggingIntervalMs, 10000);
+}
+
+TEST(ConfigurationLoad, DamagedFilesGiveFirstRunValuesAndNameTheMissingItems)
+{
+    gvtest::TempDir dir;
+    // Each file cut short: hardware.cfg after "<WSUnits>m/s", channels.cfg
+    // inside channel 23, calibrations.cfg after the offset of input 8.
+    gvtest::writeFile(dir.file("hardware.cfg"), kExitHardware.substr(0, kExitHardware.find("m/s") + 3));
+    Global_Declarations src = defaultSettings();
+    fillDefaultChannels(src);
+    for (int n = 1; n <= 16; ++n) {
+        src.ADCDivider[n] = 0.25;
+        src.ChannelSelection[n] = "V";
+    }
+    const std::string channels = channelsCfgText(src);
+    gvtest::writeFile(dir.file("channels.cfg"), channels.substr(0, channels.find("<L23>")));
+    const std::string calibrations = calibrationsCfgText(src);
+    gvtest::writeFile(dir.file("calibrations.cfg"), calibrations.substr(0, calibrations.find("<ChannelSelection(8)>")));
+
+    Global_Declarations g;
+    const ConfigLoadResult r = loadConfiguration(g, dir.path());
+    EXPECT_TRUE(r.allRead());
+    EXPECT_EQ(r.portCaption, "Port Number  3");
+    EXPECT_EQ(g.BaudRate, 4800);
+    EXPECT_EQ(g.WSUnits, "m/s");
+    EXPECT_EQ(g.PersonalString, "Personal Program NAME");
+    EXPECT_EQ(hardwareCfgText(g), kExitHardware) << "nothing written back is worse than what was read";
+    EXPECT_EQ(g.ChannelName[23], "channel name");
+    EXPECT_EQ(g.LineColour[23], 65280);
+    EXPECT_EQ(g.ChannelMaxReading[24], 1000);
+    EXPECT_EQ(g.XMLsoftware[24], "W8");
+    EXPECT_EQ(channelsCfgText(g), channels);
+    EXPECT_DOUBLE_EQ(g.ADCDivider[8], 0.25);
+    EXPECT_DOUBLE_EQ(g.ADCDivider[9], 0.1) << "a factor cut off reads 0.1, not 0";
+    EXPECT_EQ(g.ADCOffset[16], 0);
+
+    ASSERT_EQ(r.missingItems.size(), 3u);
+    EXPECT_EQ(r.missingItems[0], "hardware.cfg: items missing, first-run values used: BaudRate, WSUnits, "
+                                 "DispMessages, PersonalString, SystemType");
+    EXPECT_EQ(r.missingItems[1], "channels.cfg: items missing, first-run values used: L23, M23, XMLsoftware23, "
+                                 "XMLhardware23, enableLOGGING24, enableDISPLAY24, enableGRAPHING24, "
+                                 "HARDWAREenabled24, C24, L24, M24, XMLsoftware24 and 1 more");
+    EXPECT_EQ(r.missingItems[2], "calibrations.cfg: items missing, first-run values used: ADCOffset(9), "
+                                 "ADCOffset(10), ADCOffset(11), ADCOffset(12), ADCOffset(13), ADCOffset(14), "
+                                 "ADCOffset(15), ADCOffset(16), ADCDivider(9), ADCDivider(10), ADCDivider(11), "
+                                 "ADCDivider(12) and 4 more");
+
+    // A whole file read back: nothing missing.
+    ASSERT_TRUE(writeHardwareCfg(g, dir.path()));
+    ASSERT_TRUE(writeChannelsCfg(g, dir.path()));
+    ASSERT_TRUE(writeCalibrationsCfg(g, dir.path()));
+    EXPECT_TRUE(loadConfiguration(g, dir.path()).missingItems.empty());
 }
 
 TEST(ConfigurationWrite, FailedWriteLeavesTheOldFileAndReportsIt)

@@ -614,6 +614,10 @@ bool Gyrovane::openPort()
 bool Gyrovane::loadConfiguration()
 {
     const gv::ConfigLoadResult r = gv::loadConfiguration(g_, ss(folder_));
+    // Items missing from a damaged file, once per run (the start-up loads three times).
+    for (const std::string& m : r.missingItems)
+        if (std::find(status_.errors.begin(), status_.errors.end(), m) == status_.errors.end())
+            status_.recordError(m);
     delay->setEnabled(true);
     delay->setText(qs(r.delayText));
     Label1->setText(qs(r.portCaption));

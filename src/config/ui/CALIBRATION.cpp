@@ -177,12 +177,15 @@ void CALIBRATION::chooseKind(int n, QRadioButton* chosen)
 
 void CALIBRATION::Form_Load()
 {
-    // The system type is taken from hardware.cfg; when that cannot be read
-    // the one in memory stays.
+    // The system type is taken from hardware.cfg (its first-run value when
+    // the item is missing); when the file cannot be read the one in memory
+    // stays.
     const std::string folder = folder_.toStdString();
     if (auto hw = gv::readTextFile(gv::joinPath(folder, gv::HardwareCfgName))) {
         if (auto v = gv::findTag(*hw, "SystemType"))
             g_.SystemType = gv::toInt16(gv::leadingNumber(*v));
+        else
+            g_.SystemType = gv::firstRunConfiguration().SystemType;
     }
 
     if (auto text = gv::readTextFile(gv::joinPath(folder, gv::CalibrationsCfgName)))

@@ -73,7 +73,7 @@ ChannelFlagEditor::ChannelFlagEditor(gv::Global_Declarations& g, const QString& 
             row->addWidget(code);
             XMLcode[n] = code;
             connect(code, &gv::ClickLabel::clicked, this, [this, n] { XMLcode_Click(n); });
-            check->setEnabled(false);  // only shows HARDWAREenabled
+            // Its box only shows HARDWAREenabled: no handler, disabled by the load.
         } else {
             connect(check, &QCheckBox::clicked, this, [this, n] { CheckEnable_Click(n); });
         }
@@ -110,8 +110,9 @@ bool ChannelFlagEditor::readChannels()
         gv::showMessage(this, QStringLiteral("channel configuration file is missing"));
         return false;
     }
-    // Each item that is missing or does not fit is skipped: the shared value
-    // keeps what it held, the label keeps its text or colour.
+    // An item missing from the file takes its first-run value; one that does
+    // not fit is skipped: the shared value keeps what it held, the label
+    // keeps its text or colour.
     for (int n = 1; n <= 24; ++n) {
         const gv::ChannelRowItems r = gv::readChannelRow(*text, n);
         if (r.enableLOGGING) g_.enableLOGGING[n] = *r.enableLOGGING;
@@ -147,10 +148,14 @@ void ChannelFlagEditor::Form_Load()
     if (column_ == Column::Logging) {
         if (!readChannels())
             return;
+        // Without channels.cfg (above) or for a type it does not lay out, no
+        // box is set or disabled.
         if (gv::laysOutRows(g_.SystemType)) {
             layOutRows();
-            for (int n = 1; n <= 24; ++n)
+            for (int n = 1; n <= 24; ++n) {
                 CheckEnable[n]->setChecked(g_.HARDWAREenabled[n] == 1);
+                CheckEnable[n]->setEnabled(false);
+            }
         }
         return;
     }

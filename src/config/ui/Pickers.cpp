@@ -123,9 +123,11 @@ void TextPickerBase::Label1_Click()
 {
     const std::string text = Text1->text().toStdString();
     // The text goes between the tags of an item in channels.cfg: a "<", ">"
-    // or line break there would break the file for every reader.
-    if (!gv::safeItemText(text)) {
-        gv::showMessage(this, QString::fromStdString(gv::unsafeTextMessage(what_.toStdString())));
+    // or line break there would break the file for every reader, and a
+    // character without a byte in the file's code page would come back as "?".
+    const std::string refusal = gv::itemTextRefusal(text, what_.toStdString());
+    if (!refusal.empty()) {
+        gv::showMessage(this, QString::fromStdString(refusal));
         return;
     }
     g_.InputText = text;

@@ -132,31 +132,34 @@ void ProgramSetup::Form_Load()
         gv::showMessage(this, QStringLiteral("hardware configuration file is missing"));
         return;
     }
-    // Items that are missing keep the values the program already has.
-    auto number = [&](const char* key, double& target) {
-        if (auto v = gv::findTag(*text, key))
-            target = gv::leadingNumber(*v);
+    // An item missing from the file takes its first-run value, as in the
+    // configuration load.
+    const gv::Global_Declarations& firstRun = gv::firstRunConfiguration();
+    auto number = [&](const char* key, double& target, double firstRunValue) {
+        const auto v = gv::findTag(*text, key);
+        target = v ? gv::leadingNumber(*v) : firstRunValue;
     };
-    number("Port", g_.Port);
-    number("BaudRate", g_.BaudRate);
-    number("SaveExcel", g_.SaveExcel);
+    number("Port", g_.Port, firstRun.Port);
+    number("BaudRate", g_.BaudRate, firstRun.BaudRate);
+    number("SaveExcel", g_.SaveExcel, firstRun.SaveExcel);
     // The interval is kept within 1..600 s even while the dialog is open: the
     // logging tick keeps using it.
     if (auto v = gv::findTag(*text, "LogDelay")) {
         const double d = gv::leadingNumber(*v);
         if (d != 0 || gv::isNumeric(*v))
             g_.LogDelay = gv::clampLogDelay(d);
+    } else {
+        g_.LogDelay = firstRun.LogDelay;
     }
-    number("LogOn", g_.LogOn);
-    if (auto v = gv::findTag(*text, "WSUnits"))
-        g_.WSUnits = *v;
-    const auto personal = gv::findTag(*text, "PersonalString");
-    if (personal)
-        g_.PersonalString = *personal;
+    number("LogOn", g_.LogOn, firstRun.LogOn);
+    g_.WSUnits = gv::findTag(*text, "WSUnits").value_or(firstRun.WSUnits);
+    g_.PersonalString = gv::findTag(*text, "PersonalString").value_or(firstRun.PersonalString);
     if (auto v = gv::findTag(*text, "SystemType"))
         g_.SystemType = gv::toInt16(gv::leadingNumber(*v));
+    else
+        g_.SystemType = firstRun.SystemType;
 
-    Personalization->setText(q(personal.value_or(g_.PersonalString)));
+    Personalization->setText(q(g_.PersonalString));
     PortNumber->setEditText(q(gv::numberText(g_.Port)));
     setWindowTitle(q(g_.PersonalString));
     WSUnits->setText(q(g_.WSUnits));

@@ -133,7 +133,8 @@ void setupHARDWAREchannels::Form_Load()
     for (int n = 17; n <= 24; ++n)
         XMLcode[n]->setVisible(false);
 
-    // 3. channels.cfg; an item that is missing or does not fit is skipped.
+    // 3. channels.cfg; an item that is missing takes its first-run value,
+    // one that does not fit is skipped.
     const std::string path = gv::joinPath(folder_.toStdString(), gv::ChannelsCfgName);
     const auto text = gv::fileExists(path) ? gv::readTextFile(path) : std::nullopt;
     if (!text) {
@@ -221,12 +222,14 @@ void setupHARDWAREchannels::SaveSettings_Click()
     std::array<std::int32_t, 25> colours{};
     std::array<double, 25> maxima{};
     for (int n = 1; n <= 24; ++n) {
-        maxima[n] = gv::leadingNumber(MAXLimit[n]->currentText().toStdString());
-        if (maxima[n] == 0) {
-            gv::showMessage(this, QStringLiteral("there is an error with a maximum limit of zero\r\n"
-                                                 "correct the problem and try again"));
+        // Every row counts, hidden ones too; a maximum such as 0.4 would be
+        // read back as 0, so it is refused like 0 itself.
+        const std::string box = MAXLimit[n]->currentText().toStdString();
+        if (gv::maximumReadsAsZero(box)) {
+            gv::showMessage(this, q(gv::zeroMaximumMessage(n, dataCHANNEL[n]->text().toStdString())));
             return;
         }
+        maxima[n] = gv::leadingNumber(box);
         colours[n] = gv::labelColour(dataCHANNEL[n]);
     }
     std::string error;

@@ -227,15 +227,18 @@ TEST_F(Calibration, FailedSaveIsReportedAndTheOldFileStays)
     EXPECT_EQ(readAll(cal()), before);
 }
 
-TEST_F(Calibration, DamagedItemsKeepTheValuesInMemory)
+TEST_F(Calibration, DamagedOffsetKeepsMemoryAndMissingItemsTakeFirstRunValues)
 {
     writeAll(cal(), "Calibration Settings\r\n<ADCOffset(1)>5x</ADCOffset(1)>\r\n");
     g.ADCOffset[1] = 33;
     g.ADCDivider[1] = 0.2;
     g.ChannelSelection[1] = "A";
+    g.ADCOffset[2] = 44;
     CALIBRATION c(g, dir.path());
-    EXPECT_EQ(g.ADCOffset[1], 33);
+    EXPECT_EQ(g.ADCOffset[1], 33) << "an offset that is not a number keeps the one in memory";
     EXPECT_EQ(c.AUTOZEROBUTTON[1]->text(), "0033");
-    EXPECT_EQ(c.Text1[1]->text(), "0.20000");
-    EXPECT_TRUE(c.Amps[1]->isChecked());
+    EXPECT_EQ(g.ADCOffset[2], 0);
+    EXPECT_EQ(c.Text1[1]->text(), "0.10000") << "a missing factor is the first-run 0.1, never 0";
+    EXPECT_EQ(g.ChannelSelection[1], "V");
+    EXPECT_TRUE(c.Volts[1]->isChecked());
 }

@@ -8,6 +8,7 @@
 #include "config/ui/ChannelFlagEditors.h"
 #include "config/ui/ColourLabel.h"
 #include "config/ui/Pickers.h"
+#include "config/ui/ProgramSetup.h"
 #include "config/ui/setupHARDWAREchannels.h"
 #include "platform/ClickLabel.h"
 #include "platform/MessageBoxes.h"
@@ -174,8 +175,12 @@ TEST_F(Editors, HardwareEditorLoadsRowsFromTheFile)
     t = replaced(t, "<M12>50</M12>", "<M12>0</M12>");
     t = replaced(t, "<XMLhardware9>V1</XMLhardware9>", "<XMLhardware9></XMLhardware9>");
     t = replaced(t, "<C13>WINDMILL RPM</C13>", "<C13> rotor rpm </C13>");
+    // Items missing from the file take their first-run values.
+    t = replaced(t, "<L13>33023</L13>", "");
+    t = replaced(t, "<M9>60</M9>", "");
     writeAll(channels(), t);
     g.ChannelMaxReading[12] = 70;
+    g.ChannelMaxReading[9] = 15;
     g.ChannelName[13] = "old";
 
     setupHARDWAREchannels e(g, dir.path());
@@ -186,6 +191,7 @@ TEST_F(Editors, HardwareEditorLoadsRowsFromTheFile)
     EXPECT_EQ(e.dataCHANNEL[13]->text(), " rotor rpm ");
     EXPECT_EQ(g.ChannelName[13], " rotor rpm ");
     EXPECT_EQ(gv::labelColour(e.dataCHANNEL[13]), 33023);
+    EXPECT_EQ(e.MAXLimit[9]->currentText(), "60");
     EXPECT_EQ(e.MAXLimit[9]->count(), 5);
     EXPECT_TRUE(e.CheckEnable[1]->isChecked());
     EXPECT_TRUE(e.MAXLimit[1]->isEnabled());
@@ -196,7 +202,8 @@ TEST_F(Editors, HardwareEditorLoadsRowsFromTheFile)
     const std::string saved = readAll(channels());
     EXPECT_NE(saved.find("<M12>70</M12>"), std::string::npos);
     EXPECT_NE(saved.find("<XMLhardware9>V</XMLhardware9>"), std::string::npos);
-    EXPECT_NE(saved.find("<C13> rotor rpm </C13>"), std::string::npos);
+    EXPECT_NE(saved.find("<C13> rotor rpm </C13>\r\n<L13>33023</L13>"), std::string::npos);
+    EXPECT_NE(saved.find("<M9>60</M9>"), std::string::npos);
 }
 
 TEST_F(Editors, UntickingARowDisablesItAndClearsTheFlagAtOnce)
@@ -277,6 +284,22 @@ TEST_F(Editors, PickersRefuseTextsThatWouldBreakTheFile)
     EXPECT_TRUE(messages[0].startsWith("The channel name may not contain")) << messages[0].toStdString();
     EXPECT_EQ(g.ChannelName[1], "WINDMILL AMPS");
 
+    // A character that channels.cfg's code page cannot hold would come back as "?".
+    messages.clear();
+    answerPicker<TextInput>([&](TextInput* p) {
+        p->Text1->setText(QString::fromUtf8("mill \xE2\x82\xBD"));
+        p->Label1_Click();
+        stayedOpen = p->isVisible();
+        p->Text1->setText(QString::fromUtf8("mill \xE2\x82\xAC"));  // the euro sign fits
+        p->Label1_Click();
+    });
+    e.dataCHANNEL_Click(1);
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QString::fromUtf8("The channel name may not contain \"\xE2\x82\xBD\"")))
+        << messages[0].toStdString();
+    EXPECT_EQ(g.ChannelName[1], "mill \xE2\x82\xAC");
+
     messages.clear();
     answerPicker<XMLcodeINPUT>([&](XMLcodeINPUT* p) {
         p->Text1->setText("A>1");
@@ -295,12 +318,23 @@ TEST_F(Editors, ZeroMaximumAnywhereRefusesTheSave)
     const std::string before = readAll(channels());
     setupHARDWAREchannels e(g, dir.path());
     e.show();
-    e.MAXLimit[20]->setEditText("none");  // a hidden row counts too
+    e.MAXLimit[20]->setEditText("none");  // a hidden row counts too, and is named
     e.SaveSettings_Click();
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages[0], "there is an error with a maximum limit of zero\r\ncorrect the problem and try again");
+    EXPECT_EQ(messages[0], "there is an error with a maximum limit of zero\r\nchannel 20 (channel name)\r\n"
+                           "correct the problem and try again");
     EXPECT_TRUE(e.isVisible());
     EXPECT_EQ(readAll(channels()), before);
+
+    // 0.4 would be stored and read back as 0.
+    messages.clear();
+    e.MAXLimit[20]->setEditText("1000");
+    e.MAXLimit[9]->setEditText("0.4");
+    e.SaveSettings_Click();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("channel 9 (SYSTEM VOLTS)")) << messages[0].toStdString();
+    EXPECT_EQ(readAll(channels()), before);
+    e.MAXLimit[9]->setEditText("60");
 
     e.MAXLimit[20]->setEditText("750");
     e.SaveSettings_Click();
@@ -453,4 +487,73 @@ TEST_F(Editors, FlagEditorsWithoutTheFileKeepTheTableAndCanSave)
     EXPECT_EQ(g.ChannelName[1], "held in memory");
     d.SaveSettings_Click();
     EXPECT_NE(readAll(channels()).find("<C1>held in memory</C1>"), std::string::npos);
+
+    // The logging editor sets and disables no box without the file.
+    QFile::remove(channels());
+    messages.clear();
+    setupLOGGINGchannels l(g, dir.path());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], "channel configuration file is missing");
+    for (int n = 1; n <= 24; ++n) {
+        EXPECT_TRUE(l.CheckEnable[n]->isEnabled()) << n;
+        EXPECT_FALSE(l.CheckEnable[n]->isChecked()) << n;
+        EXPECT_TRUE(l.rowFrame[n]->isVisibleTo(&l)) << n;
+    }
+}
+
+TEST_F(Editors, CodePageLettersSurviveOpeningAndSavingEveryDialog)
+{
+    // "\xE9" is e acute and "\x80" the euro sign in the files' code page.
+    std::string table = replaced(gv::defaultChannelsText(), "<C1>WINDMILL AMPS</C1>", "<C1>\xE9olienne \x80</C1>");
+    table = replaced(table, "<C9>SYSTEM VOLTS</C9>", "<C9>batterie \x80\xE9</C9>");
+    writeAll(channels(), table);
+    const std::string hardware = replaced(replaced(gv::defaultHardwareText(), "<WSUnits>m/s", "<WSUnits>\x80/s \xE9"),
+                                          "Personal Program NAME", "Moulin \xE9olien \x80");
+    writeAll(dir.filePath("hardware.cfg"), hardware);
+    for (int n = 1; n <= 16; ++n)
+        QFile::link(dir.filePath("nothing-here"), dir.filePath(QStringLiteral("COM%1").arg(n)));
+
+    {
+        ProgramSetup s(g, dir.path());
+        s.SaveExcel->setChecked(true);
+        s.SaveSettingsButton_Click();
+        const std::string saved = readAll(dir.filePath("hardware.cfg"));
+        EXPECT_NE(saved.find("<WSUnits>\x80/s \xE9</WSUnits>"), std::string::npos);
+        EXPECT_NE(saved.find("<PersonalString>Moulin \xE9olien \x80</PersonalString>"), std::string::npos);
+    }
+    auto namesKept = [&](const char* which) {
+        const std::string saved = readAll(channels());
+        EXPECT_NE(saved.find("<C1>\xE9olienne \x80</C1>"), std::string::npos) << which;
+        EXPECT_NE(saved.find("<C9>batterie \x80\xE9</C9>"), std::string::npos) << which;
+    };
+    {
+        setupHARDWAREchannels h(g, dir.path());
+        h.show();
+        // The name picker opened and confirmed unchanged hands back every character.
+        answerPicker<TextInput>([](TextInput* p) { p->Label1_Click(); });
+        h.dataCHANNEL_Click(1);
+        QTest::mouseClick(h.CheckEnable[12], Qt::LeftButton);
+        h.SaveSettings_Click();
+        namesKept("hardware");
+    }
+    {
+        setupDISPLAYchannels d(g, dir.path());
+        d.show();
+        QTest::mouseClick(d.CheckEnable[1], Qt::LeftButton);
+        d.SaveSettings_Click();
+        namesKept("display");
+    }
+    {
+        setupGRAPHINGchannels gr(g, dir.path());
+        gr.show();
+        QTest::mouseClick(gr.CheckEnable[13], Qt::LeftButton);
+        gr.SaveSettings_Click();
+        namesKept("graphing");
+    }
+    {
+        setupLOGGINGchannels l(g, dir.path());  // its boxes cannot change
+        l.SaveSettings_Click();
+        namesKept("logging");
+    }
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
 }

@@ -143,10 +143,12 @@ TEST_F(SettingsDialog, RefusedBoxesSaveNothingAndKeepTheDialogOpen)
         {"601", "3", "4800", "x", "Invalid delay period, needs to be a number between 1 and 600"},
         {"-5", "3", "4800", "x", "Invalid delay period, needs to be a number between 1 and 600"},
         {"", "3", "4800", "x", "Invalid delay period, needs to be a number between 1 and 600"},
-        {"10", "3.5", "4800", "x", "The port number must be a whole number (1 for COM1)"},
-        {"10", "COM3", "4800", "x", "The port number must be a whole number (1 for COM1)"},
+        {"10", "3.5", "4800", "x", "The port number must be a whole number from 1 to 255 (1 for COM1)"},
+        {"10", "COM3", "4800", "x", "The port number must be a whole number from 1 to 255 (1 for COM1)"},
+        {"10", "0", "4800", "x", "The port number must be a whole number from 1 to 255 (1 for COM1)"},
         {"10", "3", "48OO", "x", "The baud rate must be a whole number"},
         {"10", "3", "4800", "my <b>mill</b>", "The OWN name may not contain \"<\", \">\" or a line break"},
+        {"10", "3", "4800", "Mill \xE2\x82\xBD", "The OWN name may not contain \"\xE2\x82\xBD\""},
     };
     for (const auto& c : cases) {
         messages.clear();
@@ -162,6 +164,20 @@ TEST_F(SettingsDialog, RefusedBoxesSaveNothingAndKeepTheDialogOpen)
         EXPECT_TRUE(dlg.isVisible());
         EXPECT_EQ(readAll(hw()), before);
     }
+}
+
+TEST_F(SettingsDialog, FileCutShortOpensWithFirstRunValues)
+{
+    writeAll(hw(), kSavedDefaults.left(kSavedDefaults.indexOf("m/s") + 3));
+    g.WSUnits = "knots";
+    ProgramSetup dlg(g, dir.path());
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(dlg.BaudSelect->currentText(), "4800");
+    EXPECT_EQ(dlg.WSUnits->text(), "m/s");
+    EXPECT_EQ(dlg.Personalization->text(), "Personal Program NAME");
+    EXPECT_EQ(g.SystemType, 0);
+    dlg.SaveSettingsButton_Click();
+    EXPECT_EQ(readAll(hw()), kSavedDefaults);
 }
 
 TEST_F(SettingsDialog, FailedWriteIsReportedAndTheOldFileStays)
