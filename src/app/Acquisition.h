@@ -42,6 +42,7 @@
 
 #include "app/EngineStatus.h"
 #include "shared/Global_Declarations.h"
+#include "shared/TaggedText.h"
 
 namespace gv {
 
@@ -49,7 +50,7 @@ class Acquisition {
 public:
     static constexpr std::size_t MaxBuffer = 64 * 1024;
     static constexpr std::size_t KeptOnOverflow = 16 * 1024;
-    static constexpr double MaxReading = 1e9;
+    static constexpr double MaxReading = MaxAcceptedMagnitude;
 
     Acquisition(Global_Declarations& g, EngineStatus& status);
 

@@ -41,6 +41,8 @@
 #include <string_view>
 #include <vector>
 
+#include "shared/TaggedText.h"
+
 namespace gv {
 
 // ---------------------------------------------------------------------------
@@ -187,7 +189,7 @@ enum class ReadStatus {
 
 // Largest magnitude a logged value can have; anything beyond it (or not
 // finite) is a garbled value and reads 0.
-constexpr double MaxRecordMagnitude = 1e9;
+constexpr double MaxRecordMagnitude = MaxAcceptedMagnitude;
 
 // Value of an element's text: its leading number, 0 when the text does not
 // begin with a number or the number is not finite or beyond

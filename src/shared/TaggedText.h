@@ -37,6 +37,11 @@ double leadingNumber(std::string_view text);
 // leading-number reader above is more lenient and reads "4 2" as 42.)
 bool isNumeric(std::string_view text);
 
+// Largest magnitude a reading or a logged value may have: the device never
+// sends more, so a number beyond it is a garbled one and is treated like a
+// text that is not a number, by the acquisition and by the log readers alike.
+constexpr double MaxAcceptedMagnitude = 1e9;
+
 // Shortest decimal text with at most 15 significant digits, "." as decimal
 // separator, no exponent for ordinary magnitudes: 3 -> "3", 0.1*132 -> "13.2",
 // -0.5 -> "-0.5", 4800 -> "4800".

@@ -617,7 +617,7 @@ bool Gyrovane::loadConfiguration()
     // Items missing from a damaged file, once per run (the start-up loads three times).
     for (const std::string& m : r.missingItems)
         if (std::find(status_.errors.begin(), status_.errors.end(), m) == status_.errors.end())
-            status_.recordError(m);
+            reportProblem(qs(m));
     delay->setEnabled(true);
     delay->setText(qs(r.delayText));
     Label1->setText(qs(r.portCaption));

@@ -16,6 +16,8 @@
 #include "support/pty_pair.h"
 #include "support/test_paths.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -125,6 +127,26 @@ TEST_F(MainWindowTest, StartsWithATypeAboveEightAsTypeZeroAndRewritesTheSettings
     EXPECT_EQ(g.MaxMin[28], 100);
     EXPECT_EQ(g.MaxMin[30], 100);
     EXPECT_EQ(g.MaxMin[27], 0);
+}
+
+TEST_F(MainWindowTest, AHardwareFileCutShortIsWrittenBackWholeAndItsGapsRecordedOnce)
+{
+    const std::string path = folder.toStdString() + "/hardware.cfg";
+    std::string text = gvtest::readFile(path);
+    text.resize(text.find("<WSUnits>m/s") + 12);
+    gvtest::writeFile(path, text);
+    testing::internal::CaptureStderr();
+    start();
+    const std::string err = testing::internal::GetCapturedStderr();
+    const std::string back = gvtest::readFile(path);
+    EXPECT_NE(back.find("<BaudRate>4800</BaudRate>"), std::string::npos) << back;
+    EXPECT_NE(back.find("<WSUnits>m/s</WSUnits>"), std::string::npos) << back;
+    EXPECT_NE(back.find("<PersonalString>Personal Program NAME</PersonalString>"), std::string::npos) << back;
+    const auto named = std::count_if(status.errors.begin(), status.errors.end(), [](const std::string& e) {
+        return e.find("hardware.cfg") != std::string::npos && e.find("BaudRate") != std::string::npos;
+    });
+    EXPECT_EQ(named, 1) << "the start-up loads three times but records the gap once";
+    EXPECT_NE(err.find("BaudRate"), std::string::npos) << err;
 }
 
 TEST_F(MainWindowTest, APortThatDoesNotExistGivesOneMessageAndNoLogging)
@@ -562,9 +584,10 @@ TEST_F(MainWindowTest, LayoutsWithReadingsDoNotOverlap)
             EXPECT_LE(fm.horizontalAdvance(r->text()) + r->indent(), r->width())
                 << r->text().toStdString();
             for (auto* other : win.readings)
-                if (other != r && other->isVisibleTo(&win) && other->parentWidget() == r->parentWidget())
+                if (other != r && other->isVisibleTo(&win) && other->parentWidget() == r->parentWidget()) {
                     EXPECT_FALSE(r->geometry().intersects(other->geometry()))
                         << r->text().toStdString() << " / " << other->text().toStdString();
+                }
         }
         if (!grab.isEmpty())
             win.grab().save(QString("%1/gyrovane_type%2.png").arg(grab).arg(type));
@@ -601,12 +624,14 @@ TEST_F(MainWindowTest, ControlsStandWhereTheLayoutTablePlacesThem)
         const int trimHeight = p.trim == Trim::None ? 0 : p.trim == Trim::Frame ? 1 : 4;
         EXPECT_EQ(r.x(), twips(p.left));
         EXPECT_EQ(r.y(), twips(p.top));
-        if (p.width != Free)
+        if (p.width != Free) {
             EXPECT_EQ(r.width(), twips(p.width) - trimWidth);
-        if (heightPx >= 0)
+        }
+        if (heightPx >= 0) {
             EXPECT_EQ(r.height(), heightPx);
-        else if (p.height != Free)
+        } else if (p.height != Free) {
             EXPECT_EQ(r.height(), twips(p.height) - trimHeight);
+        }
     };
 
     // Controls that no layout moves: labels outside the frames, the check
