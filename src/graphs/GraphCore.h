@@ -134,15 +134,23 @@ struct ShownRange {
 };
 ShownRange shownRange(const GraphRecordSet& set);
 
+// Calls fn(i) for each slot from `lowest` on that the displayed range covers
+// and a read filled (or slot 0), in order, once each.
+template <class Fn>
+void forEachShownFrom(long lowest, const GraphRecordSet& set, Fn fn)
+{
+    const ShownRange r = shownRange(set);
+    const long last = r.last < set.RecordCount ? r.last : set.RecordCount;
+    for (long i = r.first < lowest ? lowest : r.first; i <= last; ++i)
+        fn(i);
+}
+
 // Calls fn(record) for each existing record of the displayed range, in
 // order, once each.
 template <class Fn>
 void forEachShownRecord(const GraphRecordSet& set, Fn fn)
 {
-    const ShownRange r = shownRange(set);
-    const long last = r.last < set.RecordCount ? r.last : set.RecordCount;
-    for (long i = r.first < 1 ? 1 : r.first; i <= last; ++i)
-        fn(i);
+    forEachShownFrom(1, set, fn);
 }
 
 // As forEachShownRecord, but slot 0 (the empty slot before record 1, all
@@ -151,10 +159,7 @@ void forEachShownRecord(const GraphRecordSet& set, Fn fn)
 template <class Fn>
 void forEachShownSlot(const GraphRecordSet& set, Fn fn)
 {
-    const ShownRange r = shownRange(set);
-    const long last = r.last < set.RecordCount ? r.last : set.RecordCount;
-    for (long i = r.first < 0 ? 0 : r.first; i <= last; ++i)
-        fn(i);
+    forEachShownFrom(0, set, fn);
 }
 
 // ---------------------------------------------------------------------------
