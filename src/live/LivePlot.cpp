@@ -54,26 +54,17 @@ std::vector<PlotSegment> referenceGridSegments(const LivePlotScale& s)
 std::vector<PlotSegment> livePointSegments(const Global_Declarations& g, int mode)
 {
     std::vector<PlotSegment> out;
-    const auto& m = g.ChannelMaxReading;
-    auto point = [&](double rpm, double watts, double y0, std::int32_t colour) {
+    if (!isLivePlotMode(mode))
+        return out;
+    // The zero line of the mode's power scale (the larger one for both windmills).
+    const double y0 = livePlotScale(g, mode).Pmax - 5.0;
+    auto point = [&](double rpm, double watts, std::int32_t colour) {
         out.push_back({rpm, y0 - watts, rpm + 1, y0 - watts - 1, colour, 5});
     };
-    switch (mode) {
-    case 1:
-        point(g.Windmill1RPM, g.Windmill1Power, m[17] - 5.0, g.LineColour[17]);
-        break;
-    case 2:
-        point(g.Windmill2RPM, g.Windmill2Power, m[18] - 5.0, g.LineColour[18]);
-        break;
-    case 3: {
-        const double y0 = std::max<int>(m[17], m[18]) - 5.0;
-        point(g.Windmill1RPM, g.Windmill1Power, y0, g.LineColour[17]);
-        point(g.Windmill2RPM, g.Windmill2Power, y0, g.LineColour[18]);
-        break;
-    }
-    default:
-        break;
-    }
+    if (mode != 2)
+        point(g.Windmill1RPM, g.Windmill1Power, g.LineColour[17]);
+    if (mode != 1)
+        point(g.Windmill2RPM, g.Windmill2Power, g.LineColour[18]);
     return out;
 }
 
