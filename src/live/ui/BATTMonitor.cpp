@@ -4,16 +4,11 @@
 
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
+#include "platform/WidgetColours.h"
 
 using gv::twips;
 
 namespace {
-void setTextColour(QWidget* w, const QColor& c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
-}
 // Large figures, made smaller only as far as needed to keep a long text
 // ("MIN 1000.0V", "300.00 V") clear of the system label and the "X".
 void fitReading(QLabel* reading, const QWidget* rightNeighbour)
@@ -26,14 +21,6 @@ void fitReading(QLabel* reading, const QWidget* rightNeighbour)
             break;
     }
     reading->setFont(f);
-}
-
-void setBackColour(QWidget* w, const QColor& c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, c);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
 }
 } // namespace
 
@@ -105,10 +92,10 @@ void BatteryMonitorWindow::voltage_Click()
 
 void BatteryMonitorWindow::applyColours()
 {
-    setBackColour(voltage, gv::colourFromBGR(shown_.backColour));
-    setTextColour(voltage, Qt::black);
-    setTextColour(SystemVoltage, Qt::black);
-    setTextColour(Label1, gv::colourFromBGR(shown_.closeColour));
+    gv::setBackColour(voltage, gv::colourFromBGR(shown_.backColour));
+    gv::setTextColour(voltage, Qt::black);
+    gv::setTextColour(SystemVoltage, Qt::black);
+    gv::setTextColour(Label1, gv::colourFromBGR(shown_.closeColour));
 }
 
 BATTMonitor::BATTMonitor(gv::Global_Declarations& g, QWidget* parent)

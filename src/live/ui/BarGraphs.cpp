@@ -5,6 +5,7 @@
 
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
+#include "platform/WidgetColours.h"
 
 using gv::twips;
 namespace B = gv::BarGeometry;
@@ -19,13 +20,9 @@ QLabel* meterLabel(const QString& text, QWidget* parent, int x, int y, int w, in
     auto* l = new QLabel(text, parent);
     l->setGeometry(twips(x), twips(y), twips(w), twips(h));
     l->setAlignment(Qt::AlignCenter);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, fore);
-    if (back.isValid()) {
-        p.setColor(QPalette::Window, back);
-        l->setAutoFillBackground(true);
-    }
-    l->setPalette(p);
+    gv::setTextColour(l, fore);
+    if (back.isValid())
+        gv::setBackColour(l, back);
     return l;
 }
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "live/MaxMinCells.h"
 #include "platform/PictureBox.h"
+#include "platform/WidgetColours.h"
 
 namespace {
 constexpr int CellWidth = 150;
@@ -19,13 +20,6 @@ QPoint cellOrigin(int row, int column)
     if (row >= 5)
         y += WideGap - Gap;
     return {x, y};
-}
-
-void setTextColour(QWidget* w, const QColor& c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
 }
 } // namespace
 
@@ -57,7 +51,7 @@ MaxMinFrame::MaxMinFrame(QWidget* parent) : QFrame(parent)
 
 void MaxMinFrame::setCaption(const QString& text) { title_->setText(text); }
 QString MaxMinFrame::caption() const { return title_->text(); }
-void MaxMinFrame::setCaptionColour(const QColor& c) { setTextColour(title_, c); }
+void MaxMinFrame::setCaptionColour(const QColor& c) { gv::setTextColour(title_, c); }
 QColor MaxMinFrame::captionColour() const { return title_->palette().color(QPalette::WindowText); }
 
 dailyMaximums::dailyMaximums(gv::Global_Declarations& g, QWidget* parent)
@@ -78,11 +72,8 @@ dailyMaximums::dailyMaximums(gv::Global_Declarations& g, QWidget* parent)
     ResetAllMaxMins->setGeometry(QRect(cellOrigin(gv::ResetLabelPlace.row, gv::ResetLabelPlace.column),
                                        QSize(CellWidth, CellHeight)));
     ResetAllMaxMins->setAlignment(Qt::AlignCenter);
-    ResetAllMaxMins->setAutoFillBackground(true);
-    QPalette rp = ResetAllMaxMins->palette();
-    rp.setColor(QPalette::Window, gv::colourFromBGR(65535));
-    rp.setColor(QPalette::WindowText, Qt::black);
-    ResetAllMaxMins->setPalette(rp);
+    gv::setBackColour(ResetAllMaxMins, gv::colourFromBGR(65535));
+    gv::setTextColour(ResetAllMaxMins, Qt::black);
     QFont rf = ResetAllMaxMins->font();
     rf.setBold(true);
     ResetAllMaxMins->setFont(rf);
@@ -107,7 +98,7 @@ void dailyMaximums::Form_Load()
         const QColor c = gv::colourFromBGR(cell.colour);
         f->setCaption(QString::fromStdString(cell.caption));
         f->setCaptionColour(c);
-        setTextColour(value[cell.slot], c);
+        gv::setTextColour(value[cell.slot], c);
         f->show();
     }
     Timer1->start();

@@ -6,17 +6,11 @@
 #include <QVBoxLayout>
 
 #include "platform/PictureBox.h"
+#include "platform/WidgetColours.h"
 #include "shared/NumberPicture.h"
 #include "shared/TaggedText.h"
 
 namespace {
-void setTextColour(QWidget* w, const QColor& c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
-}
-
 QString picture(double v) { return QString::fromStdString(gv::formatPicture(v, "#0.00")); }
 } // namespace
 
@@ -82,7 +76,7 @@ void dataTOlog::Form_Load()
 {
     Timer1->setInterval(500);
     Timer1->start();
-    setTextColour(Label1, gv::colourFromBGR(65280));
+    gv::setTextColour(Label1, gv::colourFromBGR(65280));
 }
 
 QColor dataTOlog::heartbeatColour() const { return Label1->palette().color(QPalette::WindowText); }
@@ -90,7 +84,7 @@ QColor dataTOlog::heartbeatColour() const { return Label1->palette().color(QPale
 void dataTOlog::Timer1_Timer()
 {
     const QColor green = gv::colourFromBGR(65280);
-    setTextColour(Label1, heartbeatColour() == green ? QColor(Qt::black) : green);
+    gv::setTextColour(Label1, heartbeatColour() == green ? QColor(Qt::black) : green);
     dataOKOK->setText(QString::fromStdString(gv::numberText(g_.goodDATAcount)));
 
     const double running[6] = {g_.AccumulatedValue[9],  g_.AccumulatedValue[1],

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Twips.h"
+#include "platform/WidgetColours.h"
 
 using gv::twips;
 
@@ -20,9 +21,7 @@ QLabel* plotLabel(const QString& text, QWidget* parent)
     QFont f("Arial");
     f.setPointSize(8);
     l->setFont(f);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, gv::colourFromBGR(0x0080FF));
-    l->setPalette(p);
+    gv::setTextColour(l, gv::colourFromBGR(0x0080FF));
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     return l;
 }
