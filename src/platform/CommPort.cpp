@@ -92,14 +92,17 @@ bool CommPort::setSettings(const QString& text)
         return false;
     }
     settingsText_ = text;
-    if (serial_.isOpen()) {
-        if (!serial_.setBaudRate(s.baud) || !serial_.setParity(s.parity) ||
-            !serial_.setDataBits(s.dataBits) || !serial_.setStopBits(s.stopBits)) {
-            error_ = serial_.errorString();
-            return false;
-        }
+    if (serial_.isOpen() && !applySettings(s)) {
+        error_ = serial_.errorString();
+        return false;
     }
     return true;
+}
+
+bool CommPort::applySettings(const CommSettings& s)
+{
+    return serial_.setBaudRate(s.baud) && serial_.setParity(s.parity) && serial_.setDataBits(s.dataBits) &&
+           serial_.setStopBits(s.stopBits);
 }
 
 QString CommPort::devicePath() const { return portDevicePath(port_, folder_); }
@@ -121,9 +124,7 @@ bool CommPort::openDevice()
         serial_.clearError();
         return false;
     }
-    if (!serial_.setBaudRate(s.baud) || !serial_.setParity(s.parity) ||
-        !serial_.setDataBits(s.dataBits) || !serial_.setStopBits(s.stopBits) ||
-        !serial_.setFlowControl(QSerialPort::NoFlowControl)) {
+    if (!applySettings(s) || !serial_.setFlowControl(QSerialPort::NoFlowControl)) {
         error_ = serial_.errorString();
         serial_.close();
         serial_.clearError();

@@ -90,6 +90,8 @@ private:
     void closeLostDevice();
     void tryReopen();
     bool openDevice();
+    // Baud rate, parity, data and stop bits onto the open device.
+    bool applySettings(const CommSettings& s);
 
     QSerialPort serial_;
     QTimer reopen_;
