@@ -165,7 +165,7 @@ QString findProgramFile(const QString& path)
 bool startSystemInformation(QWidget* parent, const RegistryLookup& registry)
 {
     std::string path;
-    QString program;
+    std::optional<QString> program;
 
     switch (GetKeyValue(registry, HKEY_LOCAL_MACHINE_ROOT, SysInfoPathKey, SysInfoPathValue, path)) {
     case KeyValueResult::Read:
@@ -173,25 +173,20 @@ bool startSystemInformation(QWidget* parent, const RegistryLookup& registry)
         program = localPath(path);
         break;
     case KeyValueResult::EmptyValue:
-        showMessage(parent, QString::fromLatin1(SysInfoUnavailableMessage));
-        return false;
+        break;
     case KeyValueResult::NotRead: {
         std::string folder;
-        if (GetKeyValue(registry, HKEY_LOCAL_MACHINE_ROOT, SysInfoFolderKey, SysInfoFolderValue, folder) !=
+        if (GetKeyValue(registry, HKEY_LOCAL_MACHINE_ROOT, SysInfoFolderKey, SysInfoFolderValue, folder) ==
             KeyValueResult::Read) {
-            showMessage(parent, QString::fromLatin1(SysInfoUnavailableMessage));
-            return false;
-        }
-        program = findProgramFile(localPath(folder + SysInfoProgramName));
-        if (program.isEmpty()) {
-            showMessage(parent, QString::fromLatin1(SysInfoUnavailableMessage));
-            return false;
+            const QString found = findProgramFile(localPath(folder + SysInfoProgramName));
+            if (!found.isEmpty())
+                program = found;
         }
         break;
     }
     }
 
-    if (!startProgramDetached(program)) {
+    if (!program || !startProgramDetached(*program)) {
         showMessage(parent, QString::fromLatin1(SysInfoUnavailableMessage));
         return false;
     }
