@@ -9,53 +9,13 @@
 #include <vector>
 
 #include "help/ui/info.h"
-#include "platform/MessageBoxes.h"
-#include <QTemporaryDir>
-#include <fstream>
-#include <sstream>
+#include "support/message_recorder.h"
+#include "support/test_paths.h"
+
+using gvtest::Messages;
+using gvtest::TempDir;
 
 namespace {
-
-// A fresh folder per test with the few file helpers these tests need.
-class TempDir {
-public:
-    std::string path() const { return dir_.path().toStdString(); }
-    std::string file(const std::string& name) const { return path() + "/" + name; }
-
-private:
-    QTemporaryDir dir_;
-};
-
-namespace gvtest {
-void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-std::string crlf(std::initializer_list<std::string> lines)
-{
-    std::string s;
-    for (const auto& l : lines)
-        s += l + "\r\n";
-    return s;
-}
-} // namespace gvtest
-
-struct Messages {
-    std::vector<gv::ShownMessage> shown;
-    Messages()
-    {
-        gv::setMessageHook([this](const gv::ShownMessage& m) { shown.push_back(m); });
-    }
-    ~Messages() { gv::setMessageHook(nullptr); }
-};
 
 QString heading(const info& w) { return w.ListView1->headerItem()->text(1); }
 
@@ -88,7 +48,7 @@ TEST(InfoWindow, OpensOnGeneralHelpWithCaptionMenusAndColumns)
     info w(QString::fromStdString(dir.path()), nullptr);
 
     EXPECT_EQ(w.windowTitle(), "Help File");
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(heading(w), "general HELP");
     EXPECT_EQ(w.ListView1->columnCount(), 2);
     EXPECT_EQ(w.ListView1->headerItem()->text(0), QString());
@@ -132,7 +92,7 @@ TEST(InfoWindow, EachMenuViewShowsItsFileUnderItsHeading)
     w.myinfo->trigger();
     EXPECT_EQ(heading(w), "my info");
     EXPECT_EQ(rows(w), QStringList{QString::fromUtf8("\xe2\x80\x9cGr\xc3\xbc\xc3\x9f" "e\xe2\x80\x9d \xe2\x82\xac")});
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(messages.texts.empty());
 }
 
 TEST(InfoWindow, MissingFileGivesMessageAndEmptyListUnderNewHeading)
@@ -140,8 +100,8 @@ TEST(InfoWindow, MissingFileGivesMessageAndEmptyListUnderNewHeading)
     TempDir dir;
     Messages messages;
     info w(QString::fromStdString(dir.path()), nullptr);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "help file seems to be missing");
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], "help file seems to be missing");
     EXPECT_EQ(heading(w), "general HELP");
 
     gvtest::writeFile(dir.file("credits.cfg"), "h\r\nsomeone");
@@ -154,18 +114,18 @@ TEST(InfoWindow, MissingFileGivesMessageAndEmptyListUnderNewHeading)
         {w.myinfo, {"my info", "Myinfo file seems to be missing"}},
     };
     for (const auto& [action, expected] : cases) {
-        messages.shown.clear();
+        messages.texts.clear();
         action->trigger();
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].text, expected.second);
+        ASSERT_EQ(messages.texts.size(), 1u);
+        EXPECT_EQ(messages.texts[0], expected.second);
         EXPECT_EQ(heading(w), expected.first);
         EXPECT_EQ(w.ListView1->topLevelItemCount(), 0);
     }
     gvtest::writeFile(dir.file("Credits.CFG"), "h\r\n");
     std::remove(dir.file("credits.cfg").c_str());
-    messages.shown.clear();
+    messages.texts.clear();
     w.credits_Click();
-    EXPECT_TRUE(messages.shown.empty()) << "letter case of the name does not matter";
+    EXPECT_TRUE(messages.texts.empty()) << "letter case of the name does not matter";
     EXPECT_EQ(rows(w), QStringList{""});
 }
 
@@ -193,12 +153,12 @@ TEST(InfoWindow, CodeMakerWritesCodeAndLeavesTheListAlone)
     w.hardware_Click();
 
     w.codeMaker->trigger(); // no codetext.txt: nothing at all
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(messages.texts.empty());
     EXPECT_FALSE(std::filesystem::exists(dir.file("code.cfg")));
 
     gvtest::writeFile(dir.file("codetext.txt"), "line one\r\nline two\r\n");
     w.codeMaker->trigger();
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(gvtest::readFile(dir.file("code.cfg")), gvtest::crlf({
                                                           "temp = temp & \"line one\" & vbCrLf",
                                                           "temp = temp & \"line two\" & vbCrLf",
@@ -217,6 +177,6 @@ TEST(InfoWindow, CodeMakerWriteFailureIsToldNotFatal)
     Messages messages;
     info w(QString::fromStdString(dir.path()), nullptr);
     w.codeMaker_Click();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.endsWith("could not be written"));
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_TRUE(messages.texts[0].endsWith("could not be written"));
 }
