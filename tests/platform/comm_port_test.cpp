@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -15,21 +16,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Runs the event loop until pred() holds or the time is up.
-template <typename Pred>
-bool waitFor(Pred pred, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        if (pred())
-            return true;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return pred();
-}
 
 bool writeDevice(const QString& path, const QByteArray& bytes)
 {
@@ -107,7 +93,7 @@ TEST(CommPort, ReadsAPseudoTerminalThroughTheProgramFolderLink)
         port.setInBufferCount(0);
     });
     ASSERT_TRUE(writeDevice(pair.deviceEnd(), "<V>512</V>]"));
-    EXPECT_TRUE(waitFor([&] { return got.contains("]"); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return got.contains("]"); }, 3000));
     EXPECT_EQ(got, "<V>512</V>]");
 
     // A second open while open is refused; closing then reopening works.
@@ -117,7 +103,7 @@ TEST(CommPort, ReadsAPseudoTerminalThroughTheProgramFolderLink)
     ASSERT_TRUE(port.setPortOpen(true));
     got.clear();
     ASSERT_TRUE(writeDevice(pair.deviceEnd(), "abc]"));
-    EXPECT_TRUE(waitFor([&] { return got.contains("]"); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return got.contains("]"); }, 3000));
 }
 
 TEST(CommPort, ReopensADeviceThatCameBack)
@@ -140,19 +126,19 @@ TEST(CommPort, ReopensADeviceThatCameBack)
     QSignalSpy back(&port, &gv::CommPort::deviceBack);
 
     pair.stop();
-    ASSERT_TRUE(waitFor([&] { return lost.count() > 0; }, 5000));
-    EXPECT_TRUE(waitFor([&] { return !port.portOpen(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lost.count() > 0; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !port.portOpen(); }, 2000));
     EXPECT_TRUE(port.deviceMissing());
     // Nothing there yet: the retries fail quietly.
-    waitFor([] { return false; }, 500);
+    QTest::qWait(500);
     EXPECT_EQ(back.count(), 0);
 
     ASSERT_TRUE(pair.start());
-    ASSERT_TRUE(waitFor([&] { return back.count() > 0; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return back.count() > 0; }, 5000));
     EXPECT_TRUE(port.portOpen());
     EXPECT_FALSE(port.deviceMissing());
     ASSERT_TRUE(writeDevice(pair.deviceEnd(), "again]"));
-    EXPECT_TRUE(waitFor([&] { return got.contains("again]"); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return got.contains("again]"); }, 3000));
     EXPECT_EQ(lost.count(), 1);
 }
 
@@ -170,7 +156,7 @@ TEST(CommPort, APortClosedOnPurposeStaysClosed)
     port.setReopenInterval(100);
     ASSERT_TRUE(port.setPortOpen(true));
     port.setPortOpen(false);
-    waitFor([] { return false; }, 400);
+    QTest::qWait(400);
     EXPECT_FALSE(port.portOpen());
 }
 
@@ -210,6 +196,6 @@ TEST(FormTimer, ZeroIntervalMeansStoppedAndLongPeriodsAreAccepted)
     t.setInterval(20);
     EXPECT_FALSE(t.running());
     t.setEnabled(true);
-    waitFor([&] { return fired >= 2; }, 2000);
+    QTest::qWaitFor([&] { return fired >= 2; }, 2000);
     EXPECT_GE(fired, 2);
 }
