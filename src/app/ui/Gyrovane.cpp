@@ -97,10 +97,7 @@ const char* const WaitingForData = "Waiting for Data";
 
 } // namespace
 
-QString Gyrovane::portProblemText()
-{
-    return QStringLiteral("There is a possible Port Number problem. Check available PORTS\r\n\r\nRUN SETUP HARDWARE MENU");
-}
+QString Gyrovane::portProblemText() { return qs(gv::commsProblemMessage()); }
 
 Gyrovane::Gyrovane(gv::Global_Declarations& g, gv::EngineStatus& status, QWidget* parent,
                    const QString& programFolder)
@@ -526,7 +523,7 @@ void Gyrovane::Form_Load()
     // goes to the error record and standard error.
     auto portProblem = [this](const QString& cause) {
         reportProblem(QStringLiteral("start-up stopped: ") + cause);
-        gv::showMessage(this, portProblemText());
+        gv::showMessage(this, qs(gv::commsProblemMessage()));
     };
     // 13.
     if (!loadConfiguration()) {
