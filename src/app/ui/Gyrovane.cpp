@@ -1,6 +1,7 @@
 #include "app/ui/Gyrovane.h"
 
 #include "app/Acquisition.h"
+#include "app/Calculation.h"
 #include "app/ErrorTrap.h"
 #include "app/Logging.h"
 
@@ -497,11 +498,7 @@ void Gyrovane::Form_Load()
     LogOK->hide();
     DataOK->hide();
     // 6. Seed the minima and the temperature slots.
-    g_.MaxMin[24] = g_.MaxMin[25] = g_.MaxMin[26] = 1000;
-    g_.MaxMin[27] = 0;
-    g_.MaxMin[28] = 100;
-    g_.MaxMin[29] = 0;
-    g_.MaxMin[30] = 100;
+    gv::seedHighsAndLows(g_);
     // 7. Clear the interval sums and the day's totals.
     for (int n = 1; n <= 16; ++n)
         g_.AccumulatedValue[n] = 0;
