@@ -49,7 +49,6 @@
 #include <QTime>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 using gv::MainFrame;
@@ -540,21 +539,11 @@ void Gyrovane::Form_Load()
     }
     if (restored.defaultIntervalUsed)
         gv::showMessage(this, QLatin1String(gv::DefaultIntervalNotice));
-    // 16. The automatic start of logging.
+    // 16. The automatic start of logging: the Start item's own checks,
+    // without its message for an interval that is not a number.
     if (g_.LogOn == 1) {
-        const QString text = delay->text();
-        if (gv::isNumeric(ss(text))) {
-            double v = gv::leadingNumber(ss(text));
-            if (v > 600)
-                delay->setText(QStringLiteral("600"));
-            v = gv::leadingNumber(ss(delay->text()));
-            if (v < 1)
-                delay->setText(QStringLiteral("1"));
-            Timer1->setInterval(static_cast<int>(std::lround(gv::leadingNumber(ss(delay->text())) * 1000)));
-            delay->setEnabled(false);
-            g_.LoggingOn = 1;
+        if (gv::isNumeric(ss(delay->text())))
             startMENU_Click();
-        }
     } else {
         stopMENU_Click();
     }
