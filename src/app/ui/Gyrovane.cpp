@@ -606,14 +606,20 @@ bool Gyrovane::loadConfiguration()
     return r.allRead();
 }
 
-void Gyrovane::exitmenu_Click()
+// A failure is recorded and shown, and the caller goes on: Exit still closes
+// and a new type is still laid out; only the file could not keep the settings.
+void Gyrovane::writeSettings()
 {
     std::string error;
     if (!gv::writeHardwareCfg(g_, ss(folder_), &error)) {
-        // The window closes all the same; the user learns that the settings stayed as they were.
         status_.recordError("hardware.cfg not written: " + error);
         gv::showMessage(this, QStringLiteral("hardware.cfg could not be written\r\n\r\n") + qs(error));
     }
+}
+
+void Gyrovane::exitmenu_Click()
+{
+    writeSettings();
     close();
 }
 
@@ -637,13 +643,7 @@ void Gyrovane::setsystem_Click(int Index)
 {
     g_.SystemType = static_cast<std::int16_t>(Index);
     Label15->setText(QStringLiteral("Systemtype %1").arg(g_.SystemType));
-    std::string error;
-    if (!gv::writeHardwareCfg(g_, ss(folder_), &error)) {
-        // The window is still laid out for the new type, so what it shows
-        // matches the type in use; only the file could not keep it.
-        status_.recordError("hardware.cfg not written: " + error);
-        gv::showMessage(this, QStringLiteral("hardware.cfg could not be written\r\n\r\n") + qs(error));
-    }
+    writeSettings();
     const gv::SystemLayout l = gv::systemLayout(g_, Index);
     if (!l.applied)
         return;
