@@ -508,10 +508,7 @@ void Gyrovane::Form_Load()
     // 8. A type above 8 (or below 0, which no layout knows) starts as type 0.
     if (g_.SystemType > 8 || g_.SystemType < 0)
         g_.SystemType = 0;
-    // 9. - 11.
-    Label15->setText(QStringLiteral("Systemtype %1").arg(g_.SystemType));
-    for (int i = 0; i < 9; ++i)
-        setsystem[i]->setChecked(i == g_.SystemType);
+    // 9. - 11. The type's caption, menu tick and layout.
     setsystem_Click(g_.SystemType);
 
     // 12. From here on any failure ends the start-up with the port-problem
@@ -944,7 +941,6 @@ static void runChannelEditor(Gyrovane* w, gv::Global_Declarations& g, int Index,
     g.SystemType = static_cast<std::int16_t>(Index);
     label15->setText(QStringLiteral("Systemtype %1").arg(g.SystemType));
     openModal<Editor>(w, g, w->programFolder());
-    label15->setText(QStringLiteral("Systemtype %1").arg(g.SystemType));
     w->setsystem_Click(g.SystemType);
     w->loadConfiguration();
 }
