@@ -340,7 +340,7 @@ void Gyrovane::setLamp(QLabel* lamp, bool red)
 void Gyrovane::buildMenus()
 {
     QMenuBar* bar = menuBar();
-    auto item = [this](QMenu* m, const QString& caption, const char* name, auto handler) {
+    auto item = [this](auto* m, const QString& caption, const char* name, auto handler) {
         QAction* a = m->addAction(caption);
         a->setObjectName(QLatin1String(name));
         connect(a, &QAction::triggered, this, handler);
@@ -397,15 +397,9 @@ void Gyrovane::buildMenus()
     NOW->setObjectName(QStringLiteral("NOW"));
     plot = NOW->addMenu(QStringLiteral("Plot"));
     plot->setObjectName(QStringLiteral("plot"));
-    plotwindmill1 = plot->addAction(QStringLiteral("1 Windmill #1"));
-    plotwindmill1->setObjectName(QStringLiteral("plotwindmill1"));
-    connect(plotwindmill1, &QAction::triggered, this, [this] { plotwindmill_Click(1); });
-    plotwindmill2 = plot->addAction(QStringLiteral("1 Windmill #2"));
-    plotwindmill2->setObjectName(QStringLiteral("plotwindmill2"));
-    connect(plotwindmill2, &QAction::triggered, this, [this] { plotwindmill_Click(2); });
-    plot2windmills = plot->addAction(QStringLiteral("2 Windmills"));
-    plot2windmills->setObjectName(QStringLiteral("plot2windmills"));
-    connect(plot2windmills, &QAction::triggered, this, [this] { plotwindmill_Click(3); });
+    plotwindmill1 = item(plot, QStringLiteral("1 Windmill #1"), "plotwindmill1", [this] { plotwindmill_Click(1); });
+    plotwindmill2 = item(plot, QStringLiteral("1 Windmill #2"), "plotwindmill2", [this] { plotwindmill_Click(2); });
+    plot2windmills = item(plot, QStringLiteral("2 Windmills"), "plot2windmills", [this] { plotwindmill_Click(3); });
     VUmeters = item(NOW, QStringLiteral("BarMeters"), "VUmeters", &Gyrovane::VUmeters_Click);
     batteryMonitor = item(NOW, QStringLiteral("Battery Monitor 1"), "batteryMonitor", &Gyrovane::batteryMonitor_Click);
     batteryMonitor2 = item(NOW, QStringLiteral("Battery Monitor 2"), "batteryMonitor2", &Gyrovane::batteryMonitor2_Click);
@@ -415,19 +409,11 @@ void Gyrovane::buildMenus()
     history = bar->addMenu(QStringLiteral("history"));
     history->setObjectName(QStringLiteral("history"));
     graphingDEMO = item(history, QStringLiteral("graph DEMO"), "graphingDEMO", &Gyrovane::graphingDEMO_Click);
-    PlotGraphGV = history->addAction(QStringLiteral("Windmills + DC"));
-    PlotGraphGV->setObjectName(QStringLiteral("PlotGraphGV0"));
-    connect(PlotGraphGV, &QAction::triggered, this, [this] { PlotGraphGV_Click(0); });
-    PlotGraphCC = history->addAction(QStringLiteral("CurrentCost"));
-    PlotGraphCC->setObjectName(QStringLiteral("PlotGraphCC2"));
-    connect(PlotGraphCC, &QAction::triggered, this, [this] { PlotGraphCC_Click(2); });
+    PlotGraphGV = item(history, QStringLiteral("Windmills + DC"), "PlotGraphGV0", [this] { PlotGraphGV_Click(0); });
+    PlotGraphCC = item(history, QStringLiteral("CurrentCost"), "PlotGraphCC2", [this] { PlotGraphCC_Click(2); });
     graphingCC_QF = item(history, QStringLiteral("CurrentCostQF"), "graphingCC_QF", &Gyrovane::graphingCC_QF_Click);
-    PlotGraphRE = history->addAction(QStringLiteral("RE house"));
-    PlotGraphRE->setObjectName(QStringLiteral("PlotGraphRE3"));
-    connect(PlotGraphRE, &QAction::triggered, this, [this] { PlotGraphRE_Click(3); });
-    PlotGraphML = history->addAction(QStringLiteral("PULSE and MISC logs"));
-    PlotGraphML->setObjectName(QStringLiteral("PlotGraphML4"));
-    connect(PlotGraphML, &QAction::triggered, this, [this] { PlotGraphML_Click(4); });
+    PlotGraphRE = item(history, QStringLiteral("RE house"), "PlotGraphRE3", [this] { PlotGraphRE_Click(3); });
+    PlotGraphML = item(history, QStringLiteral("PULSE and MISC logs"), "PlotGraphML4", [this] { PlotGraphML_Click(4); });
 
     Help = bar->addMenu(QStringLiteral("Help"));
     Help->setObjectName(QStringLiteral("Help"));
@@ -438,18 +424,10 @@ void Gyrovane::buildMenus()
     channelHelp = Help->addAction(QStringLiteral("channel Groups"));
     channelHelp->setObjectName(QStringLiteral("channelHelp"));
 
-    startMENU = bar->addAction(QStringLiteral("Start"));
-    startMENU->setObjectName(QStringLiteral("startMENU"));
-    connect(startMENU, &QAction::triggered, this, &Gyrovane::startMENU_Click);
-    stopMENU = bar->addAction(QStringLiteral("Stop"));
-    stopMENU->setObjectName(QStringLiteral("stopMENU"));
-    connect(stopMENU, &QAction::triggered, this, &Gyrovane::stopMENU_Click);
-    about = bar->addAction(QStringLiteral("About"));
-    about->setObjectName(QStringLiteral("about"));
-    connect(about, &QAction::triggered, this, &Gyrovane::about_Click);
-    exitMENU = bar->addAction(QStringLiteral("Exit"));
-    exitMENU->setObjectName(QStringLiteral("exitMENU"));
-    connect(exitMENU, &QAction::triggered, this, &Gyrovane::exitmenu_Click);
+    startMENU = item(bar, QStringLiteral("Start"), "startMENU", &Gyrovane::startMENU_Click);
+    stopMENU = item(bar, QStringLiteral("Stop"), "stopMENU", &Gyrovane::stopMENU_Click);
+    about = item(bar, QStringLiteral("About"), "about", &Gyrovane::about_Click);
+    exitMENU = item(bar, QStringLiteral("Exit"), "exitMENU", &Gyrovane::exitmenu_Click);
 }
 
 // ---------------------------------------------------------------- engine
