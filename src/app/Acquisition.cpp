@@ -160,11 +160,6 @@ bool Acquisition::handleLogger(const std::string& message)
     messageText_ = message;
     announce(message);
 
-    auto abandon = [this] {
-        ++abandoned_;
-        status_.errorLamp = true;
-        return false;
-    };
     if (g_.SystemType == 0) {
         static constexpr struct {
             std::string_view open, close;
@@ -202,22 +197,21 @@ bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
         if (ok && message.find("<sensor>0") != std::string::npos)
             ok = readGroup(21);
     }
-    if (!ok) {
-        ++abandoned_;
-        status_.errorLamp = true;
-        return false;
-    }
-    return calculate();
+    return ok ? calculate() : abandon();
+}
+
+bool Acquisition::abandon()
+{
+    ++abandoned_;
+    status_.errorLamp = true;
+    return false;
 }
 
 bool Acquisition::calculate()
 {
     const CalcResult res = calculateChannels(g_, check1);
-    if (!res.done) {
-        ++abandoned_;
-        status_.errorLamp = true;
-        return false;
-    }
+    if (!res.done)
+        return abandon();
     status_.messageLamp = true;
     if (res.caption)
         caption_ = *res.caption;

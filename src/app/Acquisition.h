@@ -96,6 +96,8 @@ private:
     // Shared start of every framed message: lamp, LastMessage.
     void announce(const std::string& message);
     bool calculate();
+    // A message that gets no calculation pass: counted, error lamp lit; false.
+    bool abandon();
 
     enum class Item { Skipped, Read, Bad, Fault };
     Item extract(std::string_view text, std::string_view open, std::string_view close, int slot);

@@ -39,6 +39,16 @@ void lowerPositiveMin(double& slot, double v)
 
 } // namespace
 
+void seedHighsAndLows(Global_Declarations& g)
+{
+    for (int s = 0; s < 3; ++s)
+        g.MaxMin[MaxMinSlot::VoltsMinFirst + s] = 1000;
+    g.MaxMin[MaxMinSlot::Temp1Max] = 0;
+    g.MaxMin[MaxMinSlot::Temp1Min] = 100;
+    g.MaxMin[MaxMinSlot::Temp2Max] = 0;
+    g.MaxMin[MaxMinSlot::Temp2Min] = 100;
+}
+
 CalcResult calculateChannels(Global_Declarations& g, bool check1)
 {
     // Work on copies and commit only when every result is finite.

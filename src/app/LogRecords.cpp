@@ -11,20 +11,9 @@ namespace gv {
 namespace {
 
 // "<name>value</name>"; an empty name still gets its (empty) tags.
-void element(std::string& out, const std::string& name, const std::string& value)
-{
-    out += '<';
-    out += name;
-    out += '>';
-    out += value;
-    out += "</";
-    out += name;
-    out += '>';
-}
-
 void pictured(std::string& out, const std::string& name, double value, const char* picture)
 {
-    element(out, name, formatPicture(value, picture));
+    out += tagged(name, formatPicture(value, picture));
 }
 
 std::string wdRecord(const Global_Declarations& g, const LocalTime& now, double interval)

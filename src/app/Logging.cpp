@@ -1,6 +1,7 @@
 #include "app/Logging.h"
 
 #include "app/LogRecords.h"
+#include "shared/ConfigFiles.h"
 #include "shared/FileIO.h"
 #include "shared/TaggedText.h"
 
@@ -14,12 +15,9 @@ StartLogging checkLoggingInterval(const std::string& delayText)
     if (!isNumeric(delayText))
         return s;
     s.accepted = true;
-    s.delayText = delayText;
-    if (leadingNumber(s.delayText) > 600)
-        s.delayText = "600";
-    if (leadingNumber(s.delayText) < 1)
-        s.delayText = "1";
-    s.timerIntervalMs = static_cast<int>(roundHalfEven(leadingNumber(s.delayText) * 1000));
+    const double seconds = leadingNumber(delayText);
+    s.delayText = seconds > LogDelayMax ? "600" : seconds < LogDelayMin ? "1" : delayText;
+    s.timerIntervalMs = loggingIntervalMs(seconds);
     return s;
 }
 

@@ -251,10 +251,12 @@ LabelTexts showReadings(const Global_Declarations& g)
         if (D(g, 12))
             out.emplace_back(Reading::Wind0, formatPicture(g.ChannelValue[12], "#0.0") + g.WSUnits);
     };
-    auto volts = [&] {
-        if (D(g, 9))
-            put(Reading::Volts0, g.ChannelValue[9], "#0.00 V");
+    // Channel c's value in label r, when the channel is displayed.
+    auto reading = [&](Reading r, int c, const char* picture) {
+        if (D(g, c))
+            put(r, g.ChannelValue[c], picture);
     };
+    auto volts = [&] { reading(Reading::Volts0, 9, "#0.00 V"); };
     auto powerPair = [&](Reading watts, Reading wh, int k) {
         put(watts, g.ChannelPower[k], "###0 W");
         put(wh, g.WattHours[k], "####0 Wh");
@@ -263,10 +265,8 @@ LabelTexts showReadings(const Global_Declarations& g)
     switch (type) {
     case 0:
         volts();
-        if (D(g, 1))
-            put(Reading::Amps0, g.ChannelValue[1], "#0.00 A");
-        if (D(g, 13))
-            put(Reading::RPM0, g.ChannelValue[13], "##0 rpm");
+        reading(Reading::Amps0, 1, "#0.00 A");
+        reading(Reading::RPM0, 13, "##0 rpm");
         wind();
         if (D(g, 17))
             powerPair(Reading::Watts0, Reading::Whours0, 1);
@@ -277,12 +277,9 @@ LabelTexts showReadings(const Global_Declarations& g)
         const char* rpm = type == 1 ? "##0 rpm" : "##0rpm";
         volts();
         for (int i = 0; i < n; ++i)
-            if (D(g, i + 1))
-                put(ampsLabel(i), g.ChannelValue[i + 1], "#0.00 A");
-        if (D(g, 14))
-            put(Reading::RPM1, g.ChannelValue[14], rpm);
-        if (D(g, 13))
-            put(Reading::RPM0, g.ChannelValue[13], rpm);
+            reading(ampsLabel(i), i + 1, "#0.00 A");
+        reading(Reading::RPM1, 14, rpm);
+        reading(Reading::RPM0, 13, rpm);
         wind();
         for (int i = 0; i < n; ++i)
             if (D(g, 17 + i))
@@ -307,8 +304,7 @@ LabelTexts showReadings(const Global_Declarations& g)
         const int n = type == 5 ? 4 : 8;
         volts();
         for (int i = 0; i < n; ++i)
-            if (D(g, i + 1))
-                put(label3(i), g.ChannelValue[i + 1], "#0.0 A");
+            reading(label3(i), i + 1, "#0.0 A");
         for (int i = 0; i < n; ++i)
             if (D(g, 17 + i))
                 powerPair(label5(i), label13(i), i + 1);
@@ -316,13 +312,10 @@ LabelTexts showReadings(const Global_Declarations& g)
     }
     case 7:
         for (int i = 0; i < 8; ++i)
-            if (D(g, i + 1))
-                put(label3(i), g.ChannelValue[i + 1], "#0.0 A");
+            reading(label3(i), i + 1, "#0.0 A");
         volts();
-        if (D(g, 10))
-            put(Reading::Label6, g.ChannelValue[10], "#0.00 V");
-        if (D(g, 11))
-            put(Reading::Label7, g.ChannelValue[11], "#0.00 V");
+        reading(Reading::Label6, 10, "#0.00 V");
+        reading(Reading::Label7, 11, "#0.00 V");
         for (int i = 0; i < 8; ++i)
             if (D(g, 17 + i))
                 powerPair(label5(i), label13(i), i + 1);
@@ -333,23 +326,16 @@ LabelTexts showReadings(const Global_Declarations& g)
                 continue;
             const bool mill = k <= 2;
             put(mill ? ampsLabel(k - 1) : label3(k - 1), g.ChannelValue[k], "#0.0 A");
-            put(mill ? wattsLabel(k - 1) : label5(k - 1), g.ChannelPower[k], "###0 W");
-            put(mill ? whoursLabel(k - 1) : label13(k - 1), g.WattHours[k], "####0 Wh");
+            powerPair(mill ? wattsLabel(k - 1) : label5(k - 1), mill ? whoursLabel(k - 1) : label13(k - 1), k);
         }
         volts();
-        if (D(g, 10))
-            put(Reading::Label6, g.ChannelValue[10], "#0.00 V");
-        if (D(g, 11))
-            put(Reading::Label7, g.ChannelValue[11], "#0.00 V");
+        reading(Reading::Label6, 10, "#0.00 V");
+        reading(Reading::Label7, 11, "#0.00 V");
         wind();
-        if (D(g, 13))
-            put(Reading::RPM0, g.ChannelValue[13], "##0rpm");
-        if (D(g, 14))
-            put(Reading::RPM1, g.ChannelValue[14], "##0rpm");
-        if (D(g, 15))
-            put(Reading::Label9, g.ChannelValue[15], "##0");
-        if (D(g, 16))
-            put(Reading::Label12, g.ChannelValue[16], "##0");
+        reading(Reading::RPM0, 13, "##0rpm");
+        reading(Reading::RPM1, 14, "##0rpm");
+        reading(Reading::Label9, 15, "##0");
+        reading(Reading::Label12, 16, "##0");
         break;
     default:
         break;

@@ -3,14 +3,11 @@
 #include <random>
 
 #include "app/Acquisition.h"
+#include "engine_state.h"
 
 using namespace gv;
 
 namespace {
-
-const char* const kDefaultTags[25] = {"",   "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8",
-                                      "V1", "V2", "V3", "WS", "R1", "R2", "P1", "P2", "W1",
-                                      "W2", "W3", "W4", "W5", "W6", "W7", "W8"};
 
 struct Engine {
     Global_Declarations g;
@@ -18,17 +15,7 @@ struct Engine {
     Acquisition acq{g, status};
     int passes = 0;
 
-    explicit Engine(int type)
-    {
-        g.SystemType = static_cast<std::int16_t>(type);
-        for (int n = 1; n <= 24; ++n)
-            g.XMLhardware[n] = kDefaultTags[n];
-        for (int n = 1; n <= 16; ++n)
-            g.ADCDivider[n] = 0.1;
-        g.MaxMin[24] = g.MaxMin[25] = g.MaxMin[26] = 1000;
-        g.MaxMin[28] = g.MaxMin[30] = 100;
-        acq.afterPass = [this] { ++passes; };
-    }
+    explicit Engine(int type) : g(gvtest::startedState(type)) { acq.afterPass = [this] { ++passes; }; }
 };
 
 const std::string kCc128Sensor9 =

@@ -3,29 +3,15 @@
 #include <cmath>
 
 #include "app/Calculation.h"
+#include "engine_state.h"
 
 using namespace gv;
 
-namespace {
-
-// Start-up state: highs and lows seeded, every input calibrated as
-// raw * 0.1 with no offset.
-Global_Declarations started(int type)
-{
-    Global_Declarations g;
-    g.SystemType = static_cast<std::int16_t>(type);
-    for (int n = 1; n <= 16; ++n)
-        g.ADCDivider[n] = 0.1;
-    g.MaxMin[24] = g.MaxMin[25] = g.MaxMin[26] = 1000;
-    g.MaxMin[28] = g.MaxMin[30] = 100;
-    return g;
-}
-
-} // namespace
+using gvtest::startedState;
 
 TEST(Calculation, ScalingClampsBelowOffsetAndNeverRaisesTheHigh)
 {
-    Global_Declarations g = started(1);
+    Global_Declarations g = startedState(1);
     g.RawValue[1] = 500;
     g.ADCOffset[1] = 512;
     g.MaxMin[0] = 3;
@@ -43,7 +29,7 @@ TEST(Calculation, ScalingClampsBelowOffsetAndNeverRaisesTheHigh)
 
 TEST(Calculation, VoltsHighsAndLowsIgnoreZeroReadings)
 {
-    Global_Declarations g = started(1);
+    Global_Declarations g = startedState(1);
     g.RawValue[9] = 126;
     ASSERT_TRUE(calculateChannels(g, false).done);
     EXPECT_DOUBLE_EQ(g.MaxMin[MaxMinSlot::VoltsMinFirst], 12.6);
@@ -67,7 +53,7 @@ TEST(Calculation, VoltsHighsAndLowsIgnoreZeroReadings)
 
 TEST(Calculation, TemperaturesKeepHighsAndLowsAboveZero)
 {
-    Global_Declarations g = started(4);
+    Global_Declarations g = startedState(4);
     g.RawValue[17] = 18.5;
     g.RawValue[21] = 0;
     ASSERT_TRUE(calculateChannels(g, false).done);
@@ -83,7 +69,7 @@ TEST(Calculation, TemperaturesKeepHighsAndLowsAboveZero)
 
 TEST(Calculation, EqualReadingsNeverReplaceAHighOrALow)
 {
-    Global_Declarations g = started(1);
+    Global_Declarations g = startedState(1);
     g.RawValue[9] = 100; // 10 V
     g.RawValue[1] = 50;  // 5 A, 50 W
     ASSERT_TRUE(calculateChannels(g, false).done);
@@ -99,7 +85,7 @@ TEST(Calculation, EqualReadingsNeverReplaceAHighOrALow)
 
 TEST(Calculation, DcPowersUseBatteryVoltsAndCheck1SwitchesPowerTwo)
 {
-    Global_Declarations g = started(2);
+    Global_Declarations g = startedState(2);
     g.RawValue[9] = 120;  // 12 V
     g.RawValue[10] = 240; // 24 V
     for (int k = 1; k <= 8; ++k)
@@ -121,7 +107,7 @@ TEST(Calculation, DcPowersUseBatteryVoltsAndCheck1SwitchesPowerTwo)
 TEST(Calculation, HouseTypesIgnoreCheck1)
 {
     for (int type : {5, 6}) {
-        Global_Declarations g = started(type);
+        Global_Declarations g = startedState(type);
         g.RawValue[9] = 250;
         g.RawValue[10] = 500;
         g.RawValue[2] = 20;
@@ -132,7 +118,7 @@ TEST(Calculation, HouseTypesIgnoreCheck1)
 
 TEST(Calculation, AcLoadsUseTheMainsVoltage)
 {
-    Global_Declarations g = started(7);
+    Global_Declarations g = startedState(7);
     g.RawValue[9] = 240; // 24 V
     g.RawValue[1] = 10;  // 1 A
     g.RawValue[5] = 20;  // 2 A
@@ -141,7 +127,7 @@ TEST(Calculation, AcLoadsUseTheMainsVoltage)
     EXPECT_DOUBLE_EQ(g.ChannelPower[5], 480);
     EXPECT_DOUBLE_EQ(g.MaxMin[20], 480);
 
-    Global_Declarations m = started(8);
+    Global_Declarations m = startedState(8);
     m.RawValue[9] = 240;
     m.RawValue[10] = 120;
     m.RawValue[2] = 10;
@@ -153,7 +139,7 @@ TEST(Calculation, AcLoadsUseTheMainsVoltage)
 
 TEST(Calculation, CurrentCostClassicUsesMeterWattsAndLeavesOtherPowers)
 {
-    Global_Declarations g = started(3);
+    Global_Declarations g = startedState(3);
     g.ChannelPower[1] = 7;
     g.ChannelPower[5] = 9;
     g.RawValue[18] = 345;
@@ -175,7 +161,7 @@ TEST(Calculation, CurrentCostClassicUsesMeterWattsAndLeavesOtherPowers)
 
 TEST(Calculation, CurrentCost128FillsBothSensorsPowers)
 {
-    Global_Declarations g = started(4);
+    Global_Declarations g = startedState(4);
     for (int k = 2; k <= 8; ++k)
         g.RawValue[16 + k] = 100 * k + 0.4;
     g.ChannelPower[5] = -1;
@@ -190,7 +176,7 @@ TEST(Calculation, CurrentCost128FillsBothSensorsPowers)
 
 TEST(Calculation, CaptionsPerType)
 {
-    Global_Declarations g = started(0);
+    Global_Declarations g = startedState(0);
     g.RawValue[9] = 253;  // 25.3 V
     g.RawValue[1] = 42.6; // 4.26 A -> 107.778 W
     CalcResult r = calculateChannels(g, false);
@@ -208,7 +194,7 @@ TEST(Calculation, CaptionsPerType)
 
 TEST(Calculation, TypeWithoutPowerRuleStillScalesAndCounts)
 {
-    Global_Declarations g = started(-1);
+    Global_Declarations g = startedState(-1);
     g.RawValue[1] = 30;
     g.ChannelPower[1] = 4;
     const CalcResult r = calculateChannels(g, false);
@@ -221,7 +207,7 @@ TEST(Calculation, TypeWithoutPowerRuleStillScalesAndCounts)
 
 TEST(Calculation, PlotCopiesFollowThePass)
 {
-    Global_Declarations g = started(1);
+    Global_Declarations g = startedState(1);
     g.RawValue[9] = 100;
     g.RawValue[1] = 20;
     g.RawValue[2] = 30;
@@ -236,7 +222,7 @@ TEST(Calculation, PlotCopiesFollowThePass)
 
 TEST(Calculation, OverflowingArithmeticAbandonsThePassWithoutTouchingAnything)
 {
-    Global_Declarations g = started(1);
+    Global_Declarations g = startedState(1);
     g.RawValue[9] = 120;
     ASSERT_TRUE(calculateChannels(g, false).done);
     const Global_Declarations before = g;

@@ -1,43 +1,24 @@
 // The daily watt-hour summary across midnight and the day restore at start-up.
+#include "app/Calculation.h"
 #include "app/DayRestore.h"
 #include "app/Logging.h"
 #include "app/WattHourSummary.h"
 #include "shared/FileIO.h"
+#include "logging_rig.h"
 #include "support/test_paths.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace gv;
 using gvtest::crlf;
 using gvtest::defaultNames;
 using gvtest::readFile;
-using gvtest::TempDir;
-using gvtest::writeFile;
+using gvtest::Rig;
 
 namespace {
-
-struct Rig {
-    TempDir dir;
-    Global_Declarations g;
-    EngineStatus status;
-    LoggingEngine engine{g, status, dir.path()};
-
-    explicit Rig(int systemType, double logDelay = 10)
-    {
-        makeFolder(dir.file("logs"));
-        makeFolder(dir.file("Excel"));
-        defaultNames(g);
-        g.SystemType = static_cast<std::int16_t>(systemType);
-        g.LogDelay = logDelay;
-        g.LoggingOn = 1;
-    }
-    std::string whours() { return readFile(dir.file("logs/Whours.txt")); }
-};
 
 int lines(const std::string& s)
 {
@@ -57,10 +38,7 @@ TEST(DaySummary, OneLinePerDateChangeWhicheverTimerSeesItFirst)
     LocalTime t{2010, 7, 4, 23, 59, 0};
     r.engine.restoreDay(t);
     for (int s = 0; s < 120; ++s) {
-        r.g.AccumulatedValue[9] += 12;
-        r.g.AccumulatedValue[1] += 10;
-        r.g.AccumulatedWatts[1] += 120;
-        r.g.goodDATAcount += 1;
+        r.message(12, 10);
         if (s % 5 == 0)
             r.engine.tick(TickInput{t, true, "5"});
         if (s % 5 == 2 || s % 5 == 4)
@@ -194,12 +172,10 @@ TEST(DaySummary, FirstObservationOnlyTakesTheDay)
 
 namespace {
 
-void startState(Global_Declarations& g)
+// Restores the day files of a rig's logs folder, on 4 July 2010 unless told.
+DayRestoreResult restore(Rig& r, const LocalTime& today = {2010, 7, 4, 11, 0, 0})
 {
-    for (int s = 24; s <= 26; ++s)
-        g.MaxMin[s] = 1000;
-    g.MaxMin[28] = 100;
-    g.MaxMin[30] = 100;
+    return restoreDayTotals(r.g, r.dir.file("logs"), today);
 }
 
 // Writes a morning of records through the logging tick, then restores them
@@ -217,7 +193,7 @@ void roundTrip(int systemType, const std::function<void(Global_Declarations&, in
     ASSERT_FALSE(r.status.errorLamp);
 
     Global_Declarations fresh;
-    startState(fresh);
+    seedHighsAndLows(fresh);
     defaultNames(fresh);
     fresh.SystemType = r.g.SystemType;
     fresh.LogDelay = 60;
@@ -293,17 +269,12 @@ TEST(DayRestore, SingleWindmillRestoresWattHoursOnly)
 
 TEST(DayRestore, WindmillExampleWithHighs)
 {
-    TempDir dir;
-    makeFolder(dir.file("logs"));
-    writeFile(dir.file("logs/GV_2010_07_04.txt"),
-              crlf({"<T>10:00</T><L>600</L><V1>13.00</V1><A1>10.0</A1>",
-                    "<T>10:10</T><L>600</L><V1>13.00</V1><A1>10.0</A1>"}));
-    Global_Declarations g;
-    startState(g);
-    defaultNames(g);
-    g.SystemType = 1;
-    g.LogDelay = 600;
-    const DayRestoreResult res = restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0});
+    Rig r(1, 600);
+    seedHighsAndLows(r.g);
+    r.writeLog("GV_2010_07_04.txt", crlf({"<T>10:00</T><L>600</L><V1>13.00</V1><A1>10.0</A1>",
+                                          "<T>10:10</T><L>600</L><V1>13.00</V1><A1>10.0</A1>"}));
+    const DayRestoreResult res = restore(r);
+    const Global_Declarations& g = r.g;
     EXPECT_EQ(res.records, 2);
     EXPECT_NEAR(g.WattHours[1], 2 * 600 * 130 / 3600.0, 1e-9);
     EXPECT_DOUBLE_EQ(g.MaxMin[0], 10.0);
@@ -315,13 +286,10 @@ TEST(DayRestore, WindmillExampleWithHighs)
 
 TEST(DayRestore, CurrentCostSlots)
 {
-    TempDir dir;
-    makeFolder(dir.file("logs"));
-    writeFile(dir.file("logs/CC_2010_07_04.txt"), crlf({"<T>10:00</T><L>60</L><W1>500</W1><W4>200</W4>"}));
-    Global_Declarations g;
-    g.SystemType = 3;
-    g.LogDelay = 60;
-    restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0});
+    Rig r(3, 60);
+    r.writeLog("CC_2010_07_04.txt", crlf({"<T>10:00</T><L>60</L><W1>500</W1><W4>200</W4>"}));
+    restore(r);
+    const Global_Declarations& g = r.g;
     EXPECT_NEAR(g.WattHours[2], 500 * 60 / 3600.0, 1e-9);
     EXPECT_NEAR(g.WattHours[6], 200 * 60 / 3600.0, 1e-9);
     EXPECT_EQ(g.MaxMin[17], 500);
@@ -331,16 +299,12 @@ TEST(DayRestore, CurrentCostSlots)
 
 TEST(DayRestore, MissingIntervalCountsTenSecondsAndAsksForOneNotice)
 {
-    TempDir dir;
-    makeFolder(dir.file("logs"));
+    Rig r(5, 60);
     // The last piece has no line end and is not a record.
-    writeFile(dir.file("logs/RE_2010_07_04.txt"),
-              "<T>10:00</T><V1>24.00</V1><W1>360</W1>\r\n<T>10:01</T><W1>720</W1>\r\n<T>10:02</T><L>60</L><W1>9999");
-    Global_Declarations g;
-    defaultNames(g);
-    g.SystemType = 5;
-    g.LogDelay = 60;
-    const DayRestoreResult res = restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0});
+    r.writeLog("RE_2010_07_04.txt",
+               "<T>10:00</T><V1>24.00</V1><W1>360</W1>\r\n<T>10:01</T><W1>720</W1>\r\n<T>10:02</T><L>60</L><W1>9999");
+    const DayRestoreResult res = restore(r);
+    const Global_Declarations& g = r.g;
     EXPECT_TRUE(res.defaultIntervalUsed);
     EXPECT_EQ(res.records, 2);
     EXPECT_NEAR(g.WattHours[1], (360 + 720) * 10 / 3600.0, 1e-9);
@@ -350,38 +314,29 @@ TEST(DayRestore, MissingIntervalCountsTenSecondsAndAsksForOneNotice)
 
 TEST(DayRestore, ItemMissingReusesThePreviousPowerAndJunkCountsZero)
 {
-    TempDir dir;
-    makeFolder(dir.file("logs"));
-    writeFile(dir.file("logs/RE_2010_07_04.txt"),
-              crlf({"<T>10:00</T><L>36</L><W2>100</W2>", "<T>10:01</T><L>36</L>",
-                    "<T>10:02</T><L>36</L><W2>abc</W2><W3></W2>"}));
-    Global_Declarations g;
-    defaultNames(g);
-    g.SystemType = 6;
-    g.LogDelay = 36;
-    restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0});
+    Rig r(6, 36);
+    r.writeLog("RE_2010_07_04.txt", crlf({"<T>10:00</T><L>36</L><W2>100</W2>", "<T>10:01</T><L>36</L>",
+                                          "<T>10:02</T><L>36</L><W2>abc</W2><W3></W2>"}));
+    restore(r);
+    const Global_Declarations& g = r.g;
     EXPECT_NEAR(g.WattHours[2], 2.0, 1e-9);
     EXPECT_EQ(g.MaxMin[17], 100);
 }
 
 TEST(DayRestore, DailyThenHourlyFilesInHourOrderNothingForOtherDays)
 {
-    TempDir dir;
-    makeFolder(dir.file("logs"));
-    writeFile(dir.file("logs/GV_2010_07_04.txt"), crlf({"<T>08:00</T><L>10</L><V1>12.00</V1><A1>5.0</A1>"}));
-    writeFile(dir.file("logs/GV_2010_07_04_10.txt"), crlf({"<T>10:00</T><L>5</L><V1>12.00</V1><A1>3.0</A1>"}));
-    writeFile(dir.file("logs/GV_2010_07_04_09.txt"), crlf({"<T>09:00</T><L>5</L><V1>12.00</V1><A1>1.0</A1>",
-                                                           "<T>09:00</T><L>0</L><V1>12.00</V1><A1>1.0</A1>"}));
-    Global_Declarations g;
-    defaultNames(g);
-    g.SystemType = 1;
-    g.LogDelay = 5;
-    const DayRestoreResult res = restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0});
+    Rig r(1, 5);
+    r.writeLog("GV_2010_07_04.txt", crlf({"<T>08:00</T><L>10</L><V1>12.00</V1><A1>5.0</A1>"}));
+    r.writeLog("GV_2010_07_04_10.txt", crlf({"<T>10:00</T><L>5</L><V1>12.00</V1><A1>3.0</A1>"}));
+    r.writeLog("GV_2010_07_04_09.txt", crlf({"<T>09:00</T><L>5</L><V1>12.00</V1><A1>1.0</A1>",
+                                             "<T>09:00</T><L>0</L><V1>12.00</V1><A1>1.0</A1>"}));
+    const DayRestoreResult res = restore(r);
+    const Global_Declarations& g = r.g;
     EXPECT_TRUE(res.restored);
     EXPECT_EQ(res.records, 4);
     ASSERT_EQ(res.files.size(), 3u);
-    EXPECT_EQ(res.files[1], dir.file("logs/GV_2010_07_04_09.txt"));
-    EXPECT_EQ(res.files[2], dir.file("logs/GV_2010_07_04_10.txt"));
+    EXPECT_EQ(res.files[1], r.dir.file("logs/GV_2010_07_04_09.txt"));
+    EXPECT_EQ(res.files[2], r.dir.file("logs/GV_2010_07_04_10.txt"));
     // The repeated record (<L>0</L>) adds nothing.
     EXPECT_NEAR(g.WattHours[1], (60 * 10 + 12 * 5 + 36 * 5) / 3600.0, 1e-9);
     EXPECT_DOUBLE_EQ(g.ChannelValue[1], 3.0);  // the last hour's record comes last
@@ -391,9 +346,9 @@ TEST(DayRestore, DailyThenHourlyFilesInHourOrderNothingForOtherDays)
     defaultNames(other);
     other.SystemType = 1;
     other.LogDelay = 10;
-    EXPECT_FALSE(restoreDayTotals(other, dir.file("logs"), LocalTime{2010, 7, 5, 11, 0, 0}).restored);
+    EXPECT_FALSE(restoreDayTotals(other, r.dir.file("logs"), LocalTime{2010, 7, 5, 11, 0, 0}).restored);
     other.SystemType = 9;
-    EXPECT_FALSE(restoreDayTotals(other, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0}).restored);
+    EXPECT_FALSE(restoreDayTotals(other, r.dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0}).restored);
     EXPECT_EQ(other.WattHours[1], 0);
 }
 
@@ -403,17 +358,12 @@ TEST(DayRestore, AnyLineEndEndsARecordAndBlankLinesAreNone)
     const std::string b = "<T>10:10</T><L>600</L><V1>13.00</V1><A1>10.0</A1>";
     for (const std::string& text : {a + "\n" + b + "\n", a + "\r" + b + "\r", a + "\r\r\n" + b + "\n\n",
                                    a + "\n\r\n" + b + "\r\n" + "<T>10:20</T><L>600</L><A1>99"}) {
-        TempDir dir;
-        makeFolder(dir.file("logs"));
-        writeFile(dir.file("logs/GV_2010_07_04.txt"), text);
-        Global_Declarations g;
-        defaultNames(g);
-        g.SystemType = 1;
-        g.LogDelay = 600;
-        const DayRestoreResult res = restoreDayTotals(g, dir.file("logs"), LocalTime{2010, 7, 4, 11, 0, 0});
+        Rig r(1, 600);
+        r.writeLog("GV_2010_07_04.txt", text);
+        const DayRestoreResult res = restore(r);
         EXPECT_EQ(res.records, 2);
         EXPECT_FALSE(res.defaultIntervalUsed);
-        EXPECT_NEAR(g.WattHours[1], 2 * 600 * 130 / 3600.0, 1e-9);
+        EXPECT_NEAR(r.g.WattHours[1], 2 * 600 * 130 / 3600.0, 1e-9);
     }
 }
 

@@ -14,6 +14,7 @@
 
 #include "app/Acquisition.h"
 #include "app/Logging.h"
+#include "engine_state.h"
 
 using namespace gv;
 
@@ -44,14 +45,9 @@ TEST(EngineFuzz, RandomTrafficNeverCorruptsTheLogs)
     std::filesystem::create_directories(folder + "/logs");
     std::filesystem::create_directories(folder + "/Excel");
 
-    Global_Declarations g;
+    Global_Declarations g = gvtest::startedState(0);
     EngineStatus status;
-    const char* tags[] = {"", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "V1", "V2", "V3",
-                          "WS", "R1", "R2", "P1", "P2", "W1", "W2", "W3", "W4", "W5", "W6", "W7", "W8"};
-    for (int n = 1; n <= 24; ++n)
-        g.XMLhardware[n] = g.XMLsoftware[n] = tags[n];
-    for (int n = 1; n <= 16; ++n)
-        g.ADCDivider[n] = 0.1;
+    g.XMLsoftware = g.XMLhardware;
     g.LogDelay = 10;
     g.SaveExcel = 1;
     g.LoggingOn = 1;

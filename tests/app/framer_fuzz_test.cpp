@@ -9,14 +9,11 @@
 #include <string>
 
 #include "app/Acquisition.h"
+#include "engine_state.h"
 
 using namespace gv;
 
 namespace {
-
-const char* const kTags[25] = {"",   "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8",
-                               "V1", "V2", "V3", "WS", "R1", "R2", "P1", "P2", "W1",
-                               "W2", "W3", "W4", "W5", "W6", "W7", "W8"};
 
 const char* const kPieces[] = {
     "]", "[", "<msg>", "</msg>", "<tmpr>", "</tmpr>", "<ch1><watts>", "</watts></ch1>", "<ch2><watts>",
@@ -30,16 +27,7 @@ struct Fixture {
     EngineStatus status;
     Acquisition acq{g, status};
 
-    explicit Fixture(int type)
-    {
-        g.SystemType = static_cast<std::int16_t>(type);
-        for (int n = 1; n <= 24; ++n)
-            g.XMLhardware[n] = kTags[n];
-        for (int n = 1; n <= 16; ++n)
-            g.ADCDivider[n] = 0.1;
-        g.MaxMin[24] = g.MaxMin[25] = g.MaxMin[26] = 1000;
-        g.MaxMin[28] = g.MaxMin[30] = 100;
-    }
+    explicit Fixture(int type) : g(gvtest::startedState(type)) {}
 
     void checkInvariants() const
     {

@@ -2,20 +2,14 @@
 #include "app/ErrorTrap.h"
 #include "app/LogRecords.h"
 #include "app/WattHourSummary.h"
+#include "support/test_paths.h"
 
 #include <gtest/gtest.h>
 
 using namespace gv;
+using gvtest::defaultNames;
 
 namespace {
-
-void defaultNames(Global_Declarations& g)
-{
-    const char* names[25] = {"",   "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "V1", "V2", "V3", "WS",
-                             "R1", "R2", "P1", "P2", "W1", "W2", "W3", "W4", "W5", "W6", "W7", "W8"};
-    for (int n = 1; n <= 24; ++n)
-        g.XMLsoftware[n] = names[n];
-}
 
 LocalTime at(int h, int m, int s = 0) { return LocalTime{2010, 7, 4, h, m, s}; }
 

@@ -4,6 +4,7 @@
 #include "app/Logging.h"
 #include "app/LogRecords.h"
 #include "shared/FileIO.h"
+#include "logging_rig.h"
 #include "support/test_paths.h"
 
 #include <gtest/gtest.h>
@@ -13,42 +14,11 @@
 #include <unistd.h>
 
 using namespace gv;
-using gvtest::defaultNames;
 using gvtest::readFile;
+using gvtest::Rig;
 using gvtest::TempDir;
 
 namespace {
-
-// A program folder with its logs and Excel folders and a running logger.
-struct Rig {
-    TempDir dir;
-    Global_Declarations g;
-    EngineStatus status;
-    LoggingEngine engine{g, status, dir.path()};
-
-    Rig(int systemType, double logDelay)
-    {
-        makeFolder(dir.file("logs"));
-        makeFolder(dir.file("Excel"));
-        defaultNames(g);
-        g.SystemType = static_cast<std::int16_t>(systemType);
-        g.LogDelay = logDelay;
-        g.LoggingOn = 1;
-        g.WSUnits = "m/s";
-    }
-
-    // One good message with volts on channel 9 and amps on channel 1.
-    void message(double volts, double amps)
-    {
-        g.AccumulatedValue[9] += volts;
-        g.AccumulatedValue[1] += amps;
-        g.AccumulatedWatts[1] += volts * amps;
-        g.goodDATAcount += 1;
-    }
-
-    TickResult tick(const LocalTime& now) { return engine.tick(TickInput{now, true, "10"}); }
-    std::string log(const std::string& name) { return readFile(dir.file("logs/" + name)); }
-};
 
 LocalTime at(int h, int m, int s = 0, int day = 4) { return LocalTime{2010, 7, day, h, m, s}; }
 

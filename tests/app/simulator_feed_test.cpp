@@ -8,16 +8,13 @@
 #include <string>
 
 #include "app/Acquisition.h"
+#include "engine_state.h"
 #include "shared/FileIO.h"
 #include "support/test_paths.h"
 
 using namespace gv;
 
 namespace {
-
-const char* const kTags[25] = {"",   "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8",
-                               "V1", "V2", "V3", "WS", "R1", "R2", "P1", "P2", "W1",
-                               "W2", "W3", "W4", "W5", "W6", "W7", "W8"};
 
 std::string simulatorPath()
 {
@@ -40,13 +37,8 @@ TEST(SimulatorFeed, EveryTypeIsFramedAndReadCleanly)
         const std::string text = gvtest::readFile(out);
         ASSERT_FALSE(text.empty());
 
-        Global_Declarations g;
+        Global_Declarations g = gvtest::startedState(type);
         EngineStatus status;
-        g.SystemType = static_cast<std::int16_t>(type);
-        for (int n = 1; n <= 24; ++n)
-            g.XMLhardware[n] = kTags[n];
-        for (int n = 1; n <= 16; ++n)
-            g.ADCDivider[n] = 0.1;
         Acquisition acq(g, status);
         int passes = 0;
         acq.afterPass = [&] { ++passes; };

@@ -5,6 +5,7 @@
 #include <istream>
 #include <sstream>
 
+#include "app/Calculation.h"
 #include "shared/ConfigFiles.h"
 #include "shared/TaggedText.h"
 
@@ -17,9 +18,7 @@ constexpr long long SummaryPeriodMs = 5000;
 Replay::Replay(const std::string& programFolder, const LocalTime& start)
     : acq_(g, status), log_(g, status, programFolder), start_(start)
 {
-    // Start state of the highs and lows before the first load.
-    g.MaxMin[24] = g.MaxMin[25] = g.MaxMin[26] = 1000;
-    g.MaxMin[28] = g.MaxMin[30] = 100;
+    seedHighsAndLows(g);
     const ConfigLoadResult cfg = loadConfiguration(g, programFolder);
     if (g.SystemType > 8 || g.SystemType < 0)
         g.SystemType = 0;

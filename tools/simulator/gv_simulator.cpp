@@ -37,6 +37,9 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "shared/ConfigFiles.h"
+#include "shared/TaggedText.h"
+
 namespace {
 
 struct Options {
@@ -233,25 +236,20 @@ private:
     double t_ = 0, gust_ = 0, wind_ = 0, rpm1_ = 0, rpm2_ = 0, amps1_ = 0, amps2_ = 0, volts_ = 12.4, sun_ = 0;
 };
 
-std::string item(const char* tag, const std::string& value)
-{
-    return std::string("<") + tag + ">" + value + "</" + tag + ">";
-}
-
-const char* const kChannelTags[17] = {"",   "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8",
-                                      "V1", "V2", "V3", "WS", "R1", "R2", "P1", "P2"};
+using gv::tagged;
 
 std::string loggerMessage(int type, Plant& p)
 {
     std::string m;
     if (type == 0) {
-        m += item("V", std::to_string(p.count(9)));
-        m += item("I", std::to_string(p.count(1)));
-        m += item("S", std::to_string(p.count(12)));
-        m += item("R", std::to_string(p.count(13)));
+        m += tagged("V", std::to_string(p.count(9)));
+        m += tagged("I", std::to_string(p.count(1)));
+        m += tagged("S", std::to_string(p.count(12)));
+        m += tagged("R", std::to_string(p.count(13)));
     } else {
+        const auto& tags = gv::firstRunConfiguration().XMLhardware;
         for (int n = 1; n <= 16; ++n)
-            m += item(kChannelTags[n], std::to_string(p.count(n)));
+            m += tagged(tags[n], std::to_string(p.count(n)));
     }
     return m + "]";
 }
@@ -282,9 +280,8 @@ std::string classicMessage(Plant& p, long long seq)
     m += date;
     m += "<src><name>CC02</name><id>00077</id><type>1</type><sver>0.07</sver></src>";
     for (int ch = 1; ch <= 3; ++ch)
-        m += "<ch" + std::to_string(ch) + "><watts>" + fiveDigits(p.watts(ch)) + "</watts></ch" +
-             std::to_string(ch) + ">";
-    m += item("tmpr", oneDecimal(p.temperature(9)));
+        m += tagged("ch" + std::to_string(ch), tagged("watts", fiveDigits(p.watts(ch))));
+    m += tagged("tmpr", oneDecimal(p.temperature(9)));
     return m + "</msg>\r\n";
 }
 
@@ -297,15 +294,14 @@ std::string cc128Message(Plant& p, long long seq)
     char time[16];
     std::snprintf(time, sizeof time, "%02d:%02d:%02d", tm.tm_hour, tm.tm_min, tm.tm_sec);
     std::string m = "<msg><src>CC128-v0.11</src>";
-    m += item("dsb", fiveDigits(seq % 100000));
-    m += item("time", time);
-    m += item("tmpr", oneDecimal(p.temperature(sensor)));
-    m += item("sensor", std::to_string(sensor));
-    m += item("id", sensor == 9 ? "01234" : "00077");
-    m += item("type", "1");
+    m += tagged("dsb", fiveDigits(seq % 100000));
+    m += tagged("time", time);
+    m += tagged("tmpr", oneDecimal(p.temperature(sensor)));
+    m += tagged("sensor", std::to_string(sensor));
+    m += tagged("id", sensor == 9 ? "01234" : "00077");
+    m += tagged("type", "1");
     for (int ch = 1; ch <= 3; ++ch)
-        m += "<ch" + std::to_string(ch) + "><watts>" + fiveDigits(p.watts(ch + (sensor == 0 ? 3 : 0))) +
-             "</watts></ch" + std::to_string(ch) + ">";
+        m += tagged("ch" + std::to_string(ch), tagged("watts", fiveDigits(p.watts(ch + (sensor == 0 ? 3 : 0)))));
     return m + "</msg>\r\n";
 }
 

@@ -1,6 +1,7 @@
 #include "app/ui/Gyrovane.h"
 
 #include "app/Acquisition.h"
+#include "app/Calculation.h"
 #include "app/ErrorTrap.h"
 #include "app/Logging.h"
 
@@ -15,10 +16,6 @@
 #include "graphs/multichannel/ui/GraphRE.h"
 #include "graphs/windmill/ui/GraphDEMO.h"
 #include "graphs/windmill/ui/GraphGV.h"
-#include "graphs/multichannel/ui/GraphCC.h"
-#include "graphs/multichannel/ui/GraphCC_QF.h"
-#include "graphs/multichannel/ui/GraphML.h"
-#include "graphs/multichannel/ui/GraphRE.h"
 #include "help/ui/frmAbout.h"
 #include "help/ui/info.h"
 #include "live/ui/BATTMonitor.h"
@@ -52,7 +49,6 @@
 #include <QTime>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 using gv::MainFrame;
@@ -101,10 +97,7 @@ const char* const WaitingForData = "Waiting for Data";
 
 } // namespace
 
-QString Gyrovane::portProblemText()
-{
-    return QStringLiteral("There is a possible Port Number problem. Check available PORTS\r\n\r\nRUN SETUP HARDWARE MENU");
-}
+QString Gyrovane::portProblemText() { return qs(gv::commsProblemMessage()); }
 
 Gyrovane::Gyrovane(gv::Global_Declarations& g, gv::EngineStatus& status, QWidget* parent,
                    const QString& programFolder)
@@ -347,7 +340,7 @@ void Gyrovane::setLamp(QLabel* lamp, bool red)
 void Gyrovane::buildMenus()
 {
     QMenuBar* bar = menuBar();
-    auto item = [this](QMenu* m, const QString& caption, const char* name, auto handler) {
+    auto item = [this](auto* m, const QString& caption, const char* name, auto handler) {
         QAction* a = m->addAction(caption);
         a->setObjectName(QLatin1String(name));
         connect(a, &QAction::triggered, this, handler);
@@ -404,15 +397,9 @@ void Gyrovane::buildMenus()
     NOW->setObjectName(QStringLiteral("NOW"));
     plot = NOW->addMenu(QStringLiteral("Plot"));
     plot->setObjectName(QStringLiteral("plot"));
-    plotwindmill1 = plot->addAction(QStringLiteral("1 Windmill #1"));
-    plotwindmill1->setObjectName(QStringLiteral("plotwindmill1"));
-    connect(plotwindmill1, &QAction::triggered, this, [this] { plotwindmill_Click(1); });
-    plotwindmill2 = plot->addAction(QStringLiteral("1 Windmill #2"));
-    plotwindmill2->setObjectName(QStringLiteral("plotwindmill2"));
-    connect(plotwindmill2, &QAction::triggered, this, [this] { plotwindmill_Click(2); });
-    plot2windmills = plot->addAction(QStringLiteral("2 Windmills"));
-    plot2windmills->setObjectName(QStringLiteral("plot2windmills"));
-    connect(plot2windmills, &QAction::triggered, this, [this] { plotwindmill_Click(3); });
+    plotwindmill1 = item(plot, QStringLiteral("1 Windmill #1"), "plotwindmill1", [this] { plotwindmill_Click(1); });
+    plotwindmill2 = item(plot, QStringLiteral("1 Windmill #2"), "plotwindmill2", [this] { plotwindmill_Click(2); });
+    plot2windmills = item(plot, QStringLiteral("2 Windmills"), "plot2windmills", [this] { plotwindmill_Click(3); });
     VUmeters = item(NOW, QStringLiteral("BarMeters"), "VUmeters", &Gyrovane::VUmeters_Click);
     batteryMonitor = item(NOW, QStringLiteral("Battery Monitor 1"), "batteryMonitor", &Gyrovane::batteryMonitor_Click);
     batteryMonitor2 = item(NOW, QStringLiteral("Battery Monitor 2"), "batteryMonitor2", &Gyrovane::batteryMonitor2_Click);
@@ -422,19 +409,11 @@ void Gyrovane::buildMenus()
     history = bar->addMenu(QStringLiteral("history"));
     history->setObjectName(QStringLiteral("history"));
     graphingDEMO = item(history, QStringLiteral("graph DEMO"), "graphingDEMO", &Gyrovane::graphingDEMO_Click);
-    PlotGraphGV = history->addAction(QStringLiteral("Windmills + DC"));
-    PlotGraphGV->setObjectName(QStringLiteral("PlotGraphGV0"));
-    connect(PlotGraphGV, &QAction::triggered, this, [this] { PlotGraphGV_Click(0); });
-    PlotGraphCC = history->addAction(QStringLiteral("CurrentCost"));
-    PlotGraphCC->setObjectName(QStringLiteral("PlotGraphCC2"));
-    connect(PlotGraphCC, &QAction::triggered, this, [this] { PlotGraphCC_Click(2); });
+    PlotGraphGV = item(history, QStringLiteral("Windmills + DC"), "PlotGraphGV0", [this] { PlotGraphGV_Click(0); });
+    PlotGraphCC = item(history, QStringLiteral("CurrentCost"), "PlotGraphCC2", [this] { PlotGraphCC_Click(2); });
     graphingCC_QF = item(history, QStringLiteral("CurrentCostQF"), "graphingCC_QF", &Gyrovane::graphingCC_QF_Click);
-    PlotGraphRE = history->addAction(QStringLiteral("RE house"));
-    PlotGraphRE->setObjectName(QStringLiteral("PlotGraphRE3"));
-    connect(PlotGraphRE, &QAction::triggered, this, [this] { PlotGraphRE_Click(3); });
-    PlotGraphML = history->addAction(QStringLiteral("PULSE and MISC logs"));
-    PlotGraphML->setObjectName(QStringLiteral("PlotGraphML4"));
-    connect(PlotGraphML, &QAction::triggered, this, [this] { PlotGraphML_Click(4); });
+    PlotGraphRE = item(history, QStringLiteral("RE house"), "PlotGraphRE3", [this] { PlotGraphRE_Click(3); });
+    PlotGraphML = item(history, QStringLiteral("PULSE and MISC logs"), "PlotGraphML4", [this] { PlotGraphML_Click(4); });
 
     Help = bar->addMenu(QStringLiteral("Help"));
     Help->setObjectName(QStringLiteral("Help"));
@@ -445,18 +424,10 @@ void Gyrovane::buildMenus()
     channelHelp = Help->addAction(QStringLiteral("channel Groups"));
     channelHelp->setObjectName(QStringLiteral("channelHelp"));
 
-    startMENU = bar->addAction(QStringLiteral("Start"));
-    startMENU->setObjectName(QStringLiteral("startMENU"));
-    connect(startMENU, &QAction::triggered, this, &Gyrovane::startMENU_Click);
-    stopMENU = bar->addAction(QStringLiteral("Stop"));
-    stopMENU->setObjectName(QStringLiteral("stopMENU"));
-    connect(stopMENU, &QAction::triggered, this, &Gyrovane::stopMENU_Click);
-    about = bar->addAction(QStringLiteral("About"));
-    about->setObjectName(QStringLiteral("about"));
-    connect(about, &QAction::triggered, this, &Gyrovane::about_Click);
-    exitMENU = bar->addAction(QStringLiteral("Exit"));
-    exitMENU->setObjectName(QStringLiteral("exitMENU"));
-    connect(exitMENU, &QAction::triggered, this, &Gyrovane::exitmenu_Click);
+    startMENU = item(bar, QStringLiteral("Start"), "startMENU", &Gyrovane::startMENU_Click);
+    stopMENU = item(bar, QStringLiteral("Stop"), "stopMENU", &Gyrovane::stopMENU_Click);
+    about = item(bar, QStringLiteral("About"), "about", &Gyrovane::about_Click);
+    exitMENU = item(bar, QStringLiteral("Exit"), "exitMENU", &Gyrovane::exitmenu_Click);
 }
 
 // ---------------------------------------------------------------- engine
@@ -504,11 +475,7 @@ void Gyrovane::Form_Load()
     LogOK->hide();
     DataOK->hide();
     // 6. Seed the minima and the temperature slots.
-    g_.MaxMin[24] = g_.MaxMin[25] = g_.MaxMin[26] = 1000;
-    g_.MaxMin[27] = 0;
-    g_.MaxMin[28] = 100;
-    g_.MaxMin[29] = 0;
-    g_.MaxMin[30] = 100;
+    gv::seedHighsAndLows(g_);
     // 7. Clear the interval sums and the day's totals.
     for (int n = 1; n <= 16; ++n)
         g_.AccumulatedValue[n] = 0;
@@ -519,10 +486,7 @@ void Gyrovane::Form_Load()
     // 8. A type above 8 (or below 0, which no layout knows) starts as type 0.
     if (g_.SystemType > 8 || g_.SystemType < 0)
         g_.SystemType = 0;
-    // 9. - 11.
-    Label15->setText(QStringLiteral("Systemtype %1").arg(g_.SystemType));
-    for (int i = 0; i < 9; ++i)
-        setsystem[i]->setChecked(i == g_.SystemType);
+    // 9. - 11. The type's caption, menu tick and layout.
     setsystem_Click(g_.SystemType);
 
     // 12. From here on any failure ends the start-up with the port-problem
@@ -530,7 +494,7 @@ void Gyrovane::Form_Load()
     // goes to the error record and standard error.
     auto portProblem = [this](const QString& cause) {
         reportProblem(QStringLiteral("start-up stopped: ") + cause);
-        gv::showMessage(this, portProblemText());
+        gv::showMessage(this, qs(gv::commsProblemMessage()));
     };
     // 13.
     if (!loadConfiguration()) {
@@ -550,21 +514,11 @@ void Gyrovane::Form_Load()
     }
     if (restored.defaultIntervalUsed)
         gv::showMessage(this, QLatin1String(gv::DefaultIntervalNotice));
-    // 16. The automatic start of logging.
+    // 16. The automatic start of logging: the Start item's own checks,
+    // without its message for an interval that is not a number.
     if (g_.LogOn == 1) {
-        const QString text = delay->text();
-        if (gv::isNumeric(ss(text))) {
-            double v = gv::leadingNumber(ss(text));
-            if (v > 600)
-                delay->setText(QStringLiteral("600"));
-            v = gv::leadingNumber(ss(delay->text()));
-            if (v < 1)
-                delay->setText(QStringLiteral("1"));
-            Timer1->setInterval(static_cast<int>(std::lround(gv::leadingNumber(ss(delay->text())) * 1000)));
-            delay->setEnabled(false);
-            g_.LoggingOn = 1;
+        if (gv::isNumeric(ss(delay->text())))
             startMENU_Click();
-        }
     } else {
         stopMENU_Click();
     }
@@ -627,14 +581,20 @@ bool Gyrovane::loadConfiguration()
     return r.allRead();
 }
 
-void Gyrovane::exitmenu_Click()
+// A failure is recorded and shown, and the caller goes on: Exit still closes
+// and a new type is still laid out; only the file could not keep the settings.
+void Gyrovane::writeSettings()
 {
     std::string error;
     if (!gv::writeHardwareCfg(g_, ss(folder_), &error)) {
-        // The window closes all the same; the user learns that the settings stayed as they were.
         status_.recordError("hardware.cfg not written: " + error);
         gv::showMessage(this, QStringLiteral("hardware.cfg could not be written\r\n\r\n") + qs(error));
     }
+}
+
+void Gyrovane::exitmenu_Click()
+{
+    writeSettings();
     close();
 }
 
@@ -658,13 +618,7 @@ void Gyrovane::setsystem_Click(int Index)
 {
     g_.SystemType = static_cast<std::int16_t>(Index);
     Label15->setText(QStringLiteral("Systemtype %1").arg(g_.SystemType));
-    std::string error;
-    if (!gv::writeHardwareCfg(g_, ss(folder_), &error)) {
-        // The window is still laid out for the new type, so what it shows
-        // matches the type in use; only the file could not keep it.
-        status_.recordError("hardware.cfg not written: " + error);
-        gv::showMessage(this, QStringLiteral("hardware.cfg could not be written\r\n\r\n") + qs(error));
-    }
+    writeSettings();
     const gv::SystemLayout l = gv::systemLayout(g_, Index);
     if (!l.applied)
         return;
@@ -965,7 +919,6 @@ static void runChannelEditor(Gyrovane* w, gv::Global_Declarations& g, int Index,
     g.SystemType = static_cast<std::int16_t>(Index);
     label15->setText(QStringLiteral("Systemtype %1").arg(g.SystemType));
     openModal<Editor>(w, g, w->programFolder());
-    label15->setText(QStringLiteral("Systemtype %1").arg(g.SystemType));
     w->setsystem_Click(g.SystemType);
     w->loadConfiguration();
 }

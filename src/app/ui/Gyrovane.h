@@ -181,6 +181,7 @@ private:
     void fitOuterFrames();
     void writeReadings(const gv::LabelTexts& texts);
     bool openPort();
+    void writeSettings(); // hardware.cfg from the shared settings
     QString portFailureText() const;
     void reportProblem(const QString& line);
     void setLamp(QLabel* lamp, bool red);
