@@ -223,6 +223,25 @@ std::optional<std::string> readFileFast(const std::string& path)
     return codePageToUtf8(data);
 }
 
+// Names of the regular files of a folder, in directory order; none when the
+// folder cannot be read.
+std::vector<std::string> regularFileNames(const std::string& folder)
+{
+    std::vector<std::string> out;
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    if (ec)
+        return out;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec)
+            break;
+        std::error_code fe;
+        if (it->is_regular_file(fe))
+            out.push_back(it->path().filename().string());
+    }
+    return out;
+}
+
 } // namespace
 
 DayFileRead readDayFile(const std::string& folder, const std::string& fileName,
@@ -287,20 +306,9 @@ bool matchesPattern(std::string_view name, std::string_view pattern)
 std::vector<std::string> listDayFiles(const std::string& folder, const std::string& pattern)
 {
     std::vector<std::string> out;
-    std::error_code ec;
-    fs::directory_iterator it(folder, ec);
-    if (ec)
-        return out;
-    for (; it != fs::directory_iterator(); it.increment(ec)) {
-        if (ec)
-            break;
-        std::error_code fe;
-        if (!it->is_regular_file(fe))
-            continue;
-        const std::string name = it->path().filename().string();
+    for (const std::string& name : regularFileNames(folder))
         if (matchesPattern(name, pattern))
             out.push_back(name);
-    }
     std::sort(out.begin(), out.end(), [](const std::string& a, const std::string& b) {
         const size_t m = std::min(a.size(), b.size());
         for (size_t i = 0; i < m; ++i) {
@@ -323,20 +331,9 @@ std::optional<std::string> findFileNoCase(const std::string& folder, const std::
     const std::string exact = joinPath(folder, name);
     if (fileExists(exact))
         return exact;
-    std::error_code ec;
-    fs::directory_iterator it(folder, ec);
-    if (ec)
-        return std::nullopt;
-    for (; it != fs::directory_iterator(); it.increment(ec)) {
-        if (ec)
-            break;
-        std::error_code fe;
-        if (!it->is_regular_file(fe))
-            continue;
-        const std::string candidate = it->path().filename().string();
+    for (const std::string& candidate : regularFileNames(folder))
         if (sameNameNoCase(candidate, name))
             return joinPath(folder, candidate);
-    }
     return std::nullopt;
 }
 

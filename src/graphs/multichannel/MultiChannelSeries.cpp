@@ -17,6 +17,17 @@ const char* const LongOverLimit =
     "logging interval to 10 seconds or more, you wont have this problem in the future. ";
 const char* const ShortOverLimit = "Over 10,000 records, too many to display.";
 
+// Names of the power series Watts1..Watts12, their boxes, watt-hour labels
+// and value labels (GraphRE uses the first eight).
+const char* const WattsArrays[] = {"Watts1", "Watts2", "Watts3", "Watts4",  "Watts5",  "Watts6",
+                                   "Watts7", "Watts8", "Watts9", "Watts10", "Watts11", "Watts12"};
+const char* const WattsBoxes[] = {"CheckW1", "CheckW2", "CheckW3", "CheckW4",  "CheckW5",  "CheckW6",
+                                  "CheckW7", "CheckW8", "CheckW9", "CheckW10", "CheckW11", "CheckW12"};
+const char* const WattHourLabels[] = {"wh1", "wh2", "wh3", "wh4",  "wh5",  "wh6",
+                                      "wH7", "wH8", "wH9", "wH10", "wH11", "wH12"};
+const char* const WattsLabels[] = {"wW1", "wW2", "wW3", "wW4",  "wW5",  "wW6",
+                                   "wW7", "wW8", "wW9", "wW10", "wW11", "wW12"};
+
 ExtremeFormat extremes(const char* picture, const char* unit, const char* minZero = "",
                        const char* minWord = "MIN ")
 {
@@ -25,13 +36,12 @@ ExtremeFormat extremes(const char* picture, const char* unit, const char* minZer
 ReadoutFormat readoutPicture(const char* picture) { return ReadoutFormat{picture, 0, ""}; }
 ReadoutFormat readoutRounded2(const char* suffix) { return ReadoutFormat{"", 2, suffix}; }
 
-// A power series backed by a channel of the table.
-SeriesDef channelWatts(const char* array, const char* box, int ch, const char* fixedTag,
-                       const char* whLabel, const char* label, ExtremeFormat ext,
-                       ReadoutFormat readout, double minStart)
+// Power series Watts<k + 1> backed by a channel of the table.
+SeriesDef channelWatts(int k, int ch, const char* fixedTag, ExtremeFormat ext, ReadoutFormat readout,
+                       double minStart)
 {
-    return SeriesDef{array, box, ch, fixedTag, false, "", 0, 0, ScaleKind::Channel, ch, minStart,
-                     whLabel, label, std::move(ext), std::move(readout)};
+    return SeriesDef{WattsArrays[k], WattsBoxes[k], ch, fixedTag, false, "", 0, 0, ScaleKind::Channel, ch, minStart,
+                     WattHourLabels[k], WattsLabels[k], std::move(ext), std::move(readout)};
 }
 
 WindowDef makeRE()
@@ -50,16 +60,9 @@ WindowDef makeRE()
     w.missingIntervalSeconds = 10;
     w.overLimitMessage = LongOverLimit;
     w.missingFileMessage = "";
-    static const char* const arrays[] = {"Watts1", "Watts2", "Watts3", "Watts4",
-                                         "Watts5", "Watts6", "Watts7", "Watts8"};
-    static const char* const boxes[] = {"CheckW1", "CheckW2", "CheckW3", "CheckW4",
-                                        "CheckW5", "CheckW6", "CheckW7", "CheckW8"};
-    static const char* const wh[] = {"wh1", "wh2", "wh3", "wh4", "wh5", "wh6", "wH7", "wH8"};
-    static const char* const labels[] = {"wW1", "wW2", "wW3", "wW4", "wW5", "wW6", "wW7", "wW8"};
     for (int k = 0; k < 8; ++k)
-        w.series.push_back(channelWatts(arrays[k], boxes[k], 17 + k, "", wh[k], labels[k],
-                                        extremes("##00", " W", " Min = 0 W"),
-                                        readoutPicture("##00 W"), -1));
+        w.series.push_back(
+            channelWatts(k, 17 + k, "", extremes("##00", " W", " Min = 0 W"), readoutPicture("##00 W"), -1));
     w.series.push_back(SeriesDef{"Volts", "CheckV", 9, "", false, "", 0, 0, ScaleKind::Channel, 9,
                                  -1, "", "vv", extremes("#0.00", " V", " Min = 0 V"),
                                  readoutPicture("#0.00 V")});
@@ -140,27 +143,11 @@ WindowDef makeCurrentCost(WindowKind kind)
     w.series.push_back(SeriesDef{"Temp2", qf ? "temperature2" : "Check2", 0, "C2", false, "Temp 2",
                                  Green, 0, ScaleKind::Temperature, 0, tempMinStart, "", "Cel2",
                                  extremes("", " C"), readoutPicture("#0.0")});
-    static const char* const arrays[] = {"Watts1", "Watts2", "Watts3", "Watts4", "Watts5", "Watts6",
-                                         "Watts7", "Watts8", "Watts9", "Watts10", "Watts11",
-                                         "Watts12"};
-    static const char* const boxes[] = {"CheckW1", "CheckW2", "CheckW3", "CheckW4",
-                                        "CheckW5", "CheckW6", "CheckW7", "CheckW8",
-                                        "CheckW9", "CheckW10", "CheckW11", "CheckW12"};
     static const char* const tags[] = {"W1", "W2", "W3", "W4", "W5", "W6"};
-    static const char* const wh[] = {"wh1", "wh2", "wh3", "wh4",  "wh5",  "wh6",
-                                     "wH7", "wH8", "wH9", "wH10", "wH11", "wH12"};
-    static const char* const labels[] = {"wW1", "wW2", "wW3", "wW4",  "wW5",  "wW6",
-                                         "wW7", "wW8", "wW9", "wW10", "wW11", "wW12"};
-    for (int k = 0; k < 6; ++k) {
-        if (qf)
-            w.series.push_back(channelWatts(arrays[k], boxes[k], 19 + k, tags[k], wh[k], labels[k],
-                                            extremes("##00", " W", " Min = 0 W"),
-                                            readoutPicture("###0 W"), 5000));
-        else // GraphCC writes its watts minima as "Min "
-            w.series.push_back(channelWatts(arrays[k], boxes[k], 19 + k, tags[k], wh[k], labels[k],
-                                            extremes("", " W", "", "Min "),
-                                            readoutPicture("###0 W"), 5000));
-    }
+    // GraphCC writes its watts minima as "Min ".
+    const ExtremeFormat meterExtremes = qf ? extremes("##00", " W", " Min = 0 W") : extremes("", " W", "", "Min ");
+    for (int k = 0; k < 6; ++k)
+        w.series.push_back(channelWatts(k, 19 + k, tags[k], meterExtremes, readoutPicture("###0 W"), 5000));
     if (qf) {
         struct Derived {
             const char* caption;
@@ -173,10 +160,10 @@ WindowDef makeCurrentCost(WindowKind kind)
                                           {"Total House Consumption", 0xFF8080},
                                           {"Total M Power Consumed ", 0x80FF80}};
         for (int k = 6; k < 12; ++k)
-            w.series.push_back(SeriesDef{arrays[k], boxes[k], 0, "", true, derived[k - 6].caption,
+            w.series.push_back(SeriesDef{WattsArrays[k], WattsBoxes[k], 0, "", true, derived[k - 6].caption,
                                          derived[k - 6].colour, 0, ScaleKind::Derived, k - 3, 5000,
-                                         wh[k], labels[k], extremes("##00", " W", " Min = 0 W"),
-                                         readoutPicture("###0 W")});
+                                         WattHourLabels[k], WattsLabels[k],
+                                         extremes("##00", " W", " Min = 0 W"), readoutPicture("###0 W")});
     }
     const int n = static_cast<int>(w.series.size());
     // Boxes: the meters first, then the temperatures, then the derived series.

@@ -39,15 +39,6 @@ std::int32_t colourOf(const Global_Declarations& g, int channel)
     return (channel >= 1 && channel <= 24) ? g.LineColour[static_cast<size_t>(channel)] : 0;
 }
 
-// Calls fn(record) for the displayed records FirstShown..LastShown, once
-// each; the empty slot 0 counts when the range starts there (before any read
-// the views show one mark at 0).
-template <class Fn>
-void forDisplayed(const GraphRecordSet& set, Fn fn)
-{
-    forEachShownSlot(set, fn);
-}
-
 } // namespace
 
 const std::vector<WindmillSeriesInfo>& windmillSeries(WindmillFamily f) { return f == WindmillFamily::GV ? kGV : kWD; }
@@ -191,7 +182,7 @@ void plotPowerVsRpm(const GraphRecordSet& set, int wattSeries, int rpmSeries, do
         }
     }
     surface.setDrawWidth(3);
-    forDisplayed(set, [&](long r) {
+    forEachShownSlot(set, [&](long r) {
         const double y = 1.05 * (mp - set.value(wattSeries, r));
         const double x = set.value(rpmSeries, r);
         surface.line(x, y, x, y - 1, RecordMarkColour);
@@ -218,7 +209,7 @@ void plotPowerVsWind(const GraphRecordSet& set, int wattSeries, int windSeries, 
         }
     }
     surface.setDrawWidth(4);
-    forDisplayed(set, [&](long r) {
+    forEachShownSlot(set, [&](long r) {
         const double y = 1.05 * (mp - set.value(wattSeries, r));
         const double s = set.value(windSeries, r);
         surface.line(s + 1, y, s, y - 1, RecordMarkColour);
@@ -232,7 +223,7 @@ PowerDistribution powerDistribution(const GraphRecordSet& set, int wattSeries, d
     d.BinCount = (std::isfinite(mp) && mp >= 10) ? static_cast<int>(std::floor(std::min(mp, MaxViewScale) / 10)) : 0;
     d.PowerBins.assign(static_cast<size_t>(d.BinCount) + 1, 0.0);
     const double top = 10.0 * d.BinCount;
-    forDisplayed(set, [&](long r) {
+    forEachShownSlot(set, [&](long r) {
         const double w = set.value(wattSeries, r);
         if (!(w > -1) || !(w < top))
             return;

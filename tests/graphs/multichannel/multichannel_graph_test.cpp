@@ -24,13 +24,7 @@ namespace {
 Global_Declarations table()
 {
     Global_Declarations g;
-    g.XMLsoftware[9] = "V1";
-    g.XMLsoftware[10] = "V2";
-    g.XMLsoftware[11] = "V3";
-    g.XMLsoftware[15] = "P1";
-    g.XMLsoftware[16] = "P2";
-    for (int k = 1; k <= 8; ++k)
-        g.XMLsoftware[static_cast<size_t>(16 + k)] = "W" + std::to_string(k);
+    gvtest::defaultNames(g);
     for (int n = 1; n <= 24; ++n) {
         g.ChannelMaxReading[static_cast<size_t>(n)] = 3000;
         g.LineColour[static_cast<size_t>(n)] = 100 + n;
@@ -75,23 +69,38 @@ std::string minutes(int n, F line)
     return out;
 }
 
+// Every test has its logs and Excel folders and its channel table.
+struct MultiChannelTest : ::testing::Test {
+    Folders f;
+    Global_Declarations g = table();
+    // A window engine of that kind, opened on the channel table as it stands.
+    MultiChannelGraph opened(WindowKind kind) const
+    {
+        MultiChannelGraph w(kind);
+        w.open(g);
+        return w;
+    }
+};
+using MultiChannelReader = MultiChannelTest;
+using MultiChannelPlot = MultiChannelTest;
+using MultiChannelCsv = MultiChannelTest;
+using MultiChannelCollation = MultiChannelTest;
+using MultiChannelFixtures = MultiChannelTest;
+
 } // namespace
 
 // ---------------------------------------------------------------------------
 // Readers
 // ---------------------------------------------------------------------------
 
-TEST(MultiChannelReader, HouseRecordsByChannelNamesAndIntervalDefault)
+TEST_F(MultiChannelReader, HouseRecordsByChannelNamesAndIntervalDefault)
 {
-    Folders f;
-    auto g = table();
     writeFile(f.logs + "/RE_2026_12_08.txt",
               crlf({"<T>13:05</T><L>60</L><V1>24.60</V1><W1>120</W1><W2>95</W2><W3>0</W3><W4>33</W4>"
                     "<W5>7</W5><W6>0</W6><W7>1500</W7><W8>12</W8>",
                     "<T>13:06</T><V1>24.55</V1><W3>250</W3>", "", "no time here",
                     "<T>23:59</T><L>60</L><V1>1</V1>"}));
-    MultiChannelGraph re(WindowKind::RE);
-    re.open(g);
+    MultiChannelGraph re = opened(WindowKind::RE);
     const auto out = re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g);
     EXPECT_TRUE(out.plot);
     EXPECT_EQ(out.message, "");
@@ -112,12 +121,9 @@ TEST(MultiChannelReader, HouseRecordsByChannelNamesAndIntervalDefault)
     EXPECT_EQ(re.records.value(volts, 1), 0);
 }
 
-TEST(MultiChannelReader, HouseNoDataMessagesFollowTodayFlag)
+TEST_F(MultiChannelReader, HouseNoDataMessagesFollowTodayFlag)
 {
-    Folders f;
-    auto g = table();
-    MultiChannelGraph re(WindowKind::RE);
-    re.open(g);
+    MultiChannelGraph re = opened(WindowKind::RE);
     EXPECT_EQ(re.TodayFlag, 1);
     // Opened on a day without a file: the first DISPLAY says today, then this date.
     auto out = re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g);
@@ -136,14 +142,11 @@ TEST(MultiChannelReader, HouseNoDataMessagesFollowTodayFlag)
     EXPECT_EQ(re.read(f.logs, "RE_2026_12_07.txt", WholeDay, g).message, "No data for this date");
 }
 
-TEST(MultiChannelReader, HouseMissingFileDoesNotShowAnotherDay)
+TEST_F(MultiChannelReader, HouseMissingFileDoesNotShowAnotherDay)
 {
-    Folders f;
-    auto g = table();
     writeFile(f.logs + "/RE_2026_12_08.txt",
               crlf({"<T>10:00</T><L>60</L><V1>25</V1>", "<T>10:01</T><L>60</L><V1>25</V1>"}));
-    MultiChannelGraph re(WindowKind::RE);
-    re.open(g);
+    MultiChannelGraph re = opened(WindowKind::RE);
     ASSERT_TRUE(re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g).plot);
     const auto out = re.read(f.logs, "RE_2026_11_30.txt", WholeDay, g);
     EXPECT_FALSE(out.plot) << "the previous day's records are not drawn again";
@@ -155,15 +158,12 @@ TEST(MultiChannelReader, HouseMissingFileDoesNotShowAnotherDay)
     EXPECT_TRUE(std::filesystem::is_empty(f.excel));
 }
 
-TEST(MultiChannelReader, MixedLogMissingFileKeepsRecords)
+TEST_F(MultiChannelReader, MixedLogMissingFileKeepsRecords)
 {
-    Folders f;
-    auto g = table();
     writeFile(f.logs + "/ML_2026_12_08.txt",
               crlf({"<T>08:00</T><V1>24.10</V1><V2>12.50</V2><V3>48.00</V3><P1>5.004</P1><P2>3</P2>",
                     "<T>08:05</T><L>300</L><V1>24.20</V1><V2>12.60</V2><V3>48.10</V3><P1>7</P1><P2>4</P2>"}));
-    MultiChannelGraph ml(WindowKind::ML);
-    ml.open(g);
+    MultiChannelGraph ml = opened(WindowKind::ML);
     ASSERT_TRUE(ml.read(f.logs, "ML_2026_12_08.txt", WholeDay, g).plot);
     EXPECT_EQ(ml.records.interval(1), 0) << "an ML record without <L> counts 0";
     EXPECT_DOUBLE_EQ(ml.records.value(3, 1), 5.004);
@@ -181,13 +181,10 @@ TEST(MultiChannelReader, MixedLogMissingFileKeepsRecords)
     EXPECT_EQ(ml.read(f.logs, "ML_2026_12_10.txt", WholeDay, g).message, "No data for that date");
 }
 
-TEST(MultiChannelReader, CurrentCostNeverWritesTheDayFile)
+TEST_F(MultiChannelReader, CurrentCostNeverWritesTheDayFile)
 {
-    Folders f;
-    auto g = table();
     for (auto kind : {WindowKind::CC, WindowKind::QF}) {
-        MultiChannelGraph cc(kind);
-        cc.open(g);
+        MultiChannelGraph cc = opened(kind);
         // A day without a file: reported, and no file is created.
         const auto out = cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g);
         EXPECT_FALSE(out.plot);
@@ -198,8 +195,7 @@ TEST(MultiChannelReader, CurrentCostNeverWritesTheDayFile)
     const std::string day = crlf({ccLine("09:00", 500, 200, 100, 50, 30, 20),
                                   ccLine("09:01", 510, 210, 110, 60, 40, 30)});
     writeFile(f.logs + "/CC_2026_12_09.txt", day);
-    MultiChannelGraph cc(WindowKind::CC);
-    cc.open(g);
+    MultiChannelGraph cc = opened(WindowKind::CC);
     ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_09.txt", WholeDay, g).plot);
     ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_09.txt", WholeDay, g).plot);
     EXPECT_EQ(readFile(f.logs + "/CC_2026_12_09.txt"), day) << "reads leave the day file as it was";
@@ -208,15 +204,12 @@ TEST(MultiChannelReader, CurrentCostNeverWritesTheDayFile)
     EXPECT_DOUBLE_EQ(cc.records.value(7, 2), 30);  // Watts6
 }
 
-TEST(MultiChannelReader, SiteVariantDerivesSixSeriesPerRecord)
+TEST_F(MultiChannelReader, SiteVariantDerivesSixSeriesPerRecord)
 {
-    Folders f;
-    auto g = table();
     writeFile(f.logs + "/CC_2026_12_08.txt",
               crlf({ccLine("12:00", 500, 200, 100, 50, 30, 20),
                     "<T>12:01</T><L>10</L><W1>700</W1><W2>900</W2><W4>1000</W4><W5>80</W5><W6>50</W6>"}));
-    MultiChannelGraph qf(WindowKind::QF);
-    qf.open(g);
+    MultiChannelGraph qf = opened(WindowKind::QF);
     ASSERT_TRUE(qf.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
     std::vector<double> d1, d2;
     for (int s = 8; s < 14; ++s) {
@@ -228,16 +221,13 @@ TEST(MultiChannelReader, SiteVariantDerivesSixSeriesPerRecord)
     EXPECT_EQ(d2, (std::vector<double>{700, -300, 80, 850, 0, 200}));
 
     // GraphCC reads the same file without derived series.
-    MultiChannelGraph cc(WindowKind::CC);
-    cc.open(g);
+    MultiChannelGraph cc = opened(WindowKind::CC);
     ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
     EXPECT_EQ(cc.records.seriesCount(), 8);
 }
 
-TEST(MultiChannelReader, OverLimitMessagesPerWindow)
+TEST_F(MultiChannelReader, OverLimitMessagesPerWindow)
 {
-    Folders f;
-    auto g = table();
     // 10,000 records stamped inside the day (seconds make them distinct).
     std::string big;
     big.reserve(10000 * 40);
@@ -261,16 +251,14 @@ TEST(MultiChannelReader, OverLimitMessagesPerWindow)
                           Case{WindowKind::ML, "ML_2026_12_08.txt", "Over 10,000 records, too many to display."},
                           Case{WindowKind::CC, "CC_2026_12_08.txt", longText},
                           Case{WindowKind::QF, "CC_2026_12_08.txt", longText}}) {
-        MultiChannelGraph w(c.kind);
-        w.open(g);
+        MultiChannelGraph w = opened(c.kind);
         const auto out = w.read(f.logs, c.file, WholeDay, g);
         EXPECT_FALSE(out.plot);
         EXPECT_EQ(out.message, c.message);
     }
     // 9,999 are all kept.
     writeFile(f.logs + "/RE_2026_12_08.txt", big.substr(0, big.size() - big.size() / 10000));
-    MultiChannelGraph re(WindowKind::RE);
-    re.open(g);
+    MultiChannelGraph re = opened(WindowKind::RE);
     EXPECT_TRUE(re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g).plot);
     EXPECT_EQ(re.records.RecordCount, 9999);
 }
@@ -279,10 +267,8 @@ TEST(MultiChannelReader, OverLimitMessagesPerWindow)
 // Time plots
 // ---------------------------------------------------------------------------
 
-TEST(MultiChannelPlot, CurrentCostWattHoursStartOneRecordEarlierThanSiteVariant)
+TEST_F(MultiChannelPlot, CurrentCostWattHoursStartOneRecordEarlierThanSiteVariant)
 {
-    Folders f;
-    auto g = table();
     std::string day;
     for (int i = 0; i < 361; ++i) {
         const int sec = 3600 + i * 10;
@@ -307,18 +293,15 @@ TEST(MultiChannelPlot, CurrentCostWattHoursStartOneRecordEarlierThanSiteVariant)
     EXPECT_DOUBLE_EQ(qf.model.DayWattHours, 359);
 }
 
-TEST(MultiChannelPlot, CurrentCostTemperatureScalesAndExtremes)
+TEST_F(MultiChannelPlot, CurrentCostTemperatureScalesAndExtremes)
 {
-    Folders f;
-    auto g = table();
     for (int s = 1; s <= 24; ++s)
         g.enableGRAPHING[static_cast<size_t>(s)] = 0;
     // Scaled: 25 degrees at y = (50 - 25) + 1.25 on a height of 52.5.
     writeFile(f.logs + "/CC_2026_12_08.txt", minutes(6, [](int, const std::string& t) {
                   return ccLine(t, 100, 0, 0, 0, 0, 40000, 25, 70);
               }));
-    MultiChannelGraph cc(WindowKind::CC);
-    cc.open(g);
+    MultiChannelGraph cc = opened(WindowKind::CC);
     ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
     RecordingSurface surface;
     cc.plot(g, surface);
@@ -338,8 +321,7 @@ TEST(MultiChannelPlot, CurrentCostTemperatureScalesAndExtremes)
     EXPECT_EQ(cc.labelClick(7), "Min 5000 W") << "no inner value below the start of 5000";
     // Temperature minimum starts at 100 in GraphCC, at 50 in GraphCC_QF.
     EXPECT_EQ(cc.model.ShownMinimum[1], 70);
-    MultiChannelGraph qf(WindowKind::QF);
-    qf.open(g);
+    MultiChannelGraph qf = opened(WindowKind::QF);
     ASSERT_TRUE(qf.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
     qf.plot(g, surface);
     EXPECT_EQ(qf.model.ShownMinimum[1], 50);
@@ -358,16 +340,13 @@ TEST(MultiChannelPlot, CurrentCostTemperatureScalesAndExtremes)
     EXPECT_DOUBLE_EQ(cc.model.PlotHeight[0], 6.3);
 }
 
-TEST(MultiChannelPlot, SiteVariantDerivedSeriesHaveARealScale)
+TEST_F(MultiChannelPlot, SiteVariantDerivedSeriesHaveARealScale)
 {
-    Folders f;
-    auto g = table();
     g.ChannelMaxReading[19] = 4000;
     writeFile(f.logs + "/CC_2026_12_08.txt", minutes(6, [](int i, const std::string& t) {
                   return ccLine(t, 1000 + 100 * i, 0, 0, 0, 0, 0);
               }));
-    MultiChannelGraph qf(WindowKind::QF);
-    qf.open(g);
+    MultiChannelGraph qf = opened(WindowKind::QF);
     EXPECT_EQ(qf.options.SeriesFlags[8], 0) << "derived boxes start unticked";
     for (int s = 0; s < 14; ++s)
         qf.options.SeriesFlags[static_cast<size_t>(s)] = s == 8 ? 1 : 0; // Watts7 only
@@ -386,17 +365,14 @@ TEST(MultiChannelPlot, SiteVariantDerivedSeriesHaveARealScale)
     EXPECT_EQ(qf.model.PlotLow[8], 1100);
 }
 
-TEST(MultiChannelPlot, HouseWattHoursAndFlatSeries)
+TEST_F(MultiChannelPlot, HouseWattHoursAndFlatSeries)
 {
-    Folders f;
-    auto g = table();
     g.ChannelMaxReading[19] = 1000;
     g.enableGRAPHING[21] = 0; // Watts5 unticked
     writeFile(f.logs + "/RE_2026_12_08.txt", minutes(31, [](int, const std::string& t) {
                   return "<T>" + t + "</T><L>60</L><V1>25.00</V1><W1>600</W1><W3>250</W3><W5>60</W5>";
               }));
-    MultiChannelGraph re(WindowKind::RE);
-    re.open(g);
+    MultiChannelGraph re = opened(WindowKind::RE);
     EXPECT_EQ(re.options.SeriesFlags[4], 0);
     ASSERT_TRUE(re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g).plot);
     re.options.ScaledMode = 0;
@@ -432,17 +408,14 @@ TEST(MultiChannelPlot, HouseWattHoursAndFlatSeries)
 // CSV exports
 // ---------------------------------------------------------------------------
 
-TEST(MultiChannelCsv, HouseColumnsAndPictures)
+TEST_F(MultiChannelCsv, HouseColumnsAndPictures)
 {
-    Folders f;
-    auto g = table();
     writeFile(f.logs + "/RE_2026_12_08.txt",
               crlf({"<T>13:05</T><L>60</L><V1>24.6</V1><W1>120</W1><W2>95</W2><W3>0</W3><W4>33</W4>"
                     "<W5>7</W5><W6>0</W6><W7>1500</W7><W8>12</W8>",
                     "<T>13:06</T><L>60</L><V1>0.5</V1><W1>0.5</W1><W2>1234.567</W2><W3>12345</W3>"
                     "<W4>0.04</W4><W5>-3</W5><W6>5</W6><W7>0</W7><W8>99.95</W8>"}));
-    MultiChannelGraph re(WindowKind::RE);
-    re.open(g);
+    MultiChannelGraph re = opened(WindowKind::RE);
     ASSERT_TRUE(re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g).plot);
     EXPECT_EQ(re.exportCsv(f.excel, "RE_2026_12_08.txt", "00", "00", "23", "59").message, "Done");
     EXPECT_EQ(readFile(f.excel + "/RE_2026_12_08_0000_2359.csv"),
@@ -454,12 +427,9 @@ TEST(MultiChannelCsv, HouseColumnsAndPictures)
     EXPECT_EQ(readFile(f.excel + "/RE_2026_12_08.txt"), "\r\n\r\n");
 }
 
-TEST(MultiChannelCsv, MixedLogColumnsAndNoSideFile)
+TEST_F(MultiChannelCsv, MixedLogColumnsAndNoSideFile)
 {
-    Folders f;
-    auto g = table();
-    MultiChannelGraph ml(WindowKind::ML);
-    ml.open(g);
+    MultiChannelGraph ml = opened(WindowKind::ML);
     EXPECT_EQ(ml.exportCsv(f.excel, "ML_2026_12_08.txt", "00", "00", "23", "59").message,
               "No data for that date");
     EXPECT_TRUE(std::filesystem::is_empty(f.excel)) << "no file at all";
@@ -473,18 +443,15 @@ TEST(MultiChannelCsv, MixedLogColumnsAndNoSideFile)
     EXPECT_FALSE(fileExists(f.excel + "/ML_2026_12_08.txt"));
 }
 
-TEST(MultiChannelCsv, CurrentCostSixMetersOnly)
+TEST_F(MultiChannelCsv, CurrentCostSixMetersOnly)
 {
-    Folders f;
-    auto g = table();
     writeFile(f.logs + "/CC_2026_12_08.txt",
               crlf({"<T>07:00</T><L>6</L><W1>0</W1><W2>1234.4</W2><W3>99999</W3><W4>5</W4><W5>12.5</W5>"
                     "<W6>-7</W6><C1>21.5</C1><C2>19.0</C2>"}));
     const std::string expected =
         crlf({"TIME,watts1,watts2,watts3,watts4,watts5,watts6", "07:00,00000,01234,99999,00005,00013,-00007"});
     for (auto kind : {WindowKind::CC, WindowKind::QF}) {
-        MultiChannelGraph cc(kind);
-        cc.open(g);
+        MultiChannelGraph cc = opened(kind);
         ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
         EXPECT_EQ(cc.exportCsv(f.excel, "CC_2026_12_08.txt", "00", "00", "23", "59").message, "Done");
         EXPECT_EQ(readFile(f.excel + "/CC_2026_12_08_0000_2359.csv"), expected);
@@ -492,13 +459,10 @@ TEST(MultiChannelCsv, CurrentCostSixMetersOnly)
     EXPECT_EQ(readFile(f.excel + "/CC_2026_12_08.txt"), "\r\n\r\n");
 }
 
-TEST(MultiChannelCsv, EmptyExportKeepsEarlierFileAndFailuresAreReported)
+TEST_F(MultiChannelCsv, EmptyExportKeepsEarlierFileAndFailuresAreReported)
 {
-    Folders f;
-    auto g = table();
     writeFile(f.logs + "/CC_2026_12_08.txt", crlf({ccLine("07:00", 1, 2, 3, 4, 5, 6)}));
-    MultiChannelGraph cc(WindowKind::CC);
-    cc.open(g);
+    MultiChannelGraph cc = opened(WindowKind::CC);
     ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
     ASSERT_EQ(cc.exportCsv(f.excel, "CC_2026_12_08.txt", "00", "00", "23", "59").message, "Done");
     const std::string good = readFile(f.excel + "/CC_2026_12_08_0000_2359.csv");
@@ -520,10 +484,8 @@ TEST(MultiChannelCsv, EmptyExportKeepsEarlierFileAndFailuresAreReported)
 // Watt-hour collation
 // ---------------------------------------------------------------------------
 
-TEST(MultiChannelCollation, FilesTitlesAndRealTotals)
+TEST_F(MultiChannelCollation, FilesTitlesAndRealTotals)
 {
-    Folders f;
-    auto g = table();
     writeFile(f.logs + "/CC_2026_12_08.txt", minutes(61, [](int, const std::string& t) {
                   return "<T>" + t + "</T><L>60</L><W1>600</W1><W2>120</W2><W3>60</W3>";
               }));
@@ -538,8 +500,7 @@ TEST(MultiChannelCollation, FilesTitlesAndRealTotals)
     for (const Case& c :
          {Case{WindowKind::CC, "CCWattHours.txt", "daily Current Cost watthours for these dates", "00780"},
           Case{WindowKind::QF, "QFWattHours.txt", "daily Quorra Flats watthours for these dates", "00767"}}) {
-        MultiChannelGraph w(c.kind);
-        w.open(g);
+        MultiChannelGraph w = opened(c.kind);
         ASSERT_TRUE(w.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
         RecordingSurface surface;
         w.plot(g, surface);
@@ -553,8 +514,7 @@ TEST(MultiChannelCollation, FilesTitlesAndRealTotals)
     }
 
     // GraphRE: today's name before anything was read adds only the title.
-    MultiChannelGraph re(WindowKind::RE);
-    re.open(g);
+    MultiChannelGraph re = opened(WindowKind::RE);
     re.collate(f.logs, "RE_2026_12_09.txt");
     EXPECT_EQ(readFile(f.logs + "/REWattHours.txt"), crlf({"daily watthours for these dates", ""}));
 
@@ -571,8 +531,7 @@ TEST(MultiChannelCollation, FilesTitlesAndRealTotals)
         << "59 inner minutes of 366 W: 359.9 Wh";
 
     // GraphML does not collate.
-    MultiChannelGraph ml(WindowKind::ML);
-    ml.open(g);
+    MultiChannelGraph ml = opened(WindowKind::ML);
     ml.collate(f.logs, "ML_2026_12_09.txt");
     EXPECT_FALSE(fileExists(f.logs + "/WattHours.txt"));
 
@@ -585,10 +544,8 @@ TEST(MultiChannelCollation, FilesTitlesAndRealTotals)
 // A realistic day of each family, read whole
 // ---------------------------------------------------------------------------
 
-TEST(MultiChannelFixtures, RealisticDaysReadAndPlot)
+TEST_F(MultiChannelFixtures, RealisticDaysReadAndPlot)
 {
-    Folders f;
-    auto g = table();
     writeFile(f.logs + "/RE_2026_12_08.txt", gvfixture::reDay());
     writeFile(f.logs + "/ML_2026_12_08.txt", gvfixture::mlDay());
     writeFile(f.logs + "/CC_2026_12_08.txt", gvfixture::ccDay());
@@ -599,8 +556,7 @@ TEST(MultiChannelFixtures, RealisticDaysReadAndPlot)
     };
     for (const Case& c : {Case{WindowKind::RE, "RE_2026_12_08.txt", 719}, Case{WindowKind::ML, "ML_2026_12_08.txt", 288},
                           Case{WindowKind::CC, "CC_2026_12_08.txt", 719}, Case{WindowKind::QF, "CC_2026_12_08.txt", 719}}) {
-        MultiChannelGraph w(c.kind);
-        w.open(g);
+        MultiChannelGraph w = opened(c.kind);
         ASSERT_TRUE(w.read(f.logs, c.file, WholeDay, g).plot) << c.file;
         EXPECT_EQ(w.records.RecordCount, c.records) << c.file;
         RecordingSurface surface;

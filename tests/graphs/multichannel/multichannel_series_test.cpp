@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "graphs/multichannel/MultiChannelSeries.h"
+#include "support/test_paths.h"
 
 using namespace gv;
 using namespace gv::multichannel;
@@ -10,13 +11,7 @@ namespace {
 Global_Declarations defaultTable()
 {
     Global_Declarations g;
-    g.XMLsoftware[9] = "V1";
-    g.XMLsoftware[10] = "V2";
-    g.XMLsoftware[11] = "V3";
-    g.XMLsoftware[15] = "P1";
-    g.XMLsoftware[16] = "P2";
-    for (int k = 1; k <= 8; ++k)
-        g.XMLsoftware[static_cast<size_t>(16 + k)] = "W" + std::to_string(k);
+    gvtest::defaultNames(g);
     for (int n = 1; n <= 24; ++n) {
         g.ChannelMaxReading[static_cast<size_t>(n)] = static_cast<std::int16_t>(100 * n);
         g.LineColour[static_cast<size_t>(n)] = 1000 + n;

@@ -31,13 +31,31 @@ TimeLimits wholeDay() { return *timeLimitsFromBoxes("00", "00", "23", "59"); }
 
 std::vector<int> allOn(WindmillFamily f) { return std::vector<int>(static_cast<size_t>(seriesCount(f)), 1); }
 
+// Every test has the default channel table, a record set, a plot model and
+// a surface of its own.
+struct WindmillTest : ::testing::Test {
+    Global_Declarations g = defaultTable();
+    GraphRecordSet set;
+    PlotModel model;
+    RecordingSurface surface;
+    // Reads a day's text whole with the family's elements from the table.
+    ReadStatus read(WindmillFamily f, const std::string& text)
+    {
+        return readRecords(text, wholeDay(), windmillReaderLayout(f, g), set);
+    }
+};
+using WindmillReader = WindmillTest;
+using WindmillTimePlot = WindmillTest;
+using WindmillViews = WindmillTest;
+using WindmillLabels = WindmillTest;
+using WindmillOutputs = WindmillTest;
+
 } // namespace
 
 // A GV fixture day as the logging tick writes it, with the awkward lines a
 // real file can hold.
-TEST(WindmillReader, GvFixtureDayGolden)
+TEST_F(WindmillReader, GvFixtureDayGolden)
 {
-    const Global_Declarations g = defaultTable();
     const std::string text =
         crlf({
             "<T>00:00</T><L>10</L><V1>24.00</V1><A1>1.0</A1><A2>0.0</A2><A3>0.0</A3><A4>0.0</A4><R2>0</R2><R1>50</R1><WS>3</WS>",
@@ -49,8 +67,7 @@ TEST(WindmillReader, GvFixtureDayGolden)
             "<T>23:59</T><L>10</L><V1>24.00</V1><A1>1.0</A1>",                                // boundary
         }) +
         "<T>23:58</T><L>10</L><V1>24.20</V1><A1>2"; // cut short by a power failure
-    GraphRecordSet set;
-    ASSERT_EQ(readRecords(text, wholeDay(), windmillReaderLayout(WindmillFamily::GV, g), set), ReadStatus::Ok);
+    ASSERT_EQ(read(WindmillFamily::GV, text), ReadStatus::Ok);
     ASSERT_EQ(set.RecordCount, 5);
     using S = std::vector<double>;
     const auto row = [&](long r) {
@@ -79,12 +96,10 @@ TEST(WindmillReader, GvFixtureDayGolden)
     EXPECT_EQ(set.value(GVSeries::Volts, 1), 24.1);
 }
 
-TEST(WindmillReader, WdRecordsAndOtherFamiliesInTheDemoWindow)
+TEST_F(WindmillReader, WdRecordsAndOtherFamiliesInTheDemoWindow)
 {
-    const Global_Declarations g = defaultTable();
-    GraphRecordSet set;
     const std::string wd = crlf({"<T>13:05</T><L>10</L><V>24.10</V><I>3.5</I><R>412</R><S>5</S>  12.345Wh"});
-    ASSERT_EQ(readRecords(wd, wholeDay(), windmillReaderLayout(WindmillFamily::WD, g), set), ReadStatus::Ok);
+    ASSERT_EQ(read(WindmillFamily::WD, wd), ReadStatus::Ok);
     EXPECT_EQ(set.value(WDSeries::Volts, 1), 24.1);
     EXPECT_EQ(set.value(WDSeries::Amps, 1), 3.5);
     EXPECT_DOUBLE_EQ(set.value(WDSeries::Watts, 1), 84.35);
@@ -93,15 +108,14 @@ TEST(WindmillReader, WdRecordsAndOtherFamiliesInTheDemoWindow)
 
     // A GV file read by the fixed WD elements: everything absent reads 0.
     const std::string gvText = gvtest::dayLog(gvtest::DayFamily::GV, 600);
-    ASSERT_EQ(readRecords(gvText, wholeDay(), windmillReaderLayout(WindmillFamily::WD, g), set), ReadStatus::Ok);
+    ASSERT_EQ(read(WindmillFamily::WD, gvText), ReadStatus::Ok);
     for (long r = 1; r <= set.RecordCount; ++r)
         for (int s = 0; s < WDSeries::Count; ++s)
             ASSERT_EQ(set.value(s, r), 0.0);
 }
 
-TEST(WindmillTimePlot, WattHoursAndDayTotals)
+TEST_F(WindmillTimePlot, WattHoursAndDayTotals)
 {
-    const Global_Declarations g = defaultTable();
     // 361 records every 10 s of 360 W (36 V x 10 A).
     std::string wd, gvText;
     for (int i = 0; i < 361; ++i) {
@@ -110,16 +124,13 @@ TEST(WindmillTimePlot, WattHoursAndDayTotals)
         gvText += "<T>" + t + "</T><L>10</L><V1>36.00</V1><A1>10.0</A1><A2>5.0</A2><A3>0.0</A3><A4>1.0</A4>"
                               "<R2>0</R2><R1>300</R1><WS>6</WS>\r\n";
     }
-    GraphRecordSet set;
-    PlotModel model;
-    RecordingSurface surface;
-    ASSERT_EQ(readRecords(wd, wholeDay(), windmillReaderLayout(WindmillFamily::WD, g), set), ReadStatus::Ok);
+    ASSERT_EQ(read(WindmillFamily::WD, wd), ReadStatus::Ok);
     auto r = plotByTime(set, windmillPlotLayout(WindmillFamily::WD, g, allOn(WindmillFamily::WD)), 1, model, surface);
     EXPECT_EQ(r.status, PlotStatus::Drawn);
     EXPECT_NEAR(model.DayWattHours, 359, 1e-9);
     EXPECT_NEAR(model.WattHours[WDSeries::Watts], 359, 1e-9);
 
-    ASSERT_EQ(readRecords(gvText, wholeDay(), windmillReaderLayout(WindmillFamily::GV, g), set), ReadStatus::Ok);
+    ASSERT_EQ(read(WindmillFamily::GV, gvText), ReadStatus::Ok);
     std::vector<int> noneShown(GVSeries::Count, 0);
     plotByTime(set, windmillPlotLayout(WindmillFamily::GV, g, noneShown), 1, model, surface);
     EXPECT_NEAR(model.WattHours[GVSeries::Watts1], 359, 1e-9);
@@ -133,12 +144,11 @@ TEST(WindmillTimePlot, WattHoursAndDayTotals)
     EXPECT_TRUE(surface.lines.empty());
 }
 
-TEST(WindmillTimePlot, OutageRepeatsBookNoEnergy)
+TEST_F(WindmillTimePlot, OutageRepeatsBookNoEnergy)
 {
     // 11 data records, 10 records repeated by the logging tick through an
     // outage (<L>0</L>), 10 data records; one a minute, 240 W on windmill 1
     // and 120 W on windmill 2 throughout.
-    const Global_Declarations g = defaultTable();
     std::string gvText, wd;
     for (int i = 0; i < 31; ++i) {
         const std::string t = gvtest::hhmm(10 * 3600 + 60 * i);
@@ -150,10 +160,7 @@ TEST(WindmillTimePlot, OutageRepeatsBookNoEnergy)
     // The plot sums the inner records 2..30: 19 of them are data records.
     const double wh1 = 19 * 240.0 * 60 / 3600, wh2 = 19 * 120.0 * 60 / 3600;
     TempDir dir;
-    GraphRecordSet set;
-    PlotModel model;
-    RecordingSurface surface;
-    ASSERT_EQ(readRecords(gvText, wholeDay(), windmillReaderLayout(WindmillFamily::GV, g), set), ReadStatus::Ok);
+    ASSERT_EQ(read(WindmillFamily::GV, gvText), ReadStatus::Ok);
     set.SourceFile = "GV_2026_06_14.txt";
     std::vector<int> flags(GVSeries::Count, 0);
     flags[GVSeries::Watts1] = 1;
@@ -170,21 +177,17 @@ TEST(WindmillTimePlot, OutageRepeatsBookNoEnergy)
     EXPECT_EQ(readFile(dir.file("GVWattHours.txt")),
               crlf({"daily watthours for these dates", "", "GV_2026_06_14.txt  ,  00114"}));
 
-    ASSERT_EQ(readRecords(wd, wholeDay(), windmillReaderLayout(WindmillFamily::WD, g), set), ReadStatus::Ok);
+    ASSERT_EQ(read(WindmillFamily::WD, wd), ReadStatus::Ok);
     plotByTime(set, windmillPlotLayout(WindmillFamily::WD, g, allOn(WindmillFamily::WD)), 1, model, surface);
     EXPECT_NEAR(model.DayWattHours, wh1, 1e-9);
 }
 
-TEST(WindmillTimePlot, DemoRefusesFewerThanSevenRecords)
+TEST_F(WindmillTimePlot, DemoRefusesFewerThanSevenRecords)
 {
-    const Global_Declarations g = defaultTable();
     std::string wd;
     for (const char* t : {"10:00", "10:05", "10:10"})
         wd += std::string("<T>") + t + "</T><L>300</L><V>24.00</V><I>1.0</I><R>1</R><S>1</S>\r\n";
-    GraphRecordSet set;
-    ASSERT_EQ(readRecords(wd, wholeDay(), windmillReaderLayout(WindmillFamily::WD, g), set), ReadStatus::Ok);
-    PlotModel model;
-    RecordingSurface surface;
+    ASSERT_EQ(read(WindmillFamily::WD, wd), ReadStatus::Ok);
     const auto layout = windmillPlotLayout(WindmillFamily::WD, g, allOn(WindmillFamily::WD));
     auto r = plotByTime(set, layout, 1, model, surface);
     EXPECT_EQ(r.status, PlotStatus::NotEnoughData);
@@ -196,23 +199,19 @@ TEST(WindmillTimePlot, DemoRefusesFewerThanSevenRecords)
     std::string gvText;
     for (const char* t : {"10:00", "10:05", "10:10"})
         gvText += std::string("<T>") + t + "</T><L>300</L><V1>24.00</V1><A1>1.0</A1>\r\n";
-    ASSERT_EQ(readRecords(gvText, wholeDay(), windmillReaderLayout(WindmillFamily::GV, g), set), ReadStatus::Ok);
+    ASSERT_EQ(read(WindmillFamily::GV, gvText), ReadStatus::Ok);
     r = plotByTime(set, windmillPlotLayout(WindmillFamily::GV, g, allOn(WindmillFamily::GV)), 1, model, surface);
     EXPECT_EQ(r.status, PlotStatus::Drawn);
     EXPECT_EQ(surface.scaleWidth(), 1);
 }
 
-TEST(WindmillTimePlot, ExtremesStartValues)
+TEST_F(WindmillTimePlot, ExtremesStartValues)
 {
-    Global_Declarations g = defaultTable();
     std::string gvText;
     for (int i = 0; i < 10; ++i)
         gvText += "<T>" + gvtest::hhmm(3600 + 60 * i) +
                   "</T><L>10</L><V1>200.00</V1><A1>60.0</A1><A2>60.0</A2><R2>900</R2><R1>900</R1><WS>150</WS>\r\n";
-    GraphRecordSet set;
-    ASSERT_EQ(readRecords(gvText, wholeDay(), windmillReaderLayout(WindmillFamily::GV, g), set), ReadStatus::Ok);
-    PlotModel model;
-    RecordingSurface surface;
+    ASSERT_EQ(read(WindmillFamily::GV, gvText), ReadStatus::Ok);
     plotByTime(set, windmillPlotLayout(WindmillFamily::GV, g, allOn(WindmillFamily::GV)), 1, model, surface);
     // No inner value is below the start: the start stays.
     EXPECT_EQ(model.ShownMinimum[GVSeries::Volts], 100);
@@ -232,16 +231,15 @@ TEST(WindmillTimePlot, ExtremesStartValues)
     std::string wd;
     for (int i = 0; i < 10; ++i)
         wd += "<T>" + gvtest::hhmm(3600 + 60 * i) + "</T><L>10</L><V>70.00</V><I>1.0</I><R>1</R><S>1</S>\r\n";
-    ASSERT_EQ(readRecords(wd, wholeDay(), windmillReaderLayout(WindmillFamily::WD, g), set), ReadStatus::Ok);
+    ASSERT_EQ(read(WindmillFamily::WD, wd), ReadStatus::Ok);
     plotByTime(set, windmillPlotLayout(WindmillFamily::WD, g, allOn(WindmillFamily::WD)), 1, model, surface);
     EXPECT_EQ(model.ShownMinimum[WDSeries::Volts], 60);
     EXPECT_EQ(model.ShownMaximum[WDSeries::Volts], 70);
 }
 
-TEST(WindmillViews, PowerAgainstRpmCurveAndMarks)
+TEST_F(WindmillViews, PowerAgainstRpmCurveAndMarks)
 {
     GraphRecordSet none;
-    RecordingSurface surface;
     plotPowerVsRpm(none, GVSeries::Watts1, GVSeries::RPM1, 1000, 1000, surface);
     // 10 grid lines, then 1000 curve strokes; before a read the range 0..0
     // is the empty slot 0: one mark at 0 W and 0 RPM, the bottom left corner.
@@ -258,10 +256,8 @@ TEST(WindmillViews, PowerAgainstRpmCurveAndMarks)
     EXPECT_NEAR(stroke.y1 - stroke.y2, 1, 1e-12);
     EXPECT_NEAR(1000.0 / surface.scaleWidth(), 0.952, 0.001);
 
-    const Global_Declarations g = defaultTable();
-    GraphRecordSet set;
-    readRecords(crlf({"<T>10:00</T><V1>24</V1><A1>10</A1><R1>400</R1>", "<T>10:01</T><V1>24</V1><A1>5</A1><R1>300</R1>"}),
-                wholeDay(), windmillReaderLayout(WindmillFamily::GV, g), set);
+    read(WindmillFamily::GV,
+         crlf({"<T>10:00</T><V1>24</V1><A1>10</A1><R1>400</R1>", "<T>10:01</T><V1>24</V1><A1>5</A1><R1>300</R1>"}));
     plotPowerVsRpm(set, GVSeries::Watts1, GVSeries::RPM1, 1000, 500, surface);
     const SurfaceLine& mark = surface.lines.back();
     EXPECT_EQ(mark.colour, RecordMarkColour);
@@ -276,13 +272,9 @@ TEST(WindmillViews, PowerAgainstRpmCurveAndMarks)
         EXPECT_TRUE(std::isfinite(l.fx1) && std::isfinite(l.fy1));
 }
 
-TEST(WindmillViews, PowerAgainstWindSpeed)
+TEST_F(WindmillViews, PowerAgainstWindSpeed)
 {
-    const Global_Declarations g = defaultTable();
-    GraphRecordSet set;
-    readRecords(crlf({"<T>10:00</T><V>24</V><I>10</I><S>7</S>", "<T>10:01</T><V>24</V><I>5</I><S>4</S>"}), wholeDay(),
-                windmillReaderLayout(WindmillFamily::WD, g), set);
-    RecordingSurface surface;
+    read(WindmillFamily::WD, crlf({"<T>10:00</T><V>24</V><I>10</I><S>7</S>", "<T>10:01</T><V>24</V><I>5</I><S>4</S>"}));
     plotPowerVsWind(set, WDSeries::Watts, WDSeries::WindSpeed, 1000, 50, 50, surface);
     EXPECT_EQ(surface.lines.size(), 10u + 50 + 2);
     EXPECT_EQ(surface.scaleWidth(), 52.5);
@@ -295,16 +287,14 @@ TEST(WindmillViews, PowerAgainstWindSpeed)
     EXPECT_EQ(mark.x2, 4);
 }
 
-TEST(WindmillViews, DistributionCountsEachRecordOnce)
+TEST_F(WindmillViews, DistributionCountsEachRecordOnce)
 {
-    const Global_Declarations g = defaultTable();
     std::string text;
     const double watts[] = {995, 1000, 9.5, 10, 0, -0.5, -1, 1500, 5};
     for (size_t i = 0; i < std::size(watts); ++i)
         text += "<T>" + gvtest::hhmm(3600 + 60 * static_cast<int>(i)) + "</T><V>1</V><I>" +
                 std::to_string(watts[i]) + "</I>\r\n";
-    GraphRecordSet set;
-    ASSERT_EQ(readRecords(text, wholeDay(), windmillReaderLayout(WindmillFamily::WD, g), set), ReadStatus::Ok);
+    ASSERT_EQ(read(WindmillFamily::WD, text), ReadStatus::Ok);
     const PowerDistribution d = powerDistribution(set, WDSeries::Watts, 1000);
     EXPECT_EQ(d.BinCount, 100);
     ASSERT_EQ(d.PowerBins.size(), 101u);
@@ -318,7 +308,6 @@ TEST(WindmillViews, DistributionCountsEachRecordOnce)
     EXPECT_EQ(total, 6); // -1, 1000 and 1500 are in no class
     EXPECT_EQ(d.MaxBinCount, 4);
 
-    RecordingSurface surface;
     plotPowerDistribution(d, surface);
     ASSERT_EQ(surface.lines.size(), 10u + 3);
     const SurfaceLine& bar0 = surface.lines[10];
@@ -352,7 +341,7 @@ TEST(WindmillViews, DistributionCountsEachRecordOnce)
     EXPECT_NEAR(fresh.lines.back().y1, 0.05, 1e-12);
 }
 
-TEST(WindmillLabels, ReadoutAndExtremeTexts)
+TEST_F(WindmillLabels, ReadoutAndExtremeTexts)
 {
     const auto gvR = [](int s, double v) { return readoutText(v, windmillReadoutFormat(WindmillFamily::GV, s, "m/s")); };
     EXPECT_EQ(gvR(GVSeries::Amps1, 0.25), "0.2 A");
@@ -394,18 +383,15 @@ TEST(WindmillLabels, ReadoutAndExtremeTexts)
     EXPECT_EQ(wdX(WDSeries::WindSpeed, 9, 0), "MAX 09 ");
 }
 
-TEST(WindmillOutputs, CsvLinesAndCollationTitles)
+TEST_F(WindmillOutputs, CsvLinesAndCollationTitles)
 {
-    const Global_Declarations g = defaultTable();
-    GraphRecordSet set;
-    readRecords(crlf({"<T>13:05</T><L>10</L><V>24.10</V><I>3.5</I><R>412</R><S>5.2</S>",
-                      "<T>13:06</T><L>10</L><V>24.10</V><I>0</I><R>0</R><S>0</S>"}),
-                wholeDay(), windmillReaderLayout(WindmillFamily::WD, g), set);
+    read(WindmillFamily::WD, crlf({"<T>13:05</T><L>10</L><V>24.10</V><I>3.5</I><R>412</R><S>5.2</S>",
+                                   "<T>13:06</T><L>10</L><V>24.10</V><I>0</I><R>0</R><S>0</S>"}));
     EXPECT_EQ(csvContent(set, windmillCsvHeader(), windmillCsvColumns(WindmillFamily::WD)),
               crlf({"TIME,VOLTS,AMPS,WATTS,RPM,SPEED", "13:05,24.10,3.50,84.35,412,5.2", "13:06,24.10,.00,.00,,.0"}));
 
-    readRecords(crlf({"<T>13:05</T><L>10</L><V1>24.10</V1><A1>3.5</A1><A2>9</A2><R1>412</R1><R2>7</R2><WS>5.2</WS>"}),
-                wholeDay(), windmillReaderLayout(WindmillFamily::GV, g), set);
+    read(WindmillFamily::GV,
+         crlf({"<T>13:05</T><L>10</L><V1>24.10</V1><A1>3.5</A1><A2>9</A2><R1>412</R1><R2>7</R2><WS>5.2</WS>"}));
     EXPECT_EQ(csvContent(set, windmillCsvHeader(), windmillCsvColumns(WindmillFamily::GV)),
               crlf({"TIME,VOLTS,AMPS,WATTS,RPM,SPEED", "13:05,24.10,3.50,84.35,412,5.2"}));
 

@@ -3,7 +3,6 @@
 // and printing, on realistic generated days.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -13,7 +12,7 @@
 
 #include <filesystem>
 
-#include "config/FirstRun.h"
+#include "graphs/graph_window_fixture.h"
 #include "graphs/multichannel/fixture_logs.h"
 #include "graphs/multichannel/ui/GraphCC.h"
 #include "graphs/multichannel/ui/GraphCC_QF.h"
@@ -23,31 +22,24 @@
 #include "platform/MessageBoxes.h"
 #include "platform/PictureBox.h"
 #include "platform/Printing.h"
-#include "shared/ConfigFiles.h"
 #include "shared/FileIO.h"
-#include "shared/LocalTime.h"
 #include "shared/TaggedText.h"
 #include "support/message_recorder.h"
-#include "support/test_paths.h"
 
 using gvtest::crlf;
 using gvtest::Messages;
 using gvtest::readFile;
-using gvtest::TempDir;
+using gvtest::savePng;
+using gvtest::todayName;
 using gvtest::writeFile;
 
 namespace {
 
-// A program folder with logs and Excel and the first-run channel table,
-// named and coloured for a house with Current Cost meters.
-struct Site {
-    TempDir dir;
-    gv::Global_Declarations g;
+// The first-run channel table named and coloured for a house with Current
+// Cost meters.
+struct Site : gvtest::GraphSite {
     Site()
     {
-        gv::makeFolder(dir.file("logs"));
-        gv::makeFolder(dir.file("Excel"));
-        gv::loadChannelsCfg(g, gv::defaultChannelsText());
         g.PersonalString = "Quorra Flats";
         g.SystemType = 8;
         const char* names[] = {"FRIDGE", "LIGHTS", "PUMP", "NETWORK", "WASHER", "TV", "DUMP LOAD", "CLOCK"};
@@ -79,25 +71,7 @@ struct Site {
         g.ChannelMaxReading[16] = 10;
         g.enableGRAPHING[24] = 0; // CLOCK off
     }
-    QString folder() const { return QString::fromStdString(dir.path()); }
-    std::string logs(const std::string& name) const { return dir.file("logs/" + name); }
-    std::string excel(const std::string& name) const { return dir.file("Excel/" + name); }
 };
-
-std::string todayName(const char* prefix)
-{
-    const gv::LocalTime now = gv::localNow();
-    return gv::todayFileName(prefix, now.year, now.month, now.day);
-}
-
-void savePng(QWidget& w, const char* name)
-{
-    w.resize(1180, 760);
-    w.show();
-    QApplication::processEvents();
-    QDir().mkpath(GV_BINARY_DIR "/screens");
-    w.grab().save(QString(GV_BINARY_DIR "/screens/") + name);
-}
 
 std::vector<std::string> listed(const QListWidget* list)
 {
@@ -115,12 +89,22 @@ std::string ccRecord(const std::string& t, const std::vector<double>& w, double 
     return line + "<C1>" + gv::numberText(c1) + "</C1><C2>" + gv::numberText(c2) + "</C2>";
 }
 
-} // namespace
-
-TEST(MultiChannelWindowsLook, RendersEachWindowToPng)
-{
+// Every test records its messages and has a site of its own.
+struct MultiChannelWindowTest : ::testing::Test {
     Messages msgs;
     Site site;
+};
+using MultiChannelWindowsLook = MultiChannelWindowTest;
+using MultiChannelWindowOpening = MultiChannelWindowTest;
+using MultiChannelWindowReading = MultiChannelWindowTest;
+using MultiChannelWindowBoxes = MultiChannelWindowTest;
+using MultiChannelWindowInteraction = MultiChannelWindowTest;
+using MultiChannelWindowOutputs = MultiChannelWindowTest;
+
+} // namespace
+
+TEST_F(MultiChannelWindowsLook, RendersEachWindowToPng)
+{
     writeFile(site.logs("RE_2026_06_14.txt"), gvfixture::reDay());
     writeFile(site.logs("ML_2026_06_14.txt"), gvfixture::mlDay());
     writeFile(site.logs("CC_2026_06_14.txt"), gvfixture::ccDay());
@@ -179,10 +163,8 @@ TEST(MultiChannelWindowsLook, RendersEachWindowToPng)
     EXPECT_EQ(qf.wattHourLabel("wH7")->x(), qf.seriesBox("CheckW7")->x());
 }
 
-TEST(MultiChannelWindowOpening, CurrentCostWindowsOnADayWithoutAFile)
+TEST_F(MultiChannelWindowOpening, CurrentCostWindowsOnADayWithoutAFile)
 {
-    Messages msgs;
-    Site site;
     GraphCC cc(site.g, site.folder());
     EXPECT_TRUE(msgs.texts.empty()) << "GraphCC opens silently";
     EXPECT_EQ(cc.FileName->text().toStdString(), todayName("CC_"));
@@ -219,10 +201,8 @@ TEST(MultiChannelWindowOpening, CurrentCostWindowsOnADayWithoutAFile)
     EXPECT_EQ(off.windowTitle(), "");
 }
 
-TEST(MultiChannelWindowOpening, FileListsPerWindow)
+TEST_F(MultiChannelWindowOpening, FileListsPerWindow)
 {
-    Messages msgs;
-    Site site;
     for (const char* name : {"RE_2026_06_14.txt", "RE_2026_06_15_09.txt", "REWattHours.txt", "CC_2026_06_14.txt",
                              "CCWattHours.txt", "QFWattHours.txt", "ML_2026_06_14.txt", "GV_2026_06_14.txt"})
         writeFile(site.logs(name), "");
@@ -258,10 +238,8 @@ TEST(MultiChannelWindowOpening, FileListsPerWindow)
     EXPECT_NE(qf.PrintButton, nullptr);
 }
 
-TEST(MultiChannelWindowReading, HouseNoDataMessagesAndTodaysFile)
+TEST_F(MultiChannelWindowReading, HouseNoDataMessagesAndTodaysFile)
 {
-    Messages msgs;
-    Site site;
     GraphRE re(site.g, site.folder());
     EXPECT_TRUE(msgs.texts.empty()) << "no file today: opens silently";
     EXPECT_EQ(re.TodayFlag, 1);
@@ -287,10 +265,8 @@ TEST(MultiChannelWindowReading, HouseNoDataMessagesAndTodaysFile)
     EXPECT_EQ(msgs.last(), "No data for this date");
 }
 
-TEST(MultiChannelWindowReading, MissingFilesPerWindow)
+TEST_F(MultiChannelWindowReading, MissingFilesPerWindow)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs("ML_2026_06_14.txt"), gvfixture::mlDay());
     writeFile(site.logs("RE_2026_06_14.txt"), gvfixture::reDay());
     writeFile(site.logs("CC_2026_06_14.txt"), gvfixture::ccDay());
@@ -327,10 +303,8 @@ TEST(MultiChannelWindowReading, MissingFilesPerWindow)
     EXPECT_FALSE(gv::fileExists(site.logs("CC_2026_06_20.txt")));
 }
 
-TEST(MultiChannelWindowBoxes, SeriesAndScalingRedraw)
+TEST_F(MultiChannelWindowBoxes, SeriesAndScalingRedraw)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs("CC_2026_06_14.txt"), gvfixture::ccDay());
     GraphCC_QF qf(site.g, site.folder());
     msgs.texts.clear();
@@ -354,10 +328,8 @@ TEST(MultiChannelWindowBoxes, SeriesAndScalingRedraw)
     EXPECT_TRUE(msgs.texts.empty());
 }
 
-TEST(MultiChannelWindowInteraction, LabelsAndReadout)
+TEST_F(MultiChannelWindowInteraction, LabelsAndReadout)
 {
-    Messages msgs;
-    Site site;
     // Site variant: Watts7 = Watts1 - Watts3 goes negative on record 3.
     writeFile(site.logs("CC_2026_06_14.txt"),
               crlf({ccRecord("10:00", {500, 200, 100, 50, 30, 20}), ccRecord("10:01", {400, 300, 100, 50, 30, 20}),
@@ -417,10 +389,8 @@ TEST(MultiChannelWindowInteraction, LabelsAndReadout)
     EXPECT_EQ(re.valueLabel("wW1")->text(), "00 W");
 }
 
-TEST(MultiChannelWindowInteraction, DragZoomRereadsTheSpan)
+TEST_F(MultiChannelWindowInteraction, DragZoomRereadsTheSpan)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs("CC_2026_06_14.txt"), gvfixture::ccDay());
     GraphCC cc(site.g, site.folder());
     ASSERT_TRUE(cc.pickFile("CC_2026_06_14.txt"));
@@ -439,10 +409,8 @@ TEST(MultiChannelWindowInteraction, DragZoomRereadsTheSpan)
     EXPECT_TRUE(msgs.texts.empty());
 }
 
-TEST(MultiChannelWindowOutputs, CsvExports)
+TEST_F(MultiChannelWindowOutputs, CsvExports)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs("RE_2026_12_08.txt"),
               crlf({"<T>13:05</T><L>60</L><V1>24.60</V1><W1>120</W1><W2>95</W2><W3>0</W3><W4>33</W4>"
                     "<W5>7</W5><W6>0</W6><W7>1500</W7><W8>12</W8>"}));
@@ -476,10 +444,8 @@ TEST(MultiChannelWindowOutputs, CsvExports)
                     "07:01,00001,00002,00003,00004,00005,00006"}));
 }
 
-TEST(MultiChannelWindowOutputs, CollationOnPickingTheNextDay)
+TEST_F(MultiChannelWindowOutputs, CollationOnPickingTheNextDay)
 {
-    Messages msgs;
-    Site site;
     std::string hour;
     for (int m = 0; m <= 60; ++m)
         hour += ccRecord(gv::shortTime(gv::dayFraction(9, m)), {600, 120, 60, 0, 0, 0}) + "\r\n";
@@ -507,10 +473,8 @@ TEST(MultiChannelWindowOutputs, CollationOnPickingTheNextDay)
               crlf({"daily Quorra Flats watthours for these dates", "", "CC_2026_12_07.txt  ,  00767"}));
 }
 
-TEST(MultiChannelWindowOutputs, PrintGoesToPdfAndRedrawsOnGrey)
+TEST_F(MultiChannelWindowOutputs, PrintGoesToPdfAndRedrawsOnGrey)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs("RE_2026_06_14.txt"), gvfixture::reDay());
     GraphRE re(site.g, site.folder());
     ASSERT_TRUE(re.pickFile("RE_2026_06_14.txt"));

@@ -3,7 +3,6 @@
 // printing, on realistic generated days.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -17,7 +16,7 @@
 
 #include <filesystem>
 
-#include "config/FirstRun.h"
+#include "graphs/graph_window_fixture.h"
 #include "graphs/windmill/ui/GraphDEMO.h"
 #include "graphs/windmill/ui/GraphGV.h"
 #include "graphs/windmill/windmill_day_fixture.h"
@@ -25,33 +24,24 @@
 #include "platform/MessageBoxes.h"
 #include "platform/PictureBox.h"
 #include "platform/Printing.h"
-#include "shared/ConfigFiles.h"
 #include "shared/FileIO.h"
-#include "shared/LocalTime.h"
 #include "support/message_recorder.h"
-#include "support/test_paths.h"
 
 using gvtest::crlf;
 using gvtest::DayFamily;
 using gvtest::Messages;
 using gvtest::readFile;
-using gvtest::TempDir;
+using gvtest::savePng;
+using gvtest::todayName;
 using gvtest::writeFile;
 
 namespace {
 
-constexpr int GVSeries_Volts() { return 0; }
-
-// A program folder with logs and Excel, and the default channel table with
-// windmill 2, solar (channel 3) and the loads (channel 4) switched on.
-struct Site {
-    TempDir dir;
-    gv::Global_Declarations g;
+// The default channel table with windmill 2, solar (channel 3) and the
+// loads (channel 4) switched on.
+struct Site : gvtest::GraphSite {
     Site()
     {
-        gv::makeFolder(dir.file("logs"));
-        gv::makeFolder(dir.file("Excel"));
-        gv::loadChannelsCfg(g, gv::defaultChannelsText());
         g.PersonalString = "Hilltop turbines";
         g.WSUnits = "m/s";
         g.ChannelName[2] = "WINDMILL 2 AMPS";
@@ -66,26 +56,27 @@ struct Site {
         g.LineColour[20] = 0x8080FF;
         g.LineColour[4] = 0x8080FF;
     }
-    QString folder() const { return QString::fromStdString(dir.path()); }
-    std::string logs(const std::string& name) const { return dir.file("logs/" + name); }
-    std::string excel(const std::string& name) const { return dir.file("Excel/" + name); }
 };
 
-void savePng(QWidget& w, const char* name)
-{
-    w.resize(1180, 760);
-    w.show();
-    QApplication::processEvents();
-    QDir().mkpath(GV_BINARY_DIR "/screens");
-    w.grab().save(QString(GV_BINARY_DIR "/screens/") + name);
-}
+// Every test records its messages and has a site of its own.
+struct WindmillWindowTest : ::testing::Test {
+    Messages msgs;
+    Site site;
+};
+using WindmillWindowsLook = WindmillWindowTest;
+using WindmillWindowOpening = WindmillWindowTest;
+using WindmillWindowReading = WindmillWindowTest;
+using WindmillWindowBoxes = WindmillWindowTest;
+using WindmillWindowInteraction = WindmillWindowTest;
+using WindmillWindowViews = WindmillWindowTest;
+using WindmillWindowOutputs = WindmillWindowTest;
+using WindmillWindowTiming = WindmillWindowTest;
+using WindmillWindowPicker = WindmillWindowTest;
 
 } // namespace
 
-TEST(WindmillWindowsLook, RendersEachViewToPng)
+TEST_F(WindmillWindowsLook, RendersEachViewToPng)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs("GV_2026_06_14.txt"), gvtest::dayLog(DayFamily::GV, 60));
     writeFile(site.logs("WD_2026_06_14.txt"), gvtest::dayLog(DayFamily::WD, 60));
 
@@ -128,12 +119,6 @@ TEST(WindmillWindowsLook, RendersEachViewToPng)
 
 namespace {
 
-std::string todayName(const char* prefix)
-{
-    const gv::LocalTime now = gv::localNow();
-    return gv::todayFileName(prefix, now.year, now.month, now.day);
-}
-
 // Records every minute from 01:00, n of them, WD or GV with fixed values.
 std::string minuteRecords(DayFamily f, int n, double volts = 24, double amps = 10, int interval = 60)
 {
@@ -153,10 +138,8 @@ std::string minuteRecords(DayFamily f, int n, double volts = 24, double amps = 1
 
 } // namespace
 
-TEST(WindmillWindowOpening, WithoutTodaysFileOpensEmptyAndSilent)
+TEST_F(WindmillWindowOpening, WithoutTodaysFileOpensEmptyAndSilent)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs("GV_2026_06_14.txt"), minuteRecords(DayFamily::GV, 10));
     writeFile(site.logs("gv_2026_06_15.TXT"), minuteRecords(DayFamily::GV, 10));
     writeFile(site.logs("GVWattHours.txt"), "x\r\n");
@@ -200,10 +183,8 @@ TEST(WindmillWindowOpening, WithoutTodaysFileOpensEmptyAndSilent)
     EXPECT_EQ(d.wattHourLabel("wh2"), nullptr);
 }
 
-TEST(WindmillWindowOpening, TodaysFileIsReadAtOnceWithoutItsBoundaryMinutes)
+TEST_F(WindmillWindowOpening, TodaysFileIsReadAtOnceWithoutItsBoundaryMinutes)
 {
-    Messages msgs;
-    Site site;
     std::string text = "<T>00:00</T><L>60</L><V1>24.00</V1><A1>1.0</A1>\r\n" + minuteRecords(DayFamily::GV, 30) +
                        "<T>23:59</T><L>60</L><V1>24.00</V1><A1>1.0</A1>\r\n";
     // Stored in another letter case than the window asks for.
@@ -223,10 +204,8 @@ TEST(WindmillWindowOpening, TodaysFileIsReadAtOnceWithoutItsBoundaryMinutes)
     EXPECT_TRUE(msgs.texts.empty());
 }
 
-TEST(WindmillWindowReading, LimitsBadBoxesMissingFilesAndTheRecordLimit)
+TEST_F(WindmillWindowReading, LimitsBadBoxesMissingFilesAndTheRecordLimit)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs("GV_2026_06_14.txt"), gvtest::dayLog(DayFamily::GV, 60));
     GraphGV w(site.g, site.folder());
     ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
@@ -281,10 +260,8 @@ TEST(WindmillWindowReading, LimitsBadBoxesMissingFilesAndTheRecordLimit)
     EXPECT_EQ(msgs.last(), "No data for that date");
 }
 
-TEST(WindmillWindowBoxes, SeriesAndScalingRedraw)
+TEST_F(WindmillWindowBoxes, SeriesAndScalingRedraw)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs("GV_2026_06_14.txt"), gvtest::dayLog(DayFamily::GV, 300));
     GraphGV w(site.g, site.folder());
     ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
@@ -301,10 +278,10 @@ TEST(WindmillWindowBoxes, SeriesAndScalingRedraw)
     w.CheckScaling->setChecked(false);
     EXPECT_EQ(w.CheckScaling->text(), "Unscaled");
     EXPECT_EQ(w.Options.ScaledMode, 0);
-    EXPECT_GT(w.Model.PlotLow[GVSeries_Volts()], 0);
+    EXPECT_GT(w.Model.PlotLow[gv::GVSeries::Volts], 0);
     w.CheckScaling->setChecked(true);
     EXPECT_EQ(w.CheckScaling->text(), "Scaled");
-    EXPECT_EQ(w.Model.PlotLow[GVSeries_Volts()], 0);
+    EXPECT_EQ(w.Model.PlotLow[gv::GVSeries::Volts], 0);
 
     // With fewer than two records a box changes its flag only.
     writeFile(site.logs("GV_2026_06_15.txt"), minuteRecords(DayFamily::GV, 1));
@@ -315,10 +292,8 @@ TEST(WindmillWindowBoxes, SeriesAndScalingRedraw)
     EXPECT_TRUE(msgs.texts.empty());
 }
 
-TEST(WindmillWindowInteraction, ReadoutAndMaxMinLabels)
+TEST_F(WindmillWindowInteraction, ReadoutAndMaxMinLabels)
 {
-    Messages msgs;
-    Site site;
     // Amps 0.25 at record 1, 0.75 at record 2, 0 at record 3, then 5 A.
     std::string text;
     const double amps[] = {0.25, 0.75, 0, 5, 5, 5, 5, 5};
@@ -375,10 +350,8 @@ TEST(WindmillWindowInteraction, ReadoutAndMaxMinLabels)
     EXPECT_TRUE(msgs.texts.empty());
 }
 
-TEST(WindmillWindowInteraction, DragZoomNarrowsTheWindowAndRereads)
+TEST_F(WindmillWindowInteraction, DragZoomNarrowsTheWindowAndRereads)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs("GV_2026_06_14.txt"), gvtest::dayLog(DayFamily::GV, 60));
     GraphGV w(site.g, site.folder());
     ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
@@ -466,10 +439,8 @@ TEST(WindmillWindowInteraction, DragZoomNarrowsTheWindowAndRereads)
     EXPECT_EQ(rs.RecordCount, 1);
 }
 
-TEST(WindmillWindowViews, OptionsHideAndRestoreControls)
+TEST_F(WindmillWindowViews, OptionsHideAndRestoreControls)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs("WD_2026_06_14.txt"), gvtest::dayLog(DayFamily::WD, 120));
     GraphDEMO d(site.g, site.folder());
     d.show();
@@ -510,10 +481,8 @@ TEST(WindmillWindowViews, OptionsHideAndRestoreControls)
     EXPECT_TRUE(msgs.texts.empty());
 }
 
-TEST(WindmillWindowViews, DemoNeedsSevenRecords)
+TEST_F(WindmillWindowViews, DemoNeedsSevenRecords)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs("WD_2026_06_14.txt"), crlf({"<T>10:00</T><L>300</L><V>24.00</V><I>1.0</I>",
                                                      "<T>10:05</T><L>300</L><V>24.00</V><I>1.0</I>",
                                                      "<T>10:10</T><L>300</L><V>24.00</V><I>1.0</I>"}));
@@ -529,10 +498,8 @@ TEST(WindmillWindowViews, DemoNeedsSevenRecords)
     EXPECT_EQ(d.Plot->shapeCount(), 0);
 }
 
-TEST(WindmillWindowOutputs, CsvExport)
+TEST_F(WindmillWindowOutputs, CsvExport)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs("WD_2026_12_08.txt"),
               crlf({"<T>13:05</T><L>10</L><V>24.10</V><I>3.5</I><R>412</R><S>5.2</S>  1.000Wh",
                     "<T>13:06</T><L>10</L><V>24.10</V><I>0.0</I><R>0</R><S>0</S>  1.000Wh"}));
@@ -563,10 +530,8 @@ TEST(WindmillWindowOutputs, CsvExport)
     EXPECT_TRUE(msgs.last().startsWith("Could not write")) << msgs.last().toStdString();
 }
 
-TEST(WindmillWindowOutputs, CollationOnPickingTheNextDay)
+TEST_F(WindmillWindowOutputs, CollationOnPickingTheNextDay)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs("WD_2026_12_07.txt"), minuteRecords(DayFamily::WD, 361, 36, 10, 10));
     writeFile(site.logs("WD_2026_12_08.txt"), minuteRecords(DayFamily::WD, 20, 24, 5, 60));
     GraphDEMO d(site.g, site.folder());
@@ -597,10 +562,8 @@ TEST(WindmillWindowOutputs, CollationOnPickingTheNextDay)
     EXPECT_TRUE(msgs.texts.empty()) << msgs.last().toStdString();
 }
 
-TEST(WindmillWindowOutputs, PrintGoesToPdfAndRedrawsOnGrey)
+TEST_F(WindmillWindowOutputs, PrintGoesToPdfAndRedrawsOnGrey)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs("GV_2026_06_14.txt"), gvtest::dayLog(DayFamily::GV, 120));
     GraphGV w(site.g, site.folder());
     ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
@@ -625,10 +588,8 @@ TEST(WindmillWindowOutputs, PrintGoesToPdfAndRedrawsOnGrey)
     EXPECT_EQ(w.Plot->shapeCount(), shapes);
 }
 
-TEST(WindmillWindowTiming, OpeningOnADayOfTenSecondLogsAndAnHourOfOneSecondLogs)
+TEST_F(WindmillWindowTiming, OpeningOnADayOfTenSecondLogsAndAnHourOfOneSecondLogs)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs(todayName("GV_")), gvtest::dayLog(DayFamily::GV, 10));
     writeFile(site.logs("GV_2026_06_14_15.txt"), gvtest::dayLog(DayFamily::GV, 1, 15 * 3600, 16 * 3600));
     QElapsedTimer timer;
@@ -655,10 +616,8 @@ TEST(WindmillWindowTiming, OpeningOnADayOfTenSecondLogsAndAnHourOfOneSecondLogs)
     EXPECT_TRUE(msgs.texts.empty());
 }
 
-TEST(WindmillWindowPicker, FolderListDrivesTheFileListButTheReaderUsesLogs)
+TEST_F(WindmillWindowPicker, FolderListDrivesTheFileListButTheReaderUsesLogs)
 {
-    Messages msgs;
-    Site site;
     gv::makeFolder(site.dir.file("logs/old"));
     writeFile(site.logs("old/GV_2020_01_01.txt"), minuteRecords(DayFamily::GV, 10));
     writeFile(site.logs("GV_2026_06_14.txt"), minuteRecords(DayFamily::GV, 10));
@@ -682,10 +641,8 @@ TEST(WindmillWindowPicker, FolderListDrivesTheFileListButTheReaderUsesLogs)
     EXPECT_EQ(d.File1->count(), 0);
 }
 
-TEST(WindmillWindowOpening, ShownModallyOverItsOwnerAndClosedByExit)
+TEST_F(WindmillWindowOpening, ShownModallyOverItsOwnerAndClosedByExit)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs(todayName("WD_")), minuteRecords(DayFamily::WD, 30));
     gv::setProgramFolderOverride(site.folder());
     QWidget owner;
@@ -711,10 +668,8 @@ TEST(WindmillWindowOpening, ShownModallyOverItsOwnerAndClosedByExit)
     EXPECT_TRUE(msgs.texts.empty());
 }
 
-TEST(WindmillWindowInteraction, RealMouseOnThePicture)
+TEST_F(WindmillWindowInteraction, RealMouseOnThePicture)
 {
-    Messages msgs;
-    Site site;
     writeFile(site.logs("GV_2026_06_14.txt"), gvtest::dayLog(DayFamily::GV, 60));
     GraphGV w(site.g, site.folder());
     w.resize(1180, 760);
