@@ -24,28 +24,6 @@ void itemLine(std::string& out, std::string_view key, std::string_view value)
     line(out, tagged(key, value));
 }
 
-// True when the text begins (after blanks and line feeds) with a number in the
-// leading-number syntax, so that a genuine 0 can be told from "no number".
-bool hasLeadingNumber(std::string_view s)
-{
-    size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || s[i] == '\t' || s[i] == '\n'))
-        ++i;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
-    bool seenPoint = false;
-    for (; i < s.size(); ++i) {
-        const char c = s[i];
-        if (c >= '0' && c <= '9')
-            return true;
-        if (c == '.' && !seenPoint)
-            seenPoint = true;
-        else if (c != ' ' && c != '\t')
-            return false;
-    }
-    return false;
-}
-
 template <typename T>
 T clampRounded(double v)
 {
