@@ -76,26 +76,26 @@ std::string laidOutChannelName(int n)
 
 namespace {
 // "<letter>" for the first channel of a group, "<letter><k>" for the k-th.
-std::string groupCode(const char* first, const char* letter, int k)
+std::string groupCode(const char* letter, int k)
 {
-    return k == 1 ? std::string(first) : std::string(letter) + std::to_string(k);
+    return k == 1 ? std::string(letter) : std::string(letter) + std::to_string(k);
 }
 } // namespace
 
 std::string defaultHardwareTag(int n)
 {
     if (n >= 1 && n <= 8)
-        return groupCode("I", "I", n);
+        return groupCode("I", n);
     if (n >= 9 && n <= 11)
-        return groupCode("V", "V", n - 8);
+        return groupCode("V", n - 8);
     if (n == 12)
         return "S";
     if (n == 13 || n == 14)
-        return groupCode("R", "R", n - 12);
+        return groupCode("R", n - 12);
     if (n == 15 || n == 16)
         return "P" + std::to_string(n - 14);
     if (n >= 17 && n <= 24)
-        return groupCode("W", "W", n - 16);
+        return groupCode("W", n - 16);
     return std::string();
 }
 
@@ -126,7 +126,7 @@ std::string loggingFrameCaption(int n)
 std::string builtInElementName(int n)
 {
     if (n >= 1 && n <= 8)
-        return groupCode("A", "A", n);
+        return groupCode("A", n);
     return defaultHardwareTag(n);  // the other groups name their elements like their tags
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "shared/FileIO.h"
 #include "shared/NumberPicture.h"
@@ -22,28 +23,6 @@ void line(std::string& out, std::string_view text)
 void itemLine(std::string& out, std::string_view key, std::string_view value)
 {
     line(out, tagged(key, value));
-}
-
-// True when the text begins (after blanks and line feeds) with a number in the
-// leading-number syntax, so that a genuine 0 can be told from "no number".
-bool hasLeadingNumber(std::string_view s)
-{
-    size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || s[i] == '\t' || s[i] == '\n'))
-        ++i;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
-    bool seenPoint = false;
-    for (; i < s.size(); ++i) {
-        const char c = s[i];
-        if (c >= '0' && c <= '9')
-            return true;
-        if (c == '.' && !seenPoint)
-            seenPoint = true;
-        else if (c != ' ' && c != '\t')
-            return false;
-    }
-    return false;
 }
 
 template <typename T>
@@ -69,19 +48,35 @@ std::string calibrationKey(const char* key, int n)
     return std::string(key) + "(" + std::to_string(n) + ")";
 }
 
-// Reads one item: assign() with its value when it is present, otherwise
-// firstRun() and the key joins the list of missing items.
-template <typename Assign, typename FirstRun>
-void itemOrFirstRun(std::string_view text, const std::string& key, std::vector<std::string>& missing,
-                    Assign assign, FirstRun firstRun)
+// The value of one item; when it is missing, nothing, and its key joins the
+// list of missing items.
+std::optional<std::string> presentItem(std::string_view text, const std::string& key,
+                                       std::vector<std::string>& missing)
 {
-    if (auto v = findTag(text, key)) {
-        assign(*v);
-    } else {
-        firstRun();
+    auto v = findTag(text, key);
+    if (!v)
         missing.push_back(key);
-    }
+    return v;
 }
+
+// Reads one item into target through convert, or gives target its first-run
+// value when the item is missing.
+template <typename T, typename Convert>
+void readItem(std::string_view text, const std::string& key, std::vector<std::string>& missing, T& target,
+              const T& firstRun, Convert convert)
+{
+    if (const auto v = presentItem(text, key, missing))
+        target = convert(*v);
+    else
+        target = firstRun;
+}
+
+// Item values in the stored widths of the variables.
+std::string asText(const std::string& v) { return v; }
+double asNumber(const std::string& v) { return leadingNumber(v); }
+std::uint8_t asByte(const std::string& v) { return clampRounded<std::uint8_t>(leadingNumber(v)); }
+std::int16_t asInt16(const std::string& v) { return clampRounded<std::int16_t>(leadingNumber(v)); }
+std::int32_t asInt32(const std::string& v) { return clampRounded<std::int32_t>(leadingNumber(v)); }
 
 // The record line of one file's missing items; a long list (a file cut short
 // early) names the first few and counts the rest.
@@ -267,37 +262,22 @@ std::vector<std::string> loadHardwareCfg(Global_Declarations& g, std::string_vie
 {
     const Global_Declarations& d = firstRunConfiguration();
     std::vector<std::string> missing;
-    auto number = [&](const char* key, double& target, double firstRun) {
-        itemOrFirstRun(
-            text, key, missing, [&](const std::string& v) { target = leadingNumber(v); },
-            [&] { target = firstRun; });
-    };
-    number("Port", g.Port, d.Port);
-    number("BaudRate", g.BaudRate, d.BaudRate);
-    number("SaveExcel", g.SaveExcel, d.SaveExcel);
-    itemOrFirstRun(
-        text, "LogDelay", missing,
-        [&](const std::string& v) {
-            if (hasLeadingNumber(v))
-                g.LogDelay = clampLogDelay(leadingNumber(v));
-        },
-        [&] { g.LogDelay = d.LogDelay; });
+    readItem(text, "Port", missing, g.Port, d.Port, asNumber);
+    readItem(text, "BaudRate", missing, g.BaudRate, d.BaudRate, asNumber);
+    readItem(text, "SaveExcel", missing, g.SaveExcel, d.SaveExcel, asNumber);
+    if (const auto v = presentItem(text, "LogDelay", missing)) {
+        if (hasLeadingNumber(*v))
+            g.LogDelay = clampLogDelay(leadingNumber(*v));
+    } else {
+        g.LogDelay = d.LogDelay;
+    }
     if (!usableLogDelay(g.LogDelay))
         g.LogDelay = LogDelayDefault;
-    number("LogOn", g.LogOn, d.LogOn);
-    itemOrFirstRun(
-        text, "WSUnits", missing, [&](const std::string& v) { g.WSUnits = v; }, [&] { g.WSUnits = d.WSUnits; });
-    itemOrFirstRun(
-        text, "DispMessages", missing,
-        [&](const std::string& v) { g.DispMessages = toByte(leadingNumber(v)); },
-        [&] { g.DispMessages = d.DispMessages; });
-    itemOrFirstRun(
-        text, "PersonalString", missing, [&](const std::string& v) { g.PersonalString = v; },
-        [&] { g.PersonalString = d.PersonalString; });
-    itemOrFirstRun(
-        text, "SystemType", missing,
-        [&](const std::string& v) { g.SystemType = toInt16(leadingNumber(v)); },
-        [&] { g.SystemType = d.SystemType; });
+    readItem(text, "LogOn", missing, g.LogOn, d.LogOn, asNumber);
+    readItem(text, "WSUnits", missing, g.WSUnits, d.WSUnits, asText);
+    readItem(text, "DispMessages", missing, g.DispMessages, d.DispMessages, asByte);
+    readItem(text, "PersonalString", missing, g.PersonalString, d.PersonalString, asText);
+    readItem(text, "SystemType", missing, g.SystemType, d.SystemType, asInt16);
     return missing;
 }
 
@@ -336,34 +316,18 @@ std::vector<std::string> loadChannelsCfg(Global_Declarations& g, std::string_vie
     const Global_Declarations& d = firstRunConfiguration();
     std::vector<std::string> missing;
     for (int n = 1; n <= 24; ++n) {
-        auto flag = [&](const char* key, std::array<std::uint8_t, 25>& column,
-                        const std::array<std::uint8_t, 25>& firstRun) {
-            itemOrFirstRun(
-                text, channelKey(key, n), missing,
-                [&](const std::string& v) { column[n] = toByte(leadingNumber(v)); },
-                [&] { column[n] = firstRun[n]; });
+        auto item = [&](const char* key, auto& column, const auto& firstRun, auto convert) {
+            readItem(text, channelKey(key, n), missing, column[n], firstRun[n], convert);
         };
-        auto words = [&](const char* key, std::array<std::string, 25>& column,
-                         const std::array<std::string, 25>& firstRun) {
-            itemOrFirstRun(
-                text, channelKey(key, n), missing, [&](const std::string& v) { column[n] = v; },
-                [&] { column[n] = firstRun[n]; });
-        };
-        flag("enableLOGGING", g.enableLOGGING, d.enableLOGGING);
-        flag("enableDISPLAY", g.enableDISPLAY, d.enableDISPLAY);
-        flag("enableGRAPHING", g.enableGRAPHING, d.enableGRAPHING);
-        flag("HARDWAREenabled", g.HARDWAREenabled, d.HARDWAREenabled);
-        words("C", g.ChannelName, d.ChannelName);
-        itemOrFirstRun(
-            text, channelKey("L", n), missing,
-            [&](const std::string& v) { g.LineColour[n] = toInt32(leadingNumber(v)); },
-            [&] { g.LineColour[n] = d.LineColour[n]; });
-        itemOrFirstRun(
-            text, channelKey("M", n), missing,
-            [&](const std::string& v) { g.ChannelMaxReading[n] = toInt16(leadingNumber(v)); },
-            [&] { g.ChannelMaxReading[n] = d.ChannelMaxReading[n]; });
-        words("XMLsoftware", g.XMLsoftware, d.XMLsoftware);
-        words("XMLhardware", g.XMLhardware, d.XMLhardware);
+        item("enableLOGGING", g.enableLOGGING, d.enableLOGGING, asByte);
+        item("enableDISPLAY", g.enableDISPLAY, d.enableDISPLAY, asByte);
+        item("enableGRAPHING", g.enableGRAPHING, d.enableGRAPHING, asByte);
+        item("HARDWAREenabled", g.HARDWAREenabled, d.HARDWAREenabled, asByte);
+        item("C", g.ChannelName, d.ChannelName, asText);
+        item("L", g.LineColour, d.LineColour, asInt32);
+        item("M", g.ChannelMaxReading, d.ChannelMaxReading, asInt16);
+        item("XMLsoftware", g.XMLsoftware, d.XMLsoftware, asText);
+        item("XMLhardware", g.XMLhardware, d.XMLhardware, asText);
     }
     return missing;
 }
@@ -400,15 +364,9 @@ std::vector<std::string> loadCalibrationsCfg(Global_Declarations& g, std::string
     const Global_Declarations& d = firstRunConfiguration();
     std::vector<std::string> missing;
     for (int n = 1; n <= 16; ++n)
-        itemOrFirstRun(
-            text, calibrationKey("ADCOffset", n), missing,
-            [&](const std::string& v) { g.ADCOffset[n] = leadingNumber(v); },
-            [&] { g.ADCOffset[n] = d.ADCOffset[n]; });
+        readItem(text, calibrationKey("ADCOffset", n), missing, g.ADCOffset[n], d.ADCOffset[n], asNumber);
     for (int n = 1; n <= 16; ++n)
-        itemOrFirstRun(
-            text, calibrationKey("ADCDivider", n), missing,
-            [&](const std::string& v) { g.ADCDivider[n] = leadingNumber(v); },
-            [&] { g.ADCDivider[n] = d.ADCDivider[n]; });
+        readItem(text, calibrationKey("ADCDivider", n), missing, g.ADCDivider[n], d.ADCDivider[n], asNumber);
     return missing;
 }
 
@@ -417,10 +375,8 @@ void loadChannelSelections(Global_Declarations& g, std::string_view text)
     const Global_Declarations& d = firstRunConfiguration();
     std::vector<std::string> missing;
     for (int n = 1; n <= 16; ++n)
-        itemOrFirstRun(
-            text, calibrationKey("ChannelSelection", n), missing,
-            [&](const std::string& v) { g.ChannelSelection[n] = v; },
-            [&] { g.ChannelSelection[n] = d.ChannelSelection[n]; });
+        readItem(text, calibrationKey("ChannelSelection", n), missing, g.ChannelSelection[n],
+                 d.ChannelSelection[n], asText);
 }
 
 // ------------------------------------------------------ whole configuration load

@@ -120,6 +120,8 @@ double leadingNumber(std::string_view text)
     return v == 0.0 ? 0.0 : v; // no negative zero
 }
 
+bool hasLeadingNumber(std::string_view text) { return scanNumber(text).hasDigits; }
+
 bool isNumeric(std::string_view text)
 {
     // Blanks may stand around the number, never inside it: "4 2" is not 42.

@@ -31,6 +31,10 @@ std::optional<std::string> findTag(std::string_view text, std::string_view key);
 // is not finite (overflow such as "1e400") also gives 0.
 double leadingNumber(std::string_view text);
 
+// True when the text has a leading number at all (a digit before anything
+// that ends the number), so that a genuine 0 can be told from "no number".
+bool hasLeadingNumber(std::string_view text);
+
 // True when the whole text is one finite number: optional sign, digits, at
 // most one ".", optional exponent, with blanks allowed around it but not
 // inside it.  "nan", "inf", "1e400", "", "12abc", "4 2" are not.  (The

@@ -10,48 +10,6 @@ using gvtest::crlf;
 
 namespace {
 
-// The settings a first start produces.
-Global_Declarations defaultSettings()
-{
-    Global_Declarations g;
-    g.Port = 3;
-    g.SaveExcel = 0;
-    g.LogDelay = 10;
-    g.LogOn = 0;
-    g.WSUnits = "m/s";
-    g.BaudRate = 4800;
-    g.DispMessages = 0;
-    g.PersonalString = "Personal Program NAME";
-    g.SystemType = 0;
-    return g;
-}
-
-// The channel table of a first start.
-void fillDefaultChannels(Global_Declarations& g)
-{
-    const char* tags[25] = {"",   "A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "V1", "V2", "V3", "WS",
-                            "R1", "R2", "P1", "P2", "W1", "W2", "W3", "W4", "W5", "W6", "W7", "W8"};
-    const std::int32_t colours[25] = {0,        16711680, 255,      65280, 65535,    16711680, 255,
-                                      65280,    65535,    16711935, 8421631, 8438015, 16776960, 33023,
-                                      12648384, 255,      16711680, 16711680, 255,   65280,    65535,
-                                      16711680, 255,      65280,    65535};
-    const std::int16_t maxima[25] = {0,  20, 20, 20, 20,  20,  20,   20,   20,   60,   30,   30,   50,
-                                     500, 500, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000};
-    for (int n = 1; n <= 24; ++n) {
-        const std::uint8_t on = (n == 1 || n == 9 || n == 12 || n == 13 || n == 17) ? 1 : 0;
-        g.enableLOGGING[n] = g.enableDISPLAY[n] = g.enableGRAPHING[n] = g.HARDWAREenabled[n] = on;
-        g.ChannelName[n] = "channel name";
-        g.LineColour[n] = colours[n];
-        g.ChannelMaxReading[n] = maxima[n];
-        g.XMLsoftware[n] = g.XMLhardware[n] = tags[n];
-    }
-    g.ChannelName[1] = "WINDMILL AMPS";
-    g.ChannelName[9] = "SYSTEM VOLTS";
-    g.ChannelName[12] = "WINDSPEED";
-    g.ChannelName[13] = "WINDMILL RPM";
-    g.ChannelName[17] = "WINDMILL POWER";
-}
-
 const std::string kExitHardware = crlf({
     "Program Config File",
     "",
@@ -75,12 +33,12 @@ const std::string kExitHardware = crlf({
 
 TEST(HardwareCfg, ExitFormIsThirteenLinesAndAFinalLineEnd)
 {
-    EXPECT_EQ(hardwareCfgText(defaultSettings()), kExitHardware);
+    EXPECT_EQ(hardwareCfgText(firstRunConfiguration()), kExitHardware);
 }
 
 TEST(HardwareCfg, ExitFormWritesFractionsAndTextsAsTheyAre)
 {
-    Global_Declarations g = defaultSettings();
+    Global_Declarations g = firstRunConfiguration();
     g.LogDelay = 2.5;
     g.Port = 12;
     g.BaudRate = 115200;
@@ -99,7 +57,7 @@ TEST(HardwareCfg, ExitFormWritesFractionsAndTextsAsTheyAre)
 
 TEST(HardwareCfg, SettingsDialogFormAddsTheTariffTexts)
 {
-    HardwareCfgValues v = hardwareValues(defaultSettings());
+    HardwareCfgValues v = hardwareValues(firstRunConfiguration());
     v.Port = "4";          // box texts go in as typed
     v.BaudRate = "9600";
     v.LogDelay = "5";
@@ -150,7 +108,7 @@ TEST(HardwareCfg, LoadReadsEveryItemInAnyOrderAndIgnoresTariffs)
 
 TEST(HardwareCfg, WithAndWithoutTariffsLoadTheSameAndExitDropsThem)
 {
-    HardwareCfgValues v = hardwareValues(defaultSettings());
+    HardwareCfgValues v = hardwareValues(firstRunConfiguration());
     Global_Declarations a, b;
     loadHardwareCfg(a, hardwareCfgTextWithTariffs(v, "25", "10", "10"));
     loadHardwareCfg(b, hardwareCfgText(v));
@@ -160,7 +118,7 @@ TEST(HardwareCfg, WithAndWithoutTariffsLoadTheSameAndExitDropsThem)
 
 TEST(HardwareCfg, KeysAreCaseSensitiveAndMissingItemsTakeTheirFirstRunValues)
 {
-    Global_Declarations g = defaultSettings();
+    Global_Declarations g = firstRunConfiguration();
     g.Port = 7;
     g.WSUnits = "knots";
     const auto missing = loadHardwareCfg(g, "<port>7</port><BaudRate>1200</BaudRate><WSUnits>mph");
@@ -225,8 +183,7 @@ TEST(HardwareCfg, LoggingIntervalIsAlwaysUsable)
 
 TEST(ChannelsCfg, GoldenTextOfTheDefaultTable)
 {
-    Global_Declarations g;
-    fillDefaultChannels(g);
+    Global_Declarations g = firstRunConfiguration();
     const std::string text = channelsCfgText(g);
     const std::string first = crlf({
         "<enableLOGGING1>1</enableLOGGING1>",
@@ -266,8 +223,7 @@ TEST(ChannelsCfg, GoldenTextOfTheDefaultTable)
 
 TEST(ChannelsCfg, WriteThenLoadRoundTripsEveryColumn)
 {
-    Global_Declarations g;
-    fillDefaultChannels(g);
+    Global_Declarations g = firstRunConfiguration();
     g.ChannelName[3] = " spaced name ";
     g.LineColour[5] = -1;
     g.ChannelMaxReading[7] = -20;
@@ -322,8 +278,7 @@ TEST(ChannelsCfg, OutOfRangeValuesAreClampedAndMissingOnesTakeFirstRunValues)
 
 TEST(ChannelsCfg, HardwareEditorVariantWritesGivenColoursAndMaxima)
 {
-    Global_Declarations g;
-    fillDefaultChannels(g);
+    Global_Declarations g = firstRunConfiguration();
     auto colours = g.LineColour;
     std::array<double, 25> maxima{};
     for (int n = 1; n <= 24; ++n)
@@ -425,14 +380,9 @@ TEST(CalibrationsCfg, LoadReadsBothWrittenFormsButNotTheKinds)
 TEST(ConfigurationLoad, ReadsAllThreeFilesAndReportsTheTimer)
 {
     gvtest::TempDir dir;
-    Global_Declarations src = defaultSettings();
+    Global_Declarations src = firstRunConfiguration();
     src.LogDelay = 20;
     src.Port = 5;
-    fillDefaultChannels(src);
-    for (int n = 1; n <= 16; ++n) {
-        src.ADCDivider[n] = 0.1;
-        src.ChannelSelection[n] = "V";
-    }
     src.ADCOffset[9] = 3;
     std::string err;
     ASSERT_TRUE(writeHardwareCfg(src, dir.path(), &err)) << err;
@@ -477,8 +427,7 @@ TEST(ConfigurationLoad, DamagedFilesGiveFirstRunValuesAndNameTheMissingItems)
     // Each file cut short: hardware.cfg after "<WSUnits>m/s", channels.cfg
     // inside channel 23, calibrations.cfg after the offset of input 8.
     gvtest::writeFile(dir.file("hardware.cfg"), kExitHardware.substr(0, kExitHardware.find("m/s") + 3));
-    Global_Declarations src = defaultSettings();
-    fillDefaultChannels(src);
+    Global_Declarations src = firstRunConfiguration();
     for (int n = 1; n <= 16; ++n) {
         src.ADCDivider[n] = 0.25;
         src.ChannelSelection[n] = "V";
@@ -526,7 +475,7 @@ TEST(ConfigurationLoad, DamagedFilesGiveFirstRunValuesAndNameTheMissingItems)
 TEST(ConfigurationWrite, FailedWriteLeavesTheOldFileAndReportsIt)
 {
     gvtest::TempDir dir;
-    Global_Declarations g = defaultSettings();
+    Global_Declarations g = firstRunConfiguration();
     std::string err;
     EXPECT_FALSE(writeHardwareCfg(g, dir.file("no/such/folder"), &err));
     EXPECT_FALSE(err.empty());
@@ -549,8 +498,7 @@ TEST(CodePage, EveryByteRoundTripsThroughTheFilesAndTheTextInMemory)
     // A channel name and the settings texts with code-page letters survive a
     // load and a save of each file byte for byte.
     gvtest::TempDir dir;
-    Global_Declarations g = defaultSettings();
-    fillDefaultChannels(g);
+    Global_Declarations g = firstRunConfiguration();
     g.PersonalString = "Moulin \xC3\xA9olien";
     g.WSUnits = "km/h \xE2\x80\x93";
     g.ChannelName[1] = "\xC3\xA9olienne \xE2\x82\xAC";

@@ -1,5 +1,6 @@
 #include "config/ui/ChannelFlagEditors.h"
 #include "config/ui/ChannelDialogButtons.h"
+#include "config/ui/ChannelTableFile.h"
 
 #include "config/ChannelRows.h"
 #include "config/ui/ColourLabel.h"
@@ -7,7 +8,6 @@
 #include "platform/ClickLabel.h"
 #include "platform/MessageBoxes.h"
 #include "shared/ConfigFiles.h"
-#include "shared/FileIO.h"
 #include "shared/Global_Declarations.h"
 
 #include <QCheckBox>
@@ -20,8 +20,6 @@
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
-
-constexpr std::int32_t kLaidOutColour = 0xC0C0C0;
 
 const char* frameName(ChannelFlagEditor::Column c)
 {
@@ -58,7 +56,7 @@ ChannelFlagEditor::ChannelFlagEditor(gv::Global_Declarations& g, const QString& 
         name->setObjectName(QStringLiteral("dataCHANNEL%1").arg(n));
         name->setFixedWidth(160);
         name->setMargin(2);
-        gv::setLabelColour(name, kLaidOutColour);
+        gv::setLabelColour(name, gv::kLaidOutColour);
 
         auto* row = new QHBoxLayout(frame);
         row->setContentsMargins(6, logging ? 2 : 3, 6, 3);
@@ -104,41 +102,22 @@ void ChannelFlagEditor::layOutRows()
 
 bool ChannelFlagEditor::readChannels()
 {
-    const std::string path = gv::joinPath(folder_.toStdString(), gv::ChannelsCfgName);
-    const auto text = gv::fileExists(path) ? gv::readTextFile(path) : std::nullopt;
-    if (!text) {
-        gv::showMessage(this, QStringLiteral("channel configuration file is missing"));
+    const auto text = gv::readChannelsFile(this, folder_);
+    if (!text)
         return false;
-    }
-    // An item missing from the file takes its first-run value; one that does
-    // not fit is skipped: the shared value keeps what it held, the label
-    // keeps its text or colour.
     for (int n = 1; n <= 24; ++n) {
-        const gv::ChannelRowItems r = gv::readChannelRow(*text, n);
-        if (r.enableLOGGING) g_.enableLOGGING[n] = *r.enableLOGGING;
-        if (r.enableDISPLAY) g_.enableDISPLAY[n] = *r.enableDISPLAY;
-        if (r.enableGRAPHING) g_.enableGRAPHING[n] = *r.enableGRAPHING;
-        if (r.HARDWAREenabled) g_.HARDWAREenabled[n] = *r.HARDWAREenabled;
-        if (r.name)
-            dataCHANNEL[n]->setText(q(*r.name));
-        if (r.colour && gv::labelAcceptsColour(*r.colour))
-            gv::setLabelColour(dataCHANNEL[n], *r.colour);
-        if (r.maximum) g_.ChannelMaxReading[n] = *r.maximum;
-        if (r.xmlSoftware) g_.XMLsoftware[n] = *r.xmlSoftware;
+        gv::takeChannelRow(g_, n, gv::readChannelRow(*text, n), dataCHANNEL[n]);
         if (column_ == Column::Logging) {
             // An empty element name takes the row's built-in name.
             if (!g_.XMLsoftware[n].empty())
                 XMLcode[n]->setText(q(g_.XMLsoftware[n]));
             else
                 g_.XMLsoftware[n] = XMLcode[n]->text().toStdString();
-        }
-        if (r.xmlHardware) g_.XMLhardware[n] = *r.xmlHardware;
-        g_.LineColour[n] = gv::labelColour(dataCHANNEL[n]);
-        g_.ChannelName[n] = dataCHANNEL[n]->text().toStdString();
-        if (column_ == Column::Display)
+        } else if (column_ == Column::Display) {
             CheckEnable[n]->setChecked(g_.enableDISPLAY[n] == 1);
-        else if (column_ == Column::Graphing)
+        } else {
             CheckEnable[n]->setChecked(g_.enableGRAPHING[n] == 1);
+        }
     }
     return true;
 }
@@ -197,9 +176,7 @@ void ChannelFlagEditor::SaveSettings_Click()
 {
     std::string error;
     if (!gv::writeChannelsCfg(g_, folder_.toStdString(), &error)) {
-        gv::showMessage(this, QStringLiteral("The channel settings could not be saved; channels.cfg is "
-                                             "unchanged.\r\n") +
-                                  q(error));
+        gv::showChannelsNotSaved(this, error);
         return;
     }
     accept();

@@ -132,32 +132,14 @@ void ProgramSetup::Form_Load()
         gv::showMessage(this, QStringLiteral("hardware configuration file is missing"));
         return;
     }
-    // An item missing from the file takes its first-run value, as in the
-    // configuration load.
-    const gv::Global_Declarations& firstRun = gv::firstRunConfiguration();
-    auto number = [&](const char* key, double& target, double firstRunValue) {
-        const auto v = gv::findTag(*text, key);
-        target = v ? gv::leadingNumber(*v) : firstRunValue;
-    };
-    number("Port", g_.Port, firstRun.Port);
-    number("BaudRate", g_.BaudRate, firstRun.BaudRate);
-    number("SaveExcel", g_.SaveExcel, firstRun.SaveExcel);
-    // The interval is kept within 1..600 s even while the dialog is open: the
-    // logging tick keeps using it.
-    if (auto v = gv::findTag(*text, "LogDelay")) {
-        const double d = gv::leadingNumber(*v);
-        if (d != 0 || gv::isNumeric(*v))
-            g_.LogDelay = gv::clampLogDelay(d);
-    } else {
-        g_.LogDelay = firstRun.LogDelay;
-    }
-    number("LogOn", g_.LogOn, firstRun.LogOn);
-    g_.WSUnits = gv::findTag(*text, "WSUnits").value_or(firstRun.WSUnits);
-    g_.PersonalString = gv::findTag(*text, "PersonalString").value_or(firstRun.PersonalString);
-    if (auto v = gv::findTag(*text, "SystemType"))
-        g_.SystemType = gv::toInt16(gv::leadingNumber(*v));
-    else
-        g_.SystemType = firstRun.SystemType;
+    // Read as the configuration load reads it: a missing item takes its
+    // first-run value and the interval stays within 1..600 s (the logging
+    // tick keeps using it while the dialog is open).  The error-recording
+    // setting is left as it is: its box always opens unticked, and the
+    // setting reaches the program through the load that follows the dialog.
+    const std::uint8_t dispMessages = g_.DispMessages;
+    gv::loadHardwareCfg(g_, *text);
+    g_.DispMessages = dispMessages;
 
     Personalization->setText(q(g_.PersonalString));
     PortNumber->setEditText(q(gv::numberText(g_.Port)));

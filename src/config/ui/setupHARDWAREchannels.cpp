@@ -1,5 +1,6 @@
 #include "config/ui/setupHARDWAREchannels.h"
 #include "config/ui/ChannelDialogButtons.h"
+#include "config/ui/ChannelTableFile.h"
 
 #include "config/ChannelRows.h"
 #include "config/ui/ColourLabel.h"
@@ -22,9 +23,6 @@
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
-
-// Name labels start grey until channels.cfg gives them a colour.
-constexpr std::int32_t kLaidOutColour = 0xC0C0C0;
 
 } // namespace
 
@@ -52,7 +50,7 @@ setupHARDWAREchannels::setupHARDWAREchannels(gv::Global_Declarations& g, const Q
         name->setObjectName(QStringLiteral("dataCHANNEL%1").arg(n));
         name->setFixedWidth(150);
         name->setMargin(2);
-        gv::setLabelColour(name, kLaidOutColour);
+        gv::setLabelColour(name, gv::kLaidOutColour);
         auto* colour = new gv::ClickLabel(QStringLiteral("Set line Colour"), frame);
         colour->setObjectName(QStringLiteral("ChannelColour%1").arg(n));
         colour->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
@@ -135,42 +133,22 @@ void setupHARDWAREchannels::Form_Load()
 
     // 3. channels.cfg; an item that is missing takes its first-run value,
     // one that does not fit is skipped.
-    const std::string path = gv::joinPath(folder_.toStdString(), gv::ChannelsCfgName);
-    const auto text = gv::fileExists(path) ? gv::readTextFile(path) : std::nullopt;
-    if (!text) {
-        gv::showMessage(this, QStringLiteral("channel configuration file is missing"));
+    const auto text = gv::readChannelsFile(this, folder_);
+    if (!text)
         return;
-    }
     for (int n = 1; n <= 24; ++n) {
-        const gv::ChannelRowItems r = gv::readChannelRow(*text, n);
-        if (r.enableLOGGING) g_.enableLOGGING[n] = *r.enableLOGGING;
-        if (r.enableDISPLAY) g_.enableDISPLAY[n] = *r.enableDISPLAY;
-        if (r.enableGRAPHING) g_.enableGRAPHING[n] = *r.enableGRAPHING;
-        if (r.HARDWAREenabled) g_.HARDWAREenabled[n] = *r.HARDWAREenabled;
-        if (r.name)
-            dataCHANNEL[n]->setText(q(*r.name));
-        if (r.colour && gv::labelAcceptsColour(*r.colour))
-            gv::setLabelColour(dataCHANNEL[n], *r.colour);
-
+        gv::takeChannelRow(g_, n, gv::readChannelRow(*text, n), dataCHANNEL[n]);
         // A maximum of 0 is replaced by the one held before the dialog opened.
-        if (r.maximum)
-            g_.ChannelMaxReading[n] = *r.maximum;
         if (g_.ChannelMaxReading[n] != 0)
             MAXLimit[n]->setEditText(QString::number(g_.ChannelMaxReading[n]));
         else
             g_.ChannelMaxReading[n] =
                 gv::toInt16(gv::leadingNumber(MAXLimit[n]->currentText().toStdString()));
-
-        if (r.xmlSoftware) g_.XMLsoftware[n] = *r.xmlSoftware;
         // An empty hardware tag takes the row's default tag.
-        if (r.xmlHardware) g_.XMLhardware[n] = *r.xmlHardware;
         if (!g_.XMLhardware[n].empty())
             XMLcode[n]->setText(q(g_.XMLhardware[n]));
         else
             g_.XMLhardware[n] = XMLcode[n]->text().toStdString();
-
-        g_.LineColour[n] = gv::labelColour(dataCHANNEL[n]);
-        g_.ChannelName[n] = dataCHANNEL[n]->text().toStdString();
 
         const bool on = g_.HARDWAREenabled[n] == 1;
         CheckEnable[n]->setChecked(on);
@@ -235,9 +213,7 @@ void setupHARDWAREchannels::SaveSettings_Click()
     std::string error;
     const std::string path = gv::joinPath(folder_.toStdString(), gv::ChannelsCfgName);
     if (!gv::writeTextFileAtomic(path, gv::channelsCfgText(g_, colours, maxima), &error)) {
-        gv::showMessage(this, QStringLiteral("The channel settings could not be saved; channels.cfg is "
-                                             "unchanged.\r\n") +
-                                  q(error));
+        gv::showChannelsNotSaved(this, error);
         return;
     }
     accept();

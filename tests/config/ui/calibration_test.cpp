@@ -1,39 +1,26 @@
 #include <gtest/gtest.h>
 
-#include "config/FirstRun.h"
+#include "config_dialog_fixture.h"
+
 #include "config/ui/CALIBRATION.h"
 #include "platform/ClickLabel.h"
-#include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 #include "shared/ConfigFiles.h"
-#include "shared/Global_Declarations.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
 
 namespace {
 
-std::string readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
-}
-
-void writeAll(const QString& path, const std::string& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
+using gvtest::readAll;
+using gvtest::writeAll;
 
 std::string calibrationFile(const std::string& divider, const std::string& offset, const std::string& kind)
 {
@@ -47,24 +34,13 @@ std::string calibrationFile(const std::string& divider, const std::string& offse
     return s;
 }
 
-class Calibration : public ::testing::Test {
+class Calibration : public gvtest::ConfigDialogTest {
 protected:
-    void SetUp() override
-    {
-        gv::createMissingFiles(dir.path().toStdString());
-        gv::loadConfiguration(g, dir.path().toStdString());
-        gv::setMessageHook([this](const gv::ShownMessage& m) { messages.push_back(m.text); });
-    }
-    void TearDown() override { gv::setMessageHook({}); }
     QString cal() const { return dir.filePath("calibrations.cfg"); }
     void setSystemType(int t)
     {
         writeAll(dir.filePath("hardware.cfg"), "<SystemType>" + std::to_string(t) + "</SystemType>\r\n");
     }
-
-    QTemporaryDir dir;
-    gv::Global_Declarations g;
-    QStringList messages;
 };
 
 } // namespace

@@ -3,6 +3,8 @@
 // save and cancel, refusals.
 #include <gtest/gtest.h>
 
+#include "config_dialog_fixture.h"
+
 #include "config/ChannelRows.h"
 #include "config/FirstRun.h"
 #include "config/ui/ChannelFlagEditors.h"
@@ -22,7 +24,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -30,18 +31,8 @@
 
 namespace {
 
-std::string readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
-}
-
-void writeAll(const QString& path, const std::string& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
+using gvtest::readAll;
+using gvtest::writeAll;
 
 // The channel table as the editors write it: the first-run file without
 // its two extra empty lines.
@@ -60,19 +51,8 @@ std::string replaced(std::string s, const std::string& from, const std::string& 
     return s;
 }
 
-class Editors : public ::testing::Test {
+class Editors : public gvtest::ConfigDialogTest {
 protected:
-    void SetUp() override
-    {
-        gv::createMissingFiles(dir.path().toStdString());
-        gv::loadConfiguration(g, dir.path().toStdString());
-        gv::setMessageHook([this](const gv::ShownMessage& m) { messages.push_back(m.text); });
-    }
-    void TearDown() override
-    {
-        gv::setMessageHook({});
-        gv::setDialogHook({});
-    }
     QString channels() const { return dir.filePath("channels.cfg"); }
 
     // Answers the next modal picker with the given action.
@@ -89,10 +69,6 @@ protected:
             return p->result();
         });
     }
-
-    QTemporaryDir dir;
-    gv::Global_Declarations g;
-    QStringList messages;
 };
 
 template <typename Editor>

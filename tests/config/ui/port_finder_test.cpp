@@ -8,15 +8,14 @@
 #include "platform/MessageBoxes.h"
 #include "platform/PortProbe.h"
 #include "shared/Global_Declarations.h"
+#include "support/pty_pair.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QSerialPort>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,34 +25,24 @@ class TwoPorts : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (QStandardPaths::findExecutable("socat").isEmpty())
+        if (!gvtest::socatAvailable())
             GTEST_SKIP() << "socat is not installed";
         // Every other port number points nowhere, so real serial devices of
         // the test machine do not show up.
         for (int n = 1; n <= 16; ++n)
             if (n != 3 && n != 5)
                 QFile::link(dir.filePath("nothing-here"), dir.filePath(QStringLiteral("COM%1").arg(n)));
-        socat.start("socat", {"-d", "-d", "pty,raw,echo=0,link=" + dir.filePath("COM3"),
-                              "pty,raw,echo=0,link=" + dir.filePath("COM5")});
-        ASSERT_TRUE(socat.waitForStarted(5000));
-        for (int i = 0; i < 100 && !(QFile::exists(dir.filePath("COM3")) && QFile::exists(dir.filePath("COM5")));
-             ++i)
-            QTest::qWait(50);
-        ASSERT_TRUE(QFile::exists(dir.filePath("COM5"))) << "socat made no pseudo-terminals";
+        ASSERT_TRUE(ports.start()) << "socat made no pseudo-terminals";
         gv::setMessageHook([this](const gv::ShownMessage& m) { messages.push_back(m.text); });
     }
     void TearDown() override
     {
         gv::setMessageHook({});
         gv::setDialogHook({});
-        if (socat.state() != QProcess::NotRunning) {
-            socat.terminate();
-            socat.waitForFinished(3000);
-        }
     }
 
     QTemporaryDir dir;
-    QProcess socat;
+    gvtest::PtyPair ports{dir.filePath("COM3"), dir.filePath("COM5")};
     gv::Global_Declarations g;
     QStringList messages;
 };

@@ -4,6 +4,7 @@
 #include "platform/ClickLabel.h"
 #include "platform/MessageBoxes.h"
 #include "shared/Global_Declarations.h"
+#include "support/message_recorder.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,22 +14,19 @@
 
 namespace {
 
-struct Hooks {
-    std::vector<gv::ShownMessage> messages;
-    Hooks()
-    {
-        gv::setMessageHook([this](const gv::ShownMessage& m) { messages.push_back(m); });
-    }
-    ~Hooks() { gv::setMessageHook({}); gv::setDialogHook({}); }
+class Splash : public ::testing::Test {
+protected:
+    void TearDown() override { gv::setDialogHook({}); }
+
+    QTemporaryDir dir;
+    gv::Global_Declarations g;
+    gvtest::Messages messages;
 };
 
 } // namespace
 
-TEST(Splash, LoadCreatesFilesAndSetsLabels)
+TEST_F(Splash, LoadCreatesFilesAndSetsLabels)
 {
-    QTemporaryDir dir;
-    gv::Global_Declarations g;
-    Hooks hooks;
     frmSplash s(g, dir.path());
     EXPECT_TRUE(QFile::exists(dir.filePath("hardware.cfg")));
     EXPECT_TRUE(QDir(dir.filePath("logs")).exists());
@@ -37,14 +35,11 @@ TEST(Splash, LoadCreatesFilesAndSetsLabels)
     EXPECT_EQ(s.lblPlatform->text(), "Win XP.32, Win Vista.32, Win7.32");
     EXPECT_EQ(s.ABORTBUTTON->text(), "Click to ABORT");
     EXPECT_EQ(s.Label6->text(), "Click to RUN");
-    EXPECT_TRUE(hooks.messages.empty());
+    EXPECT_TRUE(messages.texts.empty());
 }
 
-TEST(Splash, ClosingLabelsCloseAndOthersDoNot)
+TEST_F(Splash, ClosingLabelsCloseAndOthersDoNot)
 {
-    QTemporaryDir dir;
-    gv::Global_Declarations g;
-    Hooks hooks;
     {
         frmSplash s(g, dir.path());
         s.show();
@@ -66,29 +61,23 @@ TEST(Splash, ClosingLabelsCloseAndOthersDoNot)
         QTest::keyClick(&s, Qt::Key_A);
         EXPECT_FALSE(s.isVisible());
     }
-    EXPECT_TRUE(hooks.messages.empty());
+    EXPECT_TRUE(messages.texts.empty());
 }
 
-TEST(Splash, AbortShowsTheFolderThenCloses)
+TEST_F(Splash, AbortShowsTheFolderThenCloses)
 {
-    QTemporaryDir dir;
-    gv::Global_Declarations g;
-    Hooks hooks;
     frmSplash s(g, dir.path());
     s.show();
     QTest::mouseClick(s.ABORTBUTTON, Qt::LeftButton);
-    ASSERT_EQ(hooks.messages.size(), 1u);
-    const QStringList lines = hooks.messages[0].text.split("\r\n");
+    ASSERT_EQ(messages.texts.size(), 1u);
+    const QStringList lines = messages.texts[0].split("\r\n");
     EXPECT_EQ(lines[0], "Folders and Files have ALREADY been created in folder  ");
     EXPECT_EQ(lines[1], dir.path());
     EXPECT_FALSE(s.isVisible());
 }
 
-TEST(Splash, ShowAtStartupRunsModally)
+TEST_F(Splash, ShowAtStartupRunsModally)
 {
-    QTemporaryDir dir;
-    gv::Global_Declarations g;
-    Hooks hooks;
     int shown = 0;
     gv::setDialogHook([&](QDialog* d) {
         ++shown;
