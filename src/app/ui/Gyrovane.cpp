@@ -514,11 +514,18 @@ void Gyrovane::Form_Load()
     }
     if (restored.defaultIntervalUsed)
         gv::showMessage(this, QLatin1String(gv::DefaultIntervalNotice));
-    // 16. The automatic start of logging: the Start item's own checks,
-    // without its message for an interval that is not a number.
+    // 16. The automatic start of logging: an interval that is a number is
+    // brought into 1..600, then the Start item runs; one that is not a
+    // number starts nothing and shows no message.
     if (g_.LogOn == 1) {
-        if (gv::isNumeric(ss(delay->text())))
+        if (gv::isNumeric(ss(delay->text()))) {
+            const double v = gv::leadingNumber(ss(delay->text()));
+            if (v > 600)
+                delay->setText(QStringLiteral("600"));
+            else if (v < 1)
+                delay->setText(QStringLiteral("1"));
             startMENU_Click();
+        }
     } else {
         stopMENU_Click();
     }
