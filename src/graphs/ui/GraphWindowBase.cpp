@@ -47,7 +47,10 @@ void PictureSurface::rollBack(size_t count)
 
 namespace {
 
+// File and folder names go through the system's file-name encoding; the
+// shared state's texts (the user's name, channel names) are UTF-8.
 QString qs(const std::string& s) { return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size())); }
+QString text(const std::string& s) { return QString::fromStdString(s); }
 std::string ss(const QString& s) { return s.toLocal8Bit().toStdString(); }
 
 // Background in the channel colour with a text colour that stays readable.
@@ -298,7 +301,7 @@ void GraphWindowBase::Form_Load(const gv::LocalTime& now)
     setDir1Path(qs(logsFolder()));
     refreshFileList();
     // 3: caption.
-    setWindowTitle(qs(g_.PersonalString));
+    setWindowTitle(text(g_.PersonalString));
     // 4: state.
     Zoom = gv::ZoomState{};
     press_ = PressSnapshot{};
@@ -320,7 +323,7 @@ void GraphWindowBase::Form_Load(const gv::LocalTime& now)
         QCheckBox* box = seriesBoxes[s];
         box->setChecked(Options.SeriesFlags[s] == 1);
         box->setStyleSheet(boxStyle(channel ? g_.LineColour[ch] : sb.colour));
-        box->setText(channel ? qs(g_.ChannelName[ch]) : sb.caption);
+        box->setText(channel ? text(g_.ChannelName[ch]) : sb.caption);
     }
     // 8, 9: today's file.
     FileName->setText(qs(gv::todayFileName(setup_.todayPrefix, now.year, now.month, now.day)));
