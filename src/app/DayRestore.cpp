@@ -105,13 +105,8 @@ namespace {
 // record cut short otherwise) is not a record, nor is an empty line.
 void restoreRecords(Global_Declarations& g, std::string_view rest, DayRestoreResult& result)
 {
-    for (;;) {
-        const auto end = rest.find_first_of("\r\n");
-        if (end == std::string_view::npos)
-            break;
-        const std::string_view line = rest.substr(0, end);
-        const bool crlf = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n';
-        rest.remove_prefix(end + (crlf ? 2 : 1));
+    std::string_view line;
+    while (takeLine(rest, line)) {
         if (line.find_first_not_of(" \t") == std::string_view::npos)
             continue;
         ++result.records;

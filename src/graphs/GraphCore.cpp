@@ -1,6 +1,5 @@
 #include "graphs/GraphCore.h"
 
-#include "shared/CodePage.h"
 #include "shared/FileIO.h"
 #include "shared/NumberPicture.h"
 #include "shared/TaggedText.h"
@@ -146,21 +145,14 @@ ReadStatus readRecords(std::string_view text, const TimeLimits& limits, const Re
     std::vector<double> values(n, 0.0);
     int count = 0;
 
-    // Lines end at CR LF, at a lone LF (a file passed through Unix tools)
-    // or at a lone CR; the piece after the last line end is a line too.
-    const char* const data = text.data();
-    const size_t size = text.size();
-    size_t pos = 0;
-    bool more = true;
-    while (more) {
-        size_t e = pos;
-        while (e < size && data[e] != '\n' && data[e] != '\r')
-            ++e;
-        const std::string_view line = text.substr(pos, e - pos);
-        if (e >= size)
-            more = false;
-        else
-            pos = e + ((data[e] == '\r' && e + 1 < size && data[e + 1] == '\n') ? 2 : 1);
+    // Lines end at CR LF, a lone LF or a lone CR; the piece after the last
+    // line end is a line too.
+    std::string_view rest = text;
+    for (bool more = true; more;) {
+        std::string_view line;
+        more = takeLine(rest, line);
+        if (!more)
+            line = rest;
         const auto timeText = findTaggedValue(line, "<T>", "</T>");
         if (!timeText)
             continue;
@@ -205,24 +197,6 @@ ReadStatus readRecords(std::string_view text, const TimeLimits& limits, const Re
 
 namespace {
 
-// The whole file in one read (a day of 1-second logs is several megabytes).
-std::optional<std::string> readFileFast(const std::string& path)
-{
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return std::nullopt;
-    std::string data;
-    char buf[1 << 16];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        data.append(buf, n);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed)
-        return std::nullopt;
-    return codePageToUtf8(data);
-}
-
 // Names of the regular files of a folder, in directory order; none when the
 // folder cannot be read.
 std::vector<std::string> regularFileNames(const std::string& folder)
@@ -254,7 +228,7 @@ DayFileRead readDayFile(const std::string& folder, const std::string& fileName,
         r.file = DayFileStatus::Missing;
         return r;
     }
-    const auto text = readFileFast(*path);
+    const auto text = readTextFile(*path);
     if (!text) {
         r.file = DayFileStatus::Unreadable;
         return r;
@@ -269,16 +243,6 @@ DayFileRead readDayFile(const std::string& folder, const std::string& fileName,
 // ---------------------------------------------------------------------------
 // Day files
 // ---------------------------------------------------------------------------
-
-bool sameNameNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (lowerAscii(a[i]) != lowerAscii(b[i]))
-            return false;
-    return true;
-}
 
 bool matchesPattern(std::string_view name, std::string_view pattern)
 {
@@ -321,20 +285,6 @@ std::vector<std::string> listDayFiles(const std::string& folder, const std::stri
         return a < b;
     });
     return out;
-}
-
-std::optional<std::string> findFileNoCase(const std::string& folder, const std::string& name)
-{
-    if (name.empty() || name.find('/') != std::string::npos || name.find('\\') != std::string::npos ||
-        name == "." || name == "..")
-        return std::nullopt;
-    const std::string exact = joinPath(folder, name);
-    if (fileExists(exact))
-        return exact;
-    for (const std::string& candidate : regularFileNames(folder))
-        if (sameNameNoCase(candidate, name))
-            return joinPath(folder, candidate);
-    return std::nullopt;
 }
 
 std::string todayFileName(const std::string& prefix, int year, int month, int day)

@@ -41,6 +41,7 @@
 #include <string_view>
 #include <vector>
 
+#include "shared/FileIO.h"
 #include "shared/TaggedText.h"
 
 namespace gv {
@@ -236,12 +237,6 @@ bool matchesPattern(std::string_view name, std::string_view pattern);
 // Regular files of the folder that match the pattern, sorted without regard
 // to case.  A missing folder gives an empty list.
 std::vector<std::string> listDayFiles(const std::string& folder, const std::string& pattern);
-
-// Full path of the file of that name in the folder, letter case ignored (an
-// exact match wins); nullopt when none.
-std::optional<std::string> findFileNoCase(const std::string& folder, const std::string& name);
-
-bool sameNameNoCase(std::string_view a, std::string_view b);
 
 // "GV_2025_03_05.txt" for prefix "GV_" and 5 March 2025.
 std::string todayFileName(const std::string& prefix, int year, int month, int day);

@@ -2,12 +2,13 @@
 
 #include "shared/CodePage.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
+#include <vector>
 #include <unistd.h>
 
 namespace gv {
@@ -16,11 +17,18 @@ namespace fs = std::filesystem;
 
 std::optional<std::string> readWholeFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // One buffered read loop: a day of 1-second logs is several megabytes.
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
         return std::nullopt;
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    std::string data;
+    char buf[1 << 16];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        data.append(buf, n);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed)
         return std::nullopt;
     return data;
 }
@@ -90,6 +98,63 @@ bool writeTextFileAtomic(const std::string& path, const std::string& text, std::
 bool appendTextToFile(const std::string& path, const std::string& text, std::string* error)
 {
     return appendToFile(path, utf8ToCodePage(text), error);
+}
+
+bool takeLine(std::string_view& rest, std::string_view& line)
+{
+    const size_t end = rest.find_first_of("\r\n");
+    if (end == std::string_view::npos)
+        return false;
+    line = rest.substr(0, end);
+    const bool crlf = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n';
+    rest.remove_prefix(end + (crlf ? 2 : 1));
+    return true;
+}
+
+static char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool sameNameNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (lowerAscii(a[i]) != lowerAscii(b[i]))
+            return false;
+    return true;
+}
+
+static std::optional<std::string> findNoCase(const std::string& folder, const std::string& name, bool filesOnly)
+{
+    if (name.empty() || name.find_first_of("/\\") != std::string::npos || name == "." || name == "..")
+        return std::nullopt;
+    auto counts = [filesOnly](const std::string& path) {
+        std::error_code ec;
+        return filesOnly ? fs::is_regular_file(path, ec) : fs::exists(fs::symlink_status(path, ec));
+    };
+    const std::string exact = joinPath(folder, name);
+    if (counts(exact))
+        return exact;
+    std::vector<std::string> matches;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec), end;
+         !ec && it != end; it.increment(ec)) {
+        const std::string entry = it->path().filename().string();
+        if (sameNameNoCase(entry, name) && counts(it->path().string()))
+            matches.push_back(entry);
+    }
+    if (matches.empty())
+        return std::nullopt;
+    return joinPath(folder, *std::min_element(matches.begin(), matches.end()));
+}
+
+std::optional<std::string> findFileNoCase(const std::string& folder, const std::string& name)
+{
+    return findNoCase(folder, name, true);
+}
+
+std::optional<std::string> findEntryNoCase(const std::string& folder, const std::string& name)
+{
+    return findNoCase(folder, name, false);
 }
 
 bool fileExists(const std::string& path)

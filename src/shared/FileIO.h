@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace gv {
 
@@ -25,6 +26,25 @@ bool appendToFile(const std::string& path, const std::string& bytes, std::string
 std::optional<std::string> readTextFile(const std::string& path);
 bool writeTextFileAtomic(const std::string& path, const std::string& text, std::string* error = nullptr);
 bool appendTextToFile(const std::string& path, const std::string& text, std::string* error = nullptr);
+
+// Splits the first line off a text: the line is the text up to the first
+// CR LF, lone LF or lone CR (so a file that passed through other tools reads
+// the same), and it leaves `rest` together with its line end.  False, with
+// `rest` untouched, when no line end is left: what remains is then the last,
+// unended piece of the text.
+bool takeLine(std::string_view& rest, std::string_view& line);
+
+// Letter case ignored, as file names are matched on Windows.
+bool sameNameNoCase(std::string_view a, std::string_view b);
+
+// Full path of the entry `name` of `folder`, letter case ignored: the exact
+// name when it exists, else the first matching name in sorted order.  None
+// when nothing matches or the name is empty, "." or "..", or holds a path
+// separator.  findFileNoCase counts regular files only; findEntryNoCase any
+// entry (a folder, a device, a broken link), so that a caller can tell a
+// missing file from something else standing in its place.
+std::optional<std::string> findFileNoCase(const std::string& folder, const std::string& name);
+std::optional<std::string> findEntryNoCase(const std::string& folder, const std::string& name);
 
 bool fileExists(const std::string& path);
 bool makeFolder(const std::string& path); // an existing folder is no error
