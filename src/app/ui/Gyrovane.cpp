@@ -30,6 +30,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Twips.h"
+#include "platform/WidgetColours.h"
 #include "shared/ConfigFiles.h"
 #include "shared/LocalTime.h"
 #include "shared/TaggedText.h"
@@ -180,11 +181,7 @@ void Gyrovane::buildWidgets()
     titleFont.setPixelSize(22);
     titleFont.setBold(true);
     Label11->setFont(titleFont);
-    {
-        QPalette p = Label11->palette();
-        p.setColor(QPalette::WindowText, winColour(Frame1Colour));
-        Label11->setPalette(p);
-    }
+    gv::setTextColour(Label11, winColour(Frame1Colour));
     Label11->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(Label11, 360, 0, 4785, 495);
 
@@ -205,11 +202,7 @@ void Gyrovane::buildWidgets()
     Label1 = plainLabel(QStringLiteral("Logging Port   "), form, "Label1");
     place(Label1, 5520, 360, 1320, 255);
     Label15 = plainLabel(QStringLiteral("SystemType "), form, "Label15");
-    {
-        QPalette p = Label15->palette();
-        p.setColor(QPalette::WindowText, winColour(0x0000FFFF));
-        Label15->setPalette(p);
-    }
+    gv::setTextColour(Label15, winColour(0x0000FFFF));
     place(Label15, 6840, 360, 1335, 255);
     Label16 = plainLabel(QStringLiteral("Click data cells for Maximums"), form, "Label16");
     place(Label16, 840, 420, 3600, 255);
@@ -1016,9 +1009,7 @@ void Gyrovane::trapError(const QString& errorText)
     status_.ErrorContext = ss(ErrorContext);
     gv::trapError(status_, ss(folder_), gv::localNow(), ss(errorText), ss(MessageText), ErrorLogEnabled == 1);
     ErrorString->setText(qs(status_.ErrorString));
-    QPalette p = ErrorString->palette();
-    p.setColor(QPalette::WindowText, LampRed);
-    ErrorString->setPalette(p);
+    gv::setTextColour(ErrorString, LampRed);
     status_.errorLamp = false;
     logOKRed_ = true;
     setLamp(LogOK, true);
