@@ -12,8 +12,4 @@ namespace gv {
 
 inline QString literalCaption(QString text) { return text.replace(QLatin1Char('&'), QLatin1String("&&")); }
 
-// The caption as the user reads it: what literalCaption turned "&&" into
-// shows as one "&" again (for tests and read-backs of a control's text).
-inline QString shownCaption(QString text) { return text.replace(QLatin1String("&&"), QLatin1String("&")); }
-
 } // namespace gv
