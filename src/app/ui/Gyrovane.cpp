@@ -226,7 +226,6 @@ void Gyrovane::buildWidgets()
         fr->setFont(frameFont);
         fr->setColours(winColour(colour), CellBack);
         placeTiled(fr, left, top, width, height);
-        fr->setProperty("designHeight", fr->height());
         frames[static_cast<int>(f)] = fr;
         return fr;
     };
@@ -290,9 +289,9 @@ void Gyrovane::buildWidgets()
     makeReading(Reading::Watts3, f12, QStringLiteral("Watts"), 5280, 240, 1335, WattsColour);
     makeReading(Reading::Whours3, f12, QStringLiteral("Wh"), 6600, 240, 1335, WhColour);
 
-    // The two cell frames, four cells each.
+    // The two cell frames, four cells each, both as deep as their cells.
     auto* f40 = makeFrame(MainFrame::Frame4_0, form, QStringLiteral("System 4"), 120, 2520, 8055, 1695, Frame4Colour);
-    auto* f41 = makeFrame(MainFrame::Frame4_1, form, QStringLiteral("System 5"), 120, 4080, 8055, 1575, Frame4Colour);
+    auto* f41 = makeFrame(MainFrame::Frame4_1, form, QStringLiteral("System 5"), 120, 4080, 8055, 1695, Frame4Colour);
     static constexpr int cellLeft[4] = {240, 2160, 4080, 6000};
     for (int i = 0; i < 8; ++i) {
         auto* host = i < 4 ? f40 : f41;
@@ -669,34 +668,11 @@ void Gyrovane::applyLayout(const gv::SystemLayout& l)
         if (c.visible)
             fr->setVisible(*c.visible);
     }
-    fitOuterFrames();
     for (int r = 0; r < gv::ReadingCount; ++r) {
         if (l.captions[r])
             readings[r]->setText(qs(*l.captions[r]));
         if (l.visible[r])
             readings[r]->setVisible(*l.visible[r]);
-    }
-}
-
-// Some layouts stack a frame so close under another that the upper frame's
-// empty bottom margin would run under the lower one; the upper frame is then
-// cut short at the lower one's top.  Its readings all stay in view.
-void Gyrovane::fitOuterFrames()
-{
-    const MainFrame outer[] = {MainFrame::Frame1_0, MainFrame::Frame1_1, MainFrame::Frame1_2,
-                               MainFrame::Frame4_0, MainFrame::Frame4_1, MainFrame::Frame2};
-    for (MainFrame f : outer) {
-        gv::FrameBox* fr = frame(f);
-        int height = fr->property("designHeight").toInt();
-        if (!fr->isVisibleTo(this))
-            continue;
-        for (MainFrame o : outer) {
-            gv::FrameBox* other = frame(o);
-            if (other == fr || !other->isVisibleTo(this) || other->y() <= fr->y())
-                continue;
-            height = std::min(height, other->y() - fr->y() - 1);
-        }
-        fr->resize(fr->width(), height);
     }
 }
 
