@@ -86,9 +86,9 @@ void place(QWidget* w, int left, int top, int width, int height)
 
 // Frames and reading labels stand edge to edge in the layout; one pixel less
 // on the right and at the bottom keeps neighbours from covering each other.
-void placeTiled(QWidget* w, int left, int top, int width, int height, int bottomMargin = 1)
+void placeTiled(QWidget* w, int left, int top, int width, int height)
 {
-    w->setGeometry(twips(left), twips(top), twips(width) - 1, twips(height) - bottomMargin);
+    w->setGeometry(twips(left), twips(top), twips(width) - 1, twips(height) - 1);
 }
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
@@ -234,15 +234,13 @@ void Gyrovane::buildWidgets()
         auto* l = new gv::ClickLabel(caption, parent);
         l->setObjectName(QStringLiteral("reading%1").arg(static_cast<int>(r)));
         l->setFont(readingFont);
-        l->setAutoFillBackground(true);
-        QPalette p = l->palette();
-        p.setColor(QPalette::Window, CellBack);
-        p.setColor(QPalette::WindowText, winColour(colour));
-        l->setPalette(p);
+        // The label has its frame's background colour and leaves it to the
+        // frame to paint, so the frame's border shows where a label reaches
+        // the frame's bottom edge.
+        gv::setTextColour(l, winColour(colour));
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         l->setIndent(2);
-        // A little short of the frame's bottom so that its border shows.
-        placeTiled(l, left, top, width, 375, 4);
+        placeTiled(l, left, top, width, 375);
         readings[static_cast<int>(r)] = l;
         connect(l, &gv::ClickLabel::clicked, this, [this, r] { readingClicked(r); });
         return l;

@@ -595,20 +595,18 @@ TEST_F(MainWindowTest, LayoutsWithReadingsDoNotOverlap)
 
 // Every control where the layout table places it, in every system type:
 // Left, Top, Width and Height in twips, turned into pixels as the window
-// does, and every shown control whole inside its parent.  Only these
-// deliberate trims are allowed: frames and reading labels stand edge to
-// edge in the table, so each is one pixel narrower than its twips; frames
-// are one pixel lower and reading labels four, so the frame's border shows
-// beneath them.  No frame is cut shorter than that: the two cell frames are
-// both as deep as their cells, and each frame stacked under another starts
-// below it.
+// does, and every shown control whole inside its parent.  The one
+// deliberate trim: frames and reading labels stand edge to edge in the
+// table, so each is one pixel narrower and one pixel lower than its twips.
+// No frame is cut shorter than that: the two cell frames are both as deep
+// as their cells, and each frame stacked under another starts below it.
 TEST_F(MainWindowTest, ControlsStandWhereTheLayoutTablePlacesThem)
 {
     Gyrovane& win = start();
     win.show();
     using gv::twips;
     constexpr int Free = -1; // a size the table leaves to the toolkit
-    enum class Trim { None, Frame, Reading };
+    enum class Trim { None, Tiled };
     struct Place {
         std::string name;
         QWidget* widget;
@@ -619,22 +617,21 @@ TEST_F(MainWindowTest, ControlsStandWhereTheLayoutTablePlacesThem)
         SCOPED_TRACE(p.name);
         ASSERT_NE(p.widget, nullptr);
         const QRect r = p.widget->geometry();
-        const int trimWidth = p.trim == Trim::None ? 0 : 1;
-        const int trimHeight = p.trim == Trim::None ? 0 : p.trim == Trim::Frame ? 1 : 4;
+        const int trim = p.trim == Trim::Tiled ? 1 : 0;
         EXPECT_EQ(r.x(), twips(p.left));
         EXPECT_EQ(r.y(), twips(p.top));
         if (p.width != Free) {
-            EXPECT_EQ(r.width(), twips(p.width) - trimWidth);
+            EXPECT_EQ(r.width(), twips(p.width) - trim);
         }
         if (p.height != Free) {
-            EXPECT_EQ(r.height(), twips(p.height) - trimHeight);
+            EXPECT_EQ(r.height(), twips(p.height) - trim);
         }
     };
 
     // Controls that no layout moves: labels outside the frames, the check
     // box, the cells and every reading label (positions inside their frame).
     auto rd = [&](Reading r, const char* name, int left, int top, int width) {
-        return Place{name, win.reading(r), left, top, width, 375, Trim::Reading};
+        return Place{name, win.reading(r), left, top, width, 375, Trim::Tiled};
     };
     std::vector<Place> fixed = {
         {"Label11", win.Label11, 360, 0, 4785, 495, Trim::None},
@@ -676,7 +673,7 @@ TEST_F(MainWindowTest, ControlsStandWhereTheLayoutTablePlacesThem)
     const int cellLeft[4] = {240, 2160, 4080, 6000};
     for (int i = 0; i < 8; ++i) {
         const std::string n = "(" + std::to_string(i) + ")";
-        fixed.push_back({"Frame5" + n, w->frame(gv::frame5(i)), cellLeft[i % 4], 240, 1815, 1455, Trim::Frame});
+        fixed.push_back({"Frame5" + n, w->frame(gv::frame5(i)), cellLeft[i % 4], 240, 1815, 1455, Trim::Tiled});
         fixed.push_back(rd(gv::label3(i), ("Label3" + n).c_str(), 120, 240, 1575));
         fixed.push_back(rd(gv::label5(i), ("Label5" + n).c_str(), 120, 600, 1575));
         fixed.push_back(rd(gv::label13(i), ("Label13" + n).c_str(), 120, 960, 1575));
@@ -715,7 +712,7 @@ TEST_F(MainWindowTest, ControlsStandWhereTheLayoutTablePlacesThem)
             EXPECT_EQ(shown(o.f), top != 0) << o.name;
             if (top == 0)
                 continue;
-            check({o.name, w->frame(o.f), 120, top, 8055, o.height, Trim::Frame});
+            check({o.name, w->frame(o.f), 120, top, 8055, o.height, Trim::Tiled});
         }
         // Every shown control lies whole inside its parent.  Only the lower
         // status labels lie beneath the frames and below the window's edge.
