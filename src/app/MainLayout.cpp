@@ -107,7 +107,9 @@ SystemLayout systemLayout(const Global_Declarations& g, int index)
     l.type = type;
     l.title = systemTitle(type);
 
-    static constexpr int heights[9] = {2200, 2800, 3400, 3400, 5100, 3900, 5300, 5300, 6800};
+    // Types 6, 7 and 8 stack the two cell frames, each as deep as its cells,
+    // one right under the other, and are tall enough for the frames below.
+    static constexpr int heights[9] = {2200, 2800, 3400, 3400, 5100, 3900, 5600, 5600, 6900};
     l.heightTwips = heights[type];
 
     static constexpr bool menus[9][ToolMenuCount] = {
@@ -148,7 +150,7 @@ SystemLayout systemLayout(const Global_Declarations& g, int index)
             show(l, MainFrame::Frame1_1, 1200, "Windmill 2 measurements");
             show(l, MainFrame::Frame4_0, 1800, dcBattery);
             show(l, MainFrame::Frame4_1, 3500, acInverter);
-            show(l, MainFrame::Frame2, 5100, "Misc measurements");
+            show(l, MainFrame::Frame2, 5195, "Misc measurements");
         }
         setVisible(l, Reading::Volts0, DH(g, 9));
         windmillReadings(l, g, 0, false);
@@ -212,10 +214,10 @@ SystemLayout systemLayout(const Global_Declarations& g, int index)
             show(l, MainFrame::Frame4_0, 1200, dcChannels);
         } else if (type == 6) {
             show(l, MainFrame::Frame4_0, 1200, dcChannels);
-            show(l, MainFrame::Frame4_1, 2800, dcChannels);
+            show(l, MainFrame::Frame4_1, 2895, dcChannels);
         } else {
             show(l, MainFrame::Frame4_0, 1200, dcBattery);
-            show(l, MainFrame::Frame4_1, 2800, acInverter);
+            show(l, MainFrame::Frame4_1, 2895, acInverter);
         }
         setVisible(l, Reading::Volts0, DH(g, 9));
         for (Reading r : {Reading::Amps0, Reading::Watts0, Reading::Whours0, Reading::RPM0, Reading::Wind0})

@@ -53,9 +53,9 @@ TEST(SystemLayout, OuterFramesHeightsTitlesAndMenusPerType)
         {3, 3400, {MainFrame::Frame4_0}, "3 Ch Current Cost", {false, false, false, false, false}},
         {4, 5100, {MainFrame::Frame4_0, MainFrame::Frame4_1}, "6 Ch Current Cost", {false, false, false, false, false}},
         {5, 3900, {MainFrame::Frame1_0, MainFrame::Frame4_0}, "4Ch House A + Batt V", {false, false, false, false, true}},
-        {6, 5300, {MainFrame::Frame1_0, MainFrame::Frame4_0, MainFrame::Frame4_1}, "8Ch House A + Batt V", {false, false, false, false, true}},
-        {7, 5300, {MainFrame::Frame1_0, MainFrame::Frame4_0, MainFrame::Frame4_1}, "BATV,4xDCA,4x240VACA", {false, false, false, false, true}},
-        {8, 6800, {MainFrame::Frame1_0, MainFrame::Frame1_1, MainFrame::Frame4_0, MainFrame::Frame4_1, MainFrame::Frame2}, "2 MILLS, 240VACA + MISC", {true, true, true, true, true}},
+        {6, 5600, {MainFrame::Frame1_0, MainFrame::Frame4_0, MainFrame::Frame4_1}, "8Ch House A + Batt V", {false, false, false, false, true}},
+        {7, 5600, {MainFrame::Frame1_0, MainFrame::Frame4_0, MainFrame::Frame4_1}, "BATV,4xDCA,4x240VACA", {false, false, false, false, true}},
+        {8, 6900, {MainFrame::Frame1_0, MainFrame::Frame1_1, MainFrame::Frame4_0, MainFrame::Frame4_1, MainFrame::Frame2}, "2 MILLS, 240VACA + MISC", {true, true, true, true, true}},
     };
     const MainFrame outer[] = {MainFrame::Frame1_0, MainFrame::Frame1_1, MainFrame::Frame1_2,
                                MainFrame::Frame4_0, MainFrame::Frame4_1, MainFrame::Frame2};
@@ -102,13 +102,13 @@ TEST(SystemLayout, FrameCaptionsAndTops)
     EXPECT_EQ(fr(l, MainFrame::Frame4_0).caption, "DC battery power measurement Channels");
     EXPECT_EQ(fr(l, MainFrame::Frame4_0).topTwips, 1200);
     EXPECT_EQ(fr(l, MainFrame::Frame4_1).caption, "240VAC inverter power measurement Channels");
-    EXPECT_EQ(fr(l, MainFrame::Frame4_1).topTwips, 2800);
+    EXPECT_EQ(fr(l, MainFrame::Frame4_1).topTwips, 2895);
 
     l = gv::systemLayout(g, 8);
     EXPECT_EQ(fr(l, MainFrame::Frame1_1).caption, "Windmill 2 measurements");
     EXPECT_EQ(fr(l, MainFrame::Frame4_1).topTwips, 3500);
     EXPECT_EQ(fr(l, MainFrame::Frame2).caption, "Misc measurements");
-    EXPECT_EQ(fr(l, MainFrame::Frame2).topTwips, 5100);
+    EXPECT_EQ(fr(l, MainFrame::Frame2).topTwips, 5195);
 }
 
 TEST(SystemLayout, NineLaysOutTypeZeroAndOtherIndicesNothing)

@@ -86,9 +86,9 @@ void place(QWidget* w, int left, int top, int width, int height)
 
 // Frames and reading labels stand edge to edge in the layout; one pixel less
 // on the right and at the bottom keeps neighbours from covering each other.
-void placeTiled(QWidget* w, int left, int top, int width, int height, int bottomMargin = 1)
+void placeTiled(QWidget* w, int left, int top, int width, int height)
 {
-    w->setGeometry(twips(left), twips(top), twips(width) - 1, twips(height) - bottomMargin);
+    w->setGeometry(twips(left), twips(top), twips(width) - 1, twips(height) - 1);
 }
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
@@ -226,7 +226,6 @@ void Gyrovane::buildWidgets()
         fr->setFont(frameFont);
         fr->setColours(winColour(colour), CellBack);
         placeTiled(fr, left, top, width, height);
-        fr->setProperty("designHeight", fr->height());
         frames[static_cast<int>(f)] = fr;
         return fr;
     };
@@ -235,15 +234,13 @@ void Gyrovane::buildWidgets()
         auto* l = new gv::ClickLabel(caption, parent);
         l->setObjectName(QStringLiteral("reading%1").arg(static_cast<int>(r)));
         l->setFont(readingFont);
-        l->setAutoFillBackground(true);
-        QPalette p = l->palette();
-        p.setColor(QPalette::Window, CellBack);
-        p.setColor(QPalette::WindowText, winColour(colour));
-        l->setPalette(p);
+        // The label has its frame's background colour and leaves it to the
+        // frame to paint, so the frame's border shows where a label reaches
+        // the frame's bottom edge.
+        gv::setTextColour(l, winColour(colour));
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         l->setIndent(2);
-        // A little short of the frame's bottom so that its border shows.
-        placeTiled(l, left, top, width, 375, 4);
+        placeTiled(l, left, top, width, 375);
         readings[static_cast<int>(r)] = l;
         connect(l, &gv::ClickLabel::clicked, this, [this, r] { readingClicked(r); });
         return l;
@@ -290,9 +287,9 @@ void Gyrovane::buildWidgets()
     makeReading(Reading::Watts3, f12, QStringLiteral("Watts"), 5280, 240, 1335, WattsColour);
     makeReading(Reading::Whours3, f12, QStringLiteral("Wh"), 6600, 240, 1335, WhColour);
 
-    // The two cell frames, four cells each.
+    // The two cell frames, four cells each, both as deep as their cells.
     auto* f40 = makeFrame(MainFrame::Frame4_0, form, QStringLiteral("System 4"), 120, 2520, 8055, 1695, Frame4Colour);
-    auto* f41 = makeFrame(MainFrame::Frame4_1, form, QStringLiteral("System 5"), 120, 4080, 8055, 1575, Frame4Colour);
+    auto* f41 = makeFrame(MainFrame::Frame4_1, form, QStringLiteral("System 5"), 120, 4080, 8055, 1695, Frame4Colour);
     static constexpr int cellLeft[4] = {240, 2160, 4080, 6000};
     for (int i = 0; i < 8; ++i) {
         auto* host = i < 4 ? f40 : f41;
@@ -669,34 +666,11 @@ void Gyrovane::applyLayout(const gv::SystemLayout& l)
         if (c.visible)
             fr->setVisible(*c.visible);
     }
-    fitOuterFrames();
     for (int r = 0; r < gv::ReadingCount; ++r) {
         if (l.captions[r])
             readings[r]->setText(qs(*l.captions[r]));
         if (l.visible[r])
             readings[r]->setVisible(*l.visible[r]);
-    }
-}
-
-// Some layouts stack a frame so close under another that the upper frame's
-// empty bottom margin would run under the lower one; the upper frame is then
-// cut short at the lower one's top.  Its readings all stay in view.
-void Gyrovane::fitOuterFrames()
-{
-    const MainFrame outer[] = {MainFrame::Frame1_0, MainFrame::Frame1_1, MainFrame::Frame1_2,
-                               MainFrame::Frame4_0, MainFrame::Frame4_1, MainFrame::Frame2};
-    for (MainFrame f : outer) {
-        gv::FrameBox* fr = frame(f);
-        int height = fr->property("designHeight").toInt();
-        if (!fr->isVisibleTo(this))
-            continue;
-        for (MainFrame o : outer) {
-            gv::FrameBox* other = frame(o);
-            if (other == fr || !other->isVisibleTo(this) || other->y() <= fr->y())
-                continue;
-            height = std::min(height, other->y() - fr->y() - 1);
-        }
-        fr->resize(fr->width(), height);
     }
 }
 

@@ -178,7 +178,6 @@ private:
     void buildWidgets();
     void buildMenus();
     void applyLayout(const gv::SystemLayout& l);
-    void fitOuterFrames();
     void writeReadings(const gv::LabelTexts& texts);
     bool openPort();
     void writeSettings(); // hardware.cfg from the shared settings
