@@ -166,6 +166,21 @@ TEST(DaySummary, FirstObservationOnlyTakesTheDay)
     EXPECT_FALSE(r.engine.summaryTimer(LocalTime{2010, 7, 5, 0, 0, 5}));
     EXPECT_EQ(r.g.WattHours[1], 5);
     EXPECT_FALSE(fileExists(r.dir.file("logs/Whours.txt")));
+
+    // Without a start-up restore (the port did not open) the first
+    // observation still takes a later date from Whours.txt's last line, and
+    // a last line that is no summary is passed over.
+    for (const std::string last : {"2010_07_06,00:00, Wh1, 1.0\r\n\r\n", "2010_07_06 end"}) {
+        Rig s(1);
+        s.writeLog("Whours.txt", "2010_07_03,00:00, Wh1, 2.0\r\n" + last);
+        EXPECT_FALSE(s.engine.summaryTimer(LocalTime{2010, 7, 5, 23, 59, 0}));
+        EXPECT_FALSE(s.engine.summaryTimer(LocalTime{2010, 7, 6, 0, 0, 5}));
+        EXPECT_TRUE(s.engine.summaryTimer(LocalTime{2010, 7, 7, 0, 0, 5}));
+    }
+    Rig t(1);
+    t.writeLog("Whours.txt", "2010_07_06,00:00, Wh1, 2.0\r\n.0 ,Wh8, .0 Wh\r\n");
+    EXPECT_FALSE(t.engine.summaryTimer(LocalTime{2010, 7, 5, 23, 59, 0}));
+    EXPECT_TRUE(t.engine.summaryTimer(LocalTime{2010, 7, 6, 0, 0, 5}));
 }
 
 // ---- Day restore -------------------------------------------------------
