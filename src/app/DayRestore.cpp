@@ -13,12 +13,15 @@ namespace gv {
 namespace {
 
 // The number of an item of one record; absent when either tag is missing.
+// A value beyond what the logger can write counts like a garbled one (0),
+// so one damaged record neither blows up the day's totals nor leaves a high
+// that no later calculation pass can get past.
 std::optional<double> item(std::string_view line, std::string_view name)
 {
     const auto text = findTag(line, name);
     if (!text)
         return std::nullopt;
-    return leadingNumber(*text);
+    return recordNumber(*text);
 }
 
 void raise(Global_Declarations& g, int slot, double value)

@@ -120,8 +120,16 @@ bool LoggingEngine::summaryTimer(const LocalTime& now)
 
 DayRestoreResult LoggingEngine::restoreDay(const LocalTime& today)
 {
+    const bool summarised = summary_.startDay(logsFolder(), today);
+    const auto wattHours = g_.WattHours;
     DayRestoreResult r = restoreDayTotals(g_, logsFolder(), today);
-    summary_.setCurrentDay(today);
+    if (summarised) {
+        // The clock was set back into a day whose energy Whours.txt already
+        // holds: its records still give the highs, but counting them into
+        // the running totals again would write that energy twice.
+        g_.WattHours = wattHours;
+        r.defaultIntervalUsed = false;
+    }
     return r;
 }
 

@@ -79,9 +79,10 @@ public:
     // moved past the day the totals belong to.  Returns true when it wrote.
     bool summaryTimer(const LocalTime& now);
 
-    // Start of the day at program start: rebuild today's watt-hours and
-    // highs from today's log file (see DayRestore.h) and take today as the
-    // day the totals belong to.
+    // Start of the day at program start: take the day the totals belong to
+    // (DaySummary::startDay) and rebuild today's watt-hours and highs from
+    // today's log file (see DayRestore.h); a day whose line Whours.txt
+    // already holds gives its highs but adds nothing to the watt-hours.
     DayRestoreResult restoreDay(const LocalTime& today);
 
     DaySummary& daySummary() { return summary_; }

@@ -3,6 +3,8 @@
 #include "shared/FileIO.h"
 #include "shared/NumberPicture.h"
 
+#include <string_view>
+
 namespace gv {
 
 std::string whoursLine(const std::array<double, 11>& wattHours, const LocalTime& now)
@@ -35,13 +37,58 @@ bool laterDate(const LocalTime& a, const LocalTime& b)
     return a.day > b.day;
 }
 
+// The date at the start of a line, "YYYY_MM_DD".
+std::optional<LocalTime> leadingDate(std::string_view line)
+{
+    if (line.size() < 10 || line[4] != '_' || line[7] != '_')
+        return std::nullopt;
+    auto number = [line](size_t from, size_t length) {
+        int v = 0;
+        for (size_t i = from; i < from + length; ++i) {
+            if (line[i] < '0' || line[i] > '9')
+                return -1;
+            v = v * 10 + (line[i] - '0');
+        }
+        return v;
+    };
+    const LocalTime date{number(0, 4), number(5, 2), number(8, 2), 0, 0, 0};
+    if (date.year < 0 || date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31)
+        return std::nullopt;
+    return date;
+}
+
 } // namespace
+
+std::optional<LocalTime> lastSummaryDate(const std::string& logsFolder)
+{
+    const auto text = readTextFile(joinPath(logsFolder, WhoursFileName));
+    if (!text)
+        return std::nullopt;
+    auto blank = [](std::string_view s) { return s.find_first_not_of(" \t") == std::string_view::npos; };
+    std::string_view rest = *text, line, last;
+    while (takeLine(rest, line))
+        if (!blank(line))
+            last = line;
+    if (!blank(rest))
+        last = rest;
+    return leadingDate(last);
+}
+
+bool DaySummary::startDay(const std::string& logsFolder, const LocalTime& today)
+{
+    day_ = today;
+    const auto closedBefore = lastSummaryDate(logsFolder);
+    if (!closedBefore || !laterDate(*closedBefore, today))
+        return false;
+    day_ = closedBefore;
+    return true;
+}
 
 bool DaySummary::observe(Global_Declarations& g, EngineStatus& status, const std::string& logsFolder,
                          const LocalTime& now)
 {
     if (!day_) {
-        day_ = now;
+        startDay(logsFolder, now);
         return false;
     }
     // Only a date past the current day closes it.  A clock set back to an

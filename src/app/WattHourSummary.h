@@ -20,18 +20,28 @@ constexpr const char* WhoursFileName = "Whours.txt";
 // The date is that of `now` (the day that has just begun).
 std::string whoursLine(const std::array<double, 11>& wattHours, const LocalTime& now);
 
+// The date the last line of <logsFolder>/Whours.txt begins with: the date
+// of the midnight that ended the day it sums up.  None without the file or
+// when its last line does not begin with a date.
+std::optional<LocalTime> lastSummaryDate(const std::string& logsFolder);
+
 // Watches the clock for the change of date.  Both the logging tick and the
 // 5 s timer ask it; whichever sees the new date first writes the one summary
 // line for the day that ended and clears the day's totals, so a night is
 // never missed (no firing near midnight) nor written twice (two firings).
 // Only a date later than the current day counts: a clock set back across
 // midnight writes nothing and the totals keep growing until the date moves
-// past the current day again.
+// past the current day again.  Across a restart the same holds through the
+// last line of Whours.txt.
 class DaySummary {
 public:
-    // The day whose totals WattHours holds now (set at start-up after the
-    // day restore).  Without it, the first observation sets the day.
-    void setCurrentDay(const LocalTime& today) { day_ = today; }
+    // Takes the day whose totals WattHours holds from now on (at start-up,
+    // before the day restore): today, unless the last line of Whours.txt
+    // bears a later date.  That line closed every day before its date, so
+    // that date becomes the current day and gets no second line.  Returns
+    // true when today is such a closed day, whose energy Whours.txt already
+    // holds.  Without it, the first observation takes the day the same way.
+    bool startDay(const std::string& logsFolder, const LocalTime& today);
     const std::optional<LocalTime>& currentDay() const { return day_; }
 
     // When `now` falls on a later date than the current day: append the

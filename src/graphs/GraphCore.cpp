@@ -129,12 +129,6 @@ long recordIndex(double position)
     return static_cast<long>(roundHalfEven(position));
 }
 
-double recordNumber(std::string_view text)
-{
-    const double v = leadingNumber(text);
-    return std::isfinite(v) && std::fabs(v) <= MaxRecordMagnitude ? v : 0.0;
-}
-
 ReadStatus readRecords(std::string_view text, const TimeLimits& limits, const ReaderLayout& layout,
                        GraphRecordSet& set)
 {

@@ -193,15 +193,6 @@ enum class ReadStatus {
     OverLimit, // a 10,000th record would be kept: set left exactly as it was
 };
 
-// Largest magnitude a logged value can have; anything beyond it (or not
-// finite) is a garbled value and reads 0.
-constexpr double MaxRecordMagnitude = MaxAcceptedMagnitude;
-
-// Value of an element's text: its leading number, 0 when the text does not
-// begin with a number or the number is not finite or beyond
-// MaxRecordMagnitude.
-double recordNumber(std::string_view text);
-
 // Reads the records of one day file's text.  Lines end at CR LF, LF or CR
 // (the piece after the last line end is a line too).  A line's time is the
 // text between its first "<T>" and the first "</T>" after it; a line without

@@ -381,6 +381,14 @@ void loadChannelSelections(Global_Declarations& g, std::string_view text)
 
 // ------------------------------------------------------ whole configuration load
 
+std::string ConfigLoadResult::failureText() const
+{
+    std::string s = "configuration could not be read: ";
+    for (size_t i = 0; i < unreadFiles.size(); ++i)
+        s += (i ? "; " : "") + unreadFiles[i];
+    return s;
+}
+
 ConfigLoadResult loadConfiguration(Global_Declarations& g, const std::string& programFolder)
 {
     ConfigLoadResult r;
@@ -388,7 +396,14 @@ ConfigLoadResult loadConfiguration(Global_Declarations& g, const std::string& pr
         if (!keys.empty())
             r.missingItems.push_back(missingItemsLine(file, keys));
     };
-    if (auto text = readTextFile(joinPath(programFolder, HardwareCfgName))) {
+    auto read = [&](const char* file) {
+        std::string why;
+        auto text = readTextFile(joinPath(programFolder, file), &why);
+        if (!text)
+            r.unreadFiles.push_back(why);
+        return text;
+    };
+    if (auto text = read(HardwareCfgName)) {
         record(HardwareCfgName, loadHardwareCfg(g, *text));
         r.hardwareRead = true;
     }
@@ -400,11 +415,11 @@ ConfigLoadResult loadConfiguration(Global_Declarations& g, const std::string& pr
     r.delayText = numberText(g.LogDelay);
     r.portCaption = "Port Number  " + numberText(g.Port);
 
-    if (auto text = readTextFile(joinPath(programFolder, ChannelsCfgName))) {
+    if (auto text = read(ChannelsCfgName)) {
         record(ChannelsCfgName, loadChannelsCfg(g, *text));
         r.channelsRead = true;
     }
-    if (auto text = readTextFile(joinPath(programFolder, CalibrationsCfgName))) {
+    if (auto text = read(CalibrationsCfgName)) {
         record(CalibrationsCfgName, loadCalibrationsCfg(g, *text));
         r.calibrationsRead = true;
     }

@@ -154,8 +154,13 @@ struct ConfigLoadResult {
     // main window's error record: "hardware.cfg: items missing, first-run
     // values used: BaudRate, WSUnits".
     std::vector<std::string> missingItems;
+    // One entry per file that could not be read: its path and the system's
+    // reason ("/home/u/Gyrovane/channels.cfg: Is a directory").
+    std::vector<std::string> unreadFiles;
 
     bool allRead() const { return hardwareRead && channelsRead && calibrationsRead; }
+    // "configuration could not be read: " and the unread files, "; " between them.
+    std::string failureText() const;
 };
 
 // The configuration load: hardware.cfg, then channels.cfg, then

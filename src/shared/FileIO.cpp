@@ -15,28 +15,34 @@ namespace gv {
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> readWholeFile(const std::string& path)
+static void setError(std::string* error, const std::string& what)
+{
+    if (error)
+        *error = what;
+}
+
+std::optional<std::string> readWholeFile(const std::string& path, std::string* error)
 {
     // One buffered read loop: a day of 1-second logs is several megabytes.
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
+    if (!f) {
+        setError(error, path + ": " + std::strerror(errno));
         return std::nullopt;
+    }
     std::string data;
     char buf[1 << 16];
     size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
         data.append(buf, n);
+    // A folder opens but cannot be read ("Is a directory").
     const bool failed = std::ferror(f) != 0;
+    const int why = errno;
     std::fclose(f);
-    if (failed)
+    if (failed) {
+        setError(error, path + ": " + std::strerror(why));
         return std::nullopt;
+    }
     return data;
-}
-
-static void setError(std::string* error, const std::string& what)
-{
-    if (error)
-        *error = what;
 }
 
 bool writeFileAtomic(const std::string& path, const std::string& bytes, std::string* error)
@@ -82,9 +88,9 @@ bool appendToFile(const std::string& path, const std::string& bytes, std::string
     return true;
 }
 
-std::optional<std::string> readTextFile(const std::string& path)
+std::optional<std::string> readTextFile(const std::string& path, std::string* error)
 {
-    auto bytes = readWholeFile(path);
+    auto bytes = readWholeFile(path, error);
     if (!bytes)
         return std::nullopt;
     return codePageToUtf8(*bytes);

@@ -8,8 +8,9 @@
 
 namespace gv {
 
-// Whole file as bytes; nullopt when it cannot be read.
-std::optional<std::string> readWholeFile(const std::string& path);
+// Whole file as bytes; nullopt when it cannot be read (with the path and
+// the system's reason in *error when given).
+std::optional<std::string> readWholeFile(const std::string& path, std::string* error = nullptr);
 
 // Replace a file atomically: write a temporary file beside it, flush, then
 // rename it over the old one.  On failure the old file is untouched and the
@@ -23,7 +24,7 @@ bool appendToFile(const std::string& path, const std::string& bytes, std::string
 // CodePage.h) and the text in memory is UTF-8.  Every file the program reads
 // or writes as text goes through these three, so a read and a write-back
 // keep every byte.
-std::optional<std::string> readTextFile(const std::string& path);
+std::optional<std::string> readTextFile(const std::string& path, std::string* error = nullptr);
 bool writeTextFileAtomic(const std::string& path, const std::string& text, std::string* error = nullptr);
 bool appendTextToFile(const std::string& path, const std::string& text, std::string* error = nullptr);
 

@@ -120,6 +120,12 @@ double leadingNumber(std::string_view text)
     return v == 0.0 ? 0.0 : v; // no negative zero
 }
 
+double recordNumber(std::string_view text)
+{
+    const double v = leadingNumber(text);
+    return std::fabs(v) <= MaxAcceptedMagnitude ? v : 0.0;
+}
+
 bool hasLeadingNumber(std::string_view text) { return scanNumber(text).hasDigits; }
 
 bool isNumeric(std::string_view text)

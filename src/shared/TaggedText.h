@@ -46,6 +46,12 @@ bool isNumeric(std::string_view text);
 // text that is not a number, by the acquisition and by the log readers alike.
 constexpr double MaxAcceptedMagnitude = 1e9;
 
+// Value of a log record's element text: its leading number, 0 when the text
+// does not begin with a number or the number is beyond MaxAcceptedMagnitude,
+// so a damaged value counts like a garbled one.  Every reader of log records
+// (the graph windows and the day restore) reads values and intervals so.
+double recordNumber(std::string_view text);
+
 // Shortest decimal text with at most 15 significant digits, "." as decimal
 // separator, no exponent for ordinary magnitudes: 3 -> "3", 0.1*132 -> "13.2",
 // -0.5 -> "-0.5", 4800 -> "4800".

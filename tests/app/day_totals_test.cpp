@@ -166,6 +166,21 @@ TEST(DaySummary, FirstObservationOnlyTakesTheDay)
     EXPECT_FALSE(r.engine.summaryTimer(LocalTime{2010, 7, 5, 0, 0, 5}));
     EXPECT_EQ(r.g.WattHours[1], 5);
     EXPECT_FALSE(fileExists(r.dir.file("logs/Whours.txt")));
+
+    // Without a start-up restore (the port did not open) the first
+    // observation still takes a later date from Whours.txt's last line, and
+    // a last line that is no summary is passed over.
+    for (const std::string last : {"2010_07_06,00:00, Wh1, 1.0\r\n\r\n", "2010_07_06 end"}) {
+        Rig s(1);
+        s.writeLog("Whours.txt", "2010_07_03,00:00, Wh1, 2.0\r\n" + last);
+        EXPECT_FALSE(s.engine.summaryTimer(LocalTime{2010, 7, 5, 23, 59, 0}));
+        EXPECT_FALSE(s.engine.summaryTimer(LocalTime{2010, 7, 6, 0, 0, 5}));
+        EXPECT_TRUE(s.engine.summaryTimer(LocalTime{2010, 7, 7, 0, 0, 5}));
+    }
+    Rig t(1);
+    t.writeLog("Whours.txt", "2010_07_06,00:00, Wh1, 2.0\r\n.0 ,Wh8, .0 Wh\r\n");
+    EXPECT_FALSE(t.engine.summaryTimer(LocalTime{2010, 7, 5, 23, 59, 0}));
+    EXPECT_TRUE(t.engine.summaryTimer(LocalTime{2010, 7, 6, 0, 0, 5}));
 }
 
 // ---- Day restore -------------------------------------------------------
@@ -321,6 +336,50 @@ TEST(DayRestore, ItemMissingReusesThePreviousPowerAndJunkCountsZero)
     const Global_Declarations& g = r.g;
     EXPECT_NEAR(g.WattHours[2], 2.0, 1e-9);
     EXPECT_EQ(g.MaxMin[17], 100);
+}
+
+TEST(DayRestore, AbsurdNumbersBookWhatAGarbledValueBooks)
+{
+    // Each damaged record stands between two good ones; the same file with
+    // the absurd values replaced by a word must restore exactly the same.
+    struct Case {
+        int type;
+        std::string good, damaged, garbled;
+    };
+    const Case cases[] = {
+        {1, "<L>60</L><V1>12.00</V1><A1>4.0</A1>", "<L>60</L><V1>1e300</V1><A1>5</A1>",
+         "<L>60</L><V1>x</V1><A1>5</A1>"},
+        {1, "<L>60</L><V1>12.00</V1><A1>4.0</A1>", "<L>60</L><V1>1e200</V1><A1>1e200</A1>",
+         "<L>60</L><V1>x</V1><A1>x</A1>"},
+        {1, "<L>60</L><V1>12.00</V1><A1>4.0</A1>", "<L>1e300</L><V1>12.00</V1><A1>4.0</A1>",
+         "<L>x</L><V1>12.00</V1><A1>4.0</A1>"},
+        {0, "<L>60</L><V>12.00</V><I>4.0</I>", "<L>60</L><V>-2e9</V><I>1e308</I>", "<L>60</L><V>x</V><I>x</I>"},
+        {3, "<L>60</L><W1>500</W1><W4>20</W4>", "<L>60</L><W1>1e10</W1><W4>1e400</W4>",
+         "<L>60</L><W1>x</W1><W4>x</W4>"},
+        {5, "<L>60</L><V1>24.00</V1><W1>300</W1>", "<L>9e99</L><V1>24.00</V1><W1>5e9</W1>",
+         "<L>x</L><V1>24.00</V1><W1>x</W1>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.damaged);
+        auto restored = [&c](const std::string& middle) {
+            Rig r(c.type, 60);
+            seedHighsAndLows(r.g);
+            const std::string name = restorePrefix(c.type) + "2010_07_04.txt";
+            r.writeLog(name, crlf({"<T>10:00</T>" + c.good, "<T>10:01</T>" + middle, "<T>10:02</T>" + c.good}));
+            EXPECT_EQ(restore(r).records, 3);
+            return r.g;
+        };
+        const Global_Declarations damaged = restored(c.damaged);
+        const Global_Declarations garbled = restored(c.garbled);
+        EXPECT_EQ(damaged.WattHours, garbled.WattHours);
+        EXPECT_EQ(damaged.MaxMin, garbled.MaxMin);
+        EXPECT_EQ(damaged.ChannelValue, garbled.ChannelValue);
+        EXPECT_EQ(damaged.ChannelPower, garbled.ChannelPower);
+        // The summary line stays short, and measuring goes on after the restore.
+        EXPECT_LT(whoursLine(damaged.WattHours, LocalTime{2010, 7, 5, 0, 0, 0}).size(), 100u);
+        Global_Declarations next = damaged;
+        EXPECT_TRUE(calculateChannels(next, false).done);
+    }
 }
 
 TEST(DayRestore, DailyThenHourlyFilesInHourOrderNothingForOtherDays)

@@ -125,6 +125,34 @@ TEST(Replay, RestartAfterAnOutageRestoresWhatWasMeasured)
     }
 }
 
+TEST(Replay, RestartWithTheClockSetBackIntoASummarisedDayWritesNoSecondLine)
+{
+    TempDir dir;
+    prepareFolder(dir.path(), 1, 10, true);
+    const std::string msg = "<A1>50</A1><V1>132</V1>]";  // 66 W
+    {
+        Replay r(dir.path(), BeforeMidnight);
+        std::istringstream script("repeat 60 2 " + msg + "\n");
+        ASSERT_TRUE(r.run(script));
+    }
+    const std::string fifth =
+        "2026_07_05,00:00, Wh1, .9, Wh2, .0 ,Wh3, .0 ,Wh4, .0 ,Wh5, .0 ,Wh6, .0 ,Wh7, .0 ,Wh8, .0 Wh\r\n";
+    ASSERT_EQ(readFile(dir.file("logs/Whours.txt")), fifth);
+
+    // The clock is set back to 4 July 23:30 and the program restarted: the
+    // highs of 4 July come back, its energy (already in the 5 July line) not.
+    Replay again(dir.path(), LocalTime{2026, 7, 4, 23, 30, 0});
+    EXPECT_EQ(again.g.WattHours[1], 0);
+    EXPECT_DOUBLE_EQ(again.g.MaxMin[16], 66.0);
+    // 35 minutes of 66 W, across the second midnight into 5 July, then a
+    // quiet day: the energy goes into the line of 6 July.
+    std::istringstream script("repeat 210 10 " + msg + "\nwait 86400\n");
+    ASSERT_TRUE(again.run(script));
+    EXPECT_EQ(readFile(dir.file("logs/Whours.txt")),
+              fifth + "2026_07_06,00:00, Wh1, 38.5, Wh2, .0 ,Wh3, .0 ,Wh4, .0 ,Wh5, .0 ,Wh6, .0 ,Wh7, .0 ,Wh8, .0 Wh\r\n");
+    EXPECT_TRUE(again.status.errors.empty());
+}
+
 TEST(Replay, CurrentCost128SensorsFillTheirOwnColumns)
 {
     TempDir dir;

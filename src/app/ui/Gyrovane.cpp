@@ -457,8 +457,9 @@ void Gyrovane::Form_Load()
     Timer1->setEnabled(true);
     // 3. First load.  A file that cannot be read here is reported at once;
     // the protected part below reports it again as a port problem.
-    if (!loadConfiguration())
-        reportProblem(QStringLiteral("configuration could not be read from ") + folder_);
+    QString unread;
+    if (!loadConfiguration(&unread))
+        reportProblem(unread);
     // 4. - 5.
     setWindowTitle(QLatin1String(WaitingForData));
     Timer3->setEnabled(false);
@@ -487,8 +488,8 @@ void Gyrovane::Form_Load()
         gv::showMessage(this, qs(gv::commsProblemMessage()));
     };
     // 13.
-    if (!loadConfiguration()) {
-        portProblem(QStringLiteral("configuration could not be read from ") + folder_);
+    if (!loadConfiguration(&unread)) {
+        portProblem(unread);
         return;
     }
     // 14.
@@ -520,8 +521,8 @@ void Gyrovane::Form_Load()
         stopMENU_Click();
     }
     // 17. Third load: the timer runs at LogDelay and the interval box is locked.
-    if (!loadConfiguration()) {
-        portProblem(QStringLiteral("configuration could not be read from ") + folder_);
+    if (!loadConfiguration(&unread)) {
+        portProblem(unread);
         return;
     }
 }
@@ -562,9 +563,11 @@ bool Gyrovane::openPort()
     return MSComm1->setPortOpen(true);
 }
 
-bool Gyrovane::loadConfiguration()
+bool Gyrovane::loadConfiguration(QString* failure)
 {
     const gv::ConfigLoadResult r = gv::loadConfiguration(g_, ss(folder_));
+    if (failure)
+        *failure = qs(r.failureText());
     // Items missing from a damaged file, once per run (the start-up loads three times).
     for (const std::string& m : r.missingItems)
         if (std::find(status_.errors.begin(), status_.errors.end(), m) == status_.errors.end())

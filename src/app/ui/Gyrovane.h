@@ -45,8 +45,9 @@ public:
     // ---- start-up, configuration, shutdown ----
     void Form_Load();
     // Fills the shared state from the three files and shows the interval,
-    // the port and the logging timer's period; false when a file could not be read.
-    bool loadConfiguration();
+    // the port and the logging timer's period; false when a file could not be
+    // read, with the files and the system's reasons in *failure.
+    bool loadConfiguration(QString* failure = nullptr);
     void exitmenu_Click();
 
     // ---- system types ----

@@ -195,6 +195,30 @@ TEST_F(MainWindowTest, APortThatDoesNotExistGivesOneMessageAndNoLogging)
     EXPECT_NE(err2.find(why2), std::string::npos) << err2;
 }
 
+TEST_F(MainWindowTest, AnUnreadableSettingsFileIsNamedWithTheSystemsReason)
+{
+    // Folders where the channel table and the calibrations should be.
+    for (const char* name : {"/channels.cfg", "/calibrations.cfg"}) {
+        ASSERT_TRUE(QFile::remove(folder + name));
+        ASSERT_TRUE(QDir().mkdir(folder + name));
+    }
+    testing::internal::CaptureStderr();
+    Gyrovane& win = start();
+    const std::string err = testing::internal::GetCapturedStderr();
+    // The message box is the port-problem message as always.
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], Gyrovane::portProblemText());
+    EXPECT_FALSE(win.MSComm1->portOpen());
+    // The error record and standard error name each file and the reason.
+    const std::string f = folder.toStdString();
+    const std::string why = "configuration could not be read: " + f + "/channels.cfg: Is a directory; " + f +
+                            "/calibrations.cfg: Is a directory";
+    ASSERT_GE(status.errors.size(), 2u);
+    EXPECT_EQ(status.errors[status.errors.size() - 2], why);
+    EXPECT_EQ(status.errors.back(), "start-up stopped: " + why);
+    EXPECT_NE(err.find("Gyrovane: start-up stopped: " + why + "\n"), std::string::npos) << err;
+}
+
 TEST_F(MainWindowTest, LayoutsOfTheNineTypes)
 {
     Gyrovane& win = start();
