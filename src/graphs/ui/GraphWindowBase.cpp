@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/Captions.h"
 #include "platform/ClickLabel.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PictureBox.h"
@@ -312,7 +313,8 @@ void GraphWindowBase::Form_Load(const gv::LocalTime& now)
         CheckScaling_Click();
     else
         CheckScaling->setChecked(true);
-    // Each series box ticked by its flag, in its channel's colour and name.
+    // Each series box ticked by its flag, in its channel's colour and name
+    // (an "&" in a name shows as written, not as a shortcut mark).
     for (size_t s = 0; s < setup_.series.size(); ++s) {
         const gv::GraphSeriesBox& sb = setup_.series[s];
         const bool channel = sb.channel >= 1 && sb.channel <= 24;
@@ -320,7 +322,7 @@ void GraphWindowBase::Form_Load(const gv::LocalTime& now)
         QCheckBox* box = seriesBoxes[s];
         box->setChecked(s < Options.SeriesFlags.size() && Options.SeriesFlags[s] == 1);
         box->setStyleSheet(boxStyle(channel ? g_.LineColour[ch] : sb.colour));
-        box->setText(channel ? text(g_.ChannelName[ch]) : sb.caption);
+        box->setText(gv::literalCaption(channel ? text(g_.ChannelName[ch]) : sb.caption));
     }
     // Today's day file is named, and read when it exists (GraphCC_QF reads
     // it in any case and reports a missing day as a day without data).

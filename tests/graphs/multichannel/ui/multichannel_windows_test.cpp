@@ -165,6 +165,7 @@ TEST_F(MultiChannelWindowsLook, RendersEachWindowToPng)
 
 TEST_F(MultiChannelWindowOpening, CurrentCostWindowsOnADayWithoutAFile)
 {
+    site.g.ChannelName[19] = "Solar & wind";
     GraphCC cc(site.g, site.folder());
     EXPECT_TRUE(msgs.texts.empty()) << "GraphCC opens silently";
     EXPECT_EQ(cc.FileName->text().toStdString(), todayName("CC_"));
@@ -181,7 +182,7 @@ TEST_F(MultiChannelWindowOpening, CurrentCostWindowsOnADayWithoutAFile)
     EXPECT_TRUE(qf.seriesBox("temperature1")->isChecked());
     EXPECT_FALSE(qf.seriesBox("temperature2")->isChecked());
     EXPECT_EQ(qf.seriesBox("temperature1")->text(), "Temp 1");
-    EXPECT_EQ(qf.seriesBox("CheckW1")->text(), "PUMP");
+    EXPECT_EQ(qf.seriesBox("CheckW1")->text(), "Solar && wind") << "the & is no shortcut mark";
     EXPECT_TRUE(qf.seriesBox("CheckW5")->isChecked());
     EXPECT_FALSE(qf.seriesBox("CheckW6")->isChecked()) << "channel 24 is not graphed";
     for (const char* box : {"CheckW7", "CheckW8", "CheckW9", "CheckW10", "CheckW11", "CheckW12"})
