@@ -33,7 +33,9 @@ GraphController::GraphController(const Global_Declarations& g, GraphRules rules)
 
 double GraphController::maxReading(int channel) const
 {
-    return channel >= 1 && channel <= 24 ? static_cast<double>(g_.ChannelMaxReading[static_cast<size_t>(channel)]) : 0.0;
+    if (channel < 1 || channel > 24)
+        return 0.0;
+    return static_cast<double>(g_.ChannelMaxReading[static_cast<size_t>(channel)]);
 }
 
 // ---------------------------------------------------------------------------

@@ -430,8 +430,8 @@ void GraphWindowBase::message(const QString& text) { gv::showMessage(this, text)
 
 void GraphWindowBase::DisplayButton_Click()
 {
-    const gv::GraphController::ReadOutcome r = graph.read(
-        logsFolder(), ss(FileName->text()), ss(Time1h->text()), ss(Time1m->text()), ss(Time2h->text()), ss(Time2m->text()));
+    const gv::GraphController::ReadOutcome r = graph.read(logsFolder(), ss(FileName->text()), ss(Time1h->text()),
+                                                          ss(Time1m->text()), ss(Time2h->text()), ss(Time2m->text()));
     if (!r.message.empty())
         message(qs(r.message));
     if (r.plot)

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 
 #include "graphs/multichannel/MultiChannelSeries.h"
@@ -80,10 +79,7 @@ struct MultiChannelTest : ::testing::Test {
         return w;
     }
     // A read with the time boxes at 00:00 and 23:59.
-    GraphController::ReadOutcome readDay(GraphController& w, const std::string& file) const
-    {
-        return w.read(f.logs, file, "00", "00", "23", "59");
-    }
+    auto readDay(GraphController& w, const std::string& file) const { return w.read(f.logs, file, "00", "00", "23", "59"); }
 };
 using MultiChannelReader = MultiChannelTest;
 using MultiChannelPlot = MultiChannelTest;

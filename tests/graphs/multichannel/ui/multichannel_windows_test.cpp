@@ -42,7 +42,7 @@ struct Site : gvtest::GraphSite {
     {
         g.PersonalString = "Quorra Flats";
         g.SystemType = 8;
-        const char* names[] = {"FRIDGE", "LIGHTS", "PUMP", "NETWORK", "WASHER", "TV", "DUMP LOAD", "CLOCK"};
+        const char* names[] = {"FRIDGE", "LIGHTS", "Solar & wind", "NETWORK", "WASHER", "TV", "DUMP LOAD", "CLOCK"};
         const qint32 colours[] = {0x0000FF, 0x00FFFF, 0xFF8000, 0x00C000, 0x0080FF, 0x80FF80, 0x8080FF, 0xC0C0C0};
         for (int k = 1; k <= 8; ++k) {
             const auto ch = static_cast<size_t>(16 + k);
@@ -165,7 +165,6 @@ TEST_F(MultiChannelWindowsLook, RendersEachWindowToPng)
 
 TEST_F(MultiChannelWindowOpening, CurrentCostWindowsOnADayWithoutAFile)
 {
-    site.g.ChannelName[19] = "Solar & wind";
     GraphCC cc(site.g, site.folder());
     EXPECT_TRUE(msgs.texts.empty()) << "GraphCC opens silently";
     EXPECT_EQ(cc.FileName->text().toStdString(), todayName("CC_"));
