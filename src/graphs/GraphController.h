@@ -85,7 +85,6 @@ class GraphController {
 public:
     GraphController(const Global_Declarations& g, GraphRules rules);
 
-    const GraphRules& rules() const { return rules_; }
     int seriesCount() const { return static_cast<int>(rules_.series.size()); }
 
     // ---- Window state, under the names the windows use ----
