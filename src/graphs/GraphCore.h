@@ -1,10 +1,11 @@
 #pragma once
 // Engine shared by every log graph window (windmill, house, mixed and Current
-// Cost).  Plain C++, no window code: a window keeps one of each state object
-// below, fills the per-plot descriptions from the shared channel table and
-// turns the results into captions, message boxes and drawing.
+// Cost).  Plain C++, no window code: a window's graph controller
+// (GraphController.h) keeps one of each state object below, fills the
+// per-plot descriptions from the shared channel table and turns the results
+// into captions and messages that the window shows.
 //
-// How a window uses it (GraphWindowBase in graphs/ui does all of this):
+// How the controller uses it:
 //
 //   1. limits = timeLimitsFromBoxes(Time1h, Time1m, Time2h, Time2m)
 //               nullopt -> show InvalidTimeMessage, keep records and picture

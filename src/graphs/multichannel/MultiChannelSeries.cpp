@@ -276,4 +276,78 @@ int seriesIndex(const WindowDef& w, const std::string& array)
     return -1;
 }
 
+ReaderLayout readerLayoutFor(const WindowDef& w, const Global_Declarations& g)
+{
+    ReaderLayout layout;
+    for (const SeriesDef& s : w.series)
+        layout.elements.push_back(s.derived ? ElementTags::derived() : ElementTags::named(elementName(s, g)));
+    layout.missingInterval = w.missingIntervalSeconds;
+    if (w.kind == WindowKind::QF) {
+        // Series 2..7 are Watts1..Watts6, 8..13 the derived Watts7..Watts12.
+        layout.derive = [](std::vector<double>& v) {
+            std::array<double, 7> m{};
+            for (int k = 1; k <= 6; ++k)
+                m[static_cast<size_t>(k)] = v[static_cast<size_t>(1 + k)];
+            const auto d = derivedSeries(m);
+            for (int k = 0; k < 6; ++k)
+                v[static_cast<size_t>(8 + k)] = d[static_cast<size_t>(k)];
+        };
+    }
+    return layout;
+}
+
+TimePlotLayout plotLayoutFor(const WindowDef& w, const Global_Declarations& g, const std::vector<int>& flags)
+{
+    TimePlotLayout layout;
+    layout.firstOffset = w.loopStartOffset;
+    for (size_t s = 0; s < w.series.size(); ++s) {
+        const SeriesDef& sd = w.series[s];
+        PlotSeries ps;
+        ps.colour = lineColour(sd, g);
+        ps.show = s < flags.size() && flags[s] == 1;
+        ps.fullScale = fullScale(sd, g);
+        if (sd.shownMinimumStart >= 0)
+            ps.minimumStart = sd.shownMinimumStart;
+        ps.wattHours = sd.whLabel[0] != '\0';
+        // The collation's day total: the measured powers, not the derived ones.
+        ps.dayTotal = ps.wattHours && !sd.derived;
+        layout.series.push_back(ps);
+    }
+    return layout;
+}
+
+bool missingDayIsNoData(const WindowDef& w) { return w.missingFileMessage[0] == '\0'; }
+
+GraphRules multiChannelRules(WindowKind kind)
+{
+    const WindowDef& w = windowDef(kind);
+    GraphRules r;
+    r.todayPrefix = w.familyPrefix;
+    r.readTodayOnlyWhenPresent = !w.readsOnOpenWithoutTest;
+    r.needsSystemType = w.needsSystemType;
+    for (const SeriesDef& s : w.series)
+        r.series.push_back({s.channel, s.startFlag});
+    r.readerLayout = [&w](const Global_Declarations& g) { return readerLayoutFor(w, g); };
+    r.missingDayIsNoData = missingDayIsNoData(w);
+    r.missingFileMessage = w.missingFileMessage;
+    r.hasTodayFlag = w.hasTodayFlag;
+    r.overLimitMessage = w.overLimitMessage;
+    r.plotLayout = [&w](const Global_Declarations& g, const std::vector<int>& flags) {
+        return plotLayoutFor(w, g, flags);
+    };
+    r.readoutFormat = [&w](int s, const Global_Declarations&) {
+        return s >= 0 && static_cast<size_t>(s) < w.series.size() ? w.series[static_cast<size_t>(s)].readout
+                                                                  : ReadoutFormat{};
+    };
+    for (const SeriesDef& s : w.series)
+        r.extremes.push_back(s.extremes);
+    r.readoutOrder = w.readoutOrder;
+    r.csvHeader = w.csvHeader;
+    r.csvColumns = w.csvColumns;
+    r.csvSideFile = w.csvTouchesSideFile;
+    r.collationFile = w.collationFile;
+    r.collationTitle = w.collationTitle;
+    return r;
+}
+
 } // namespace gv::multichannel

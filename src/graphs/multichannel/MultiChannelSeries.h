@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "graphs/GraphController.h"
 #include "graphs/GraphCore.h"
 #include "graphs/GraphExport.h"
 #include "shared/Global_Declarations.h"
@@ -111,5 +112,18 @@ std::int32_t lineColour(const SeriesDef& s, const Global_Declarations& g);
 // Index of the series whose array is named so; -1 when the window has none.
 int seriesIndex(const WindowDef& w, const std::string& array);
 
+// Element names (as the channel table stands now), the interval of a record
+// without "<L>" and, for the site variant, the derived-series rule.
+ReaderLayout readerLayoutFor(const WindowDef& w, const Global_Declarations& g);
+
+// The time plot's description for the given series flags.
+TimePlotLayout plotLayoutFor(const WindowDef& w, const Global_Declarations& g, const std::vector<int>& flags);
+
+// Whether a day without a file is read as a day without data (every window
+// but GraphML, which reports "unknown file error" and keeps its records).
+bool missingDayIsNoData(const WindowDef& w);
+
+// Everything the graph controller needs of the window of that kind.
+GraphRules multiChannelRules(WindowKind kind);
 
 } // namespace gv::multichannel

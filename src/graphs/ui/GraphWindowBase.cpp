@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/Captions.h"
 #include "platform/ClickLabel.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PictureBox.h"
 #include "platform/Printing.h"
 #include "shared/FileIO.h"
-#include "shared/NumberPicture.h"
 
 namespace gv {
 
@@ -67,8 +67,8 @@ constexpr qint32 PlotBackGrey = 0x404040;
 } // namespace
 
 GraphWindowBase::GraphWindowBase(gv::Global_Declarations& g, const QString& programFolder,
-                                 gv::GraphWindowSetup setup, QWidget* parent)
-    : QDialog(parent), g_(g), folder_(ss(programFolder)), setup_(std::move(setup))
+                                 gv::GraphWindowSetup setup, gv::GraphRules rules, QWidget* parent)
+    : QDialog(parent), graph(g, std::move(rules)), g_(g), folder_(ss(programFolder)), setup_(std::move(setup))
 {
 }
 
@@ -297,39 +297,37 @@ void GraphWindowBase::Form_Load() { Form_Load(gv::localNow()); }
 
 void GraphWindowBase::Form_Load(const gv::LocalTime& now)
 {
-    // 1, 2: folder and pattern of the lists.
+    // The Current Cost windows open to nothing under system type 0.
+    if (!graph.opens())
+        return;
+    // Both lists show the logs folder, the file list with the window's pattern.
     setDir1Path(qs(logsFolder()));
     refreshFileList();
-    // 3: caption.
+    // The caption is the user's own name for the system.
     setWindowTitle(text(g_.PersonalString));
-    // 4: state.
-    Zoom = gv::ZoomState{};
+    // No drag, no range, Scaled, the series flags from the channel table.
+    graph.open();
     press_ = PressSnapshot{};
-    GraphRecordSet.FirstShown = 0;
-    GraphRecordSet.LastShown = 0;
-    Options.ScaledMode = 1;
-    // 5: the scaling box (its handler runs when the tick changes).
+    // Tick the scaling box; its handler runs when the tick changes.
     if (CheckScaling->isChecked())
         CheckScaling_Click();
     else
         CheckScaling->setChecked(true);
-    // 6, 7: series flags and boxes.
-    Options.SeriesFlags.assign(setup_.series.size(), 0);
+    // Each series box ticked by its flag, in its channel's colour and name
+    // (an "&" in a name shows as written, not as a shortcut mark).
     for (size_t s = 0; s < setup_.series.size(); ++s) {
         const gv::GraphSeriesBox& sb = setup_.series[s];
         const bool channel = sb.channel >= 1 && sb.channel <= 24;
         const size_t ch = static_cast<size_t>(channel ? sb.channel : 0);
-        Options.SeriesFlags[s] = channel ? (gv::flagSet(g_.enableGRAPHING[ch]) ? 1 : 0) : sb.startFlag;
         QCheckBox* box = seriesBoxes[s];
-        box->setChecked(Options.SeriesFlags[s] == 1);
+        box->setChecked(s < Options.SeriesFlags.size() && Options.SeriesFlags[s] == 1);
         box->setStyleSheet(boxStyle(channel ? g_.LineColour[ch] : sb.colour));
-        box->setText(channel ? text(g_.ChannelName[ch]) : sb.caption);
+        box->setText(gv::literalCaption(channel ? text(g_.ChannelName[ch]) : sb.caption));
     }
-    // 8, 9: today's file.
-    FileName->setText(qs(gv::todayFileName(setup_.todayPrefix, now.year, now.month, now.day)));
-    Options.DayFileExists = gv::findFileNoCase(logsFolder(), ss(FileName->text())).has_value();
-    // 10: read it.
-    if (Options.DayFileExists || !setup_.readTodayOnlyWhenPresent)
+    // Today's day file is named, and read when it exists (GraphCC_QF reads
+    // it in any case and reports a missing day as a day without data).
+    FileName->setText(qs(graph.todayFile(now)));
+    if (graph.readsOnOpening(logsFolder(), ss(FileName->text())))
         DisplayButton_Click();
 }
 
@@ -408,9 +406,9 @@ bool GraphWindowBase::pickFile(const QString& name)
 
 void GraphWindowBase::CheckScaling_Click()
 {
-    Options.ScaledMode = CheckScaling->isChecked() ? 1 : 0;
+    const bool redraw = graph.setScaledMode(CheckScaling->isChecked());
     CheckScaling->setText(gv::scalingCaption(Options.ScaledMode));
-    if (GraphRecordSet.RecordCount > 1)
+    if (redraw)
         PlotByTime();
 }
 
@@ -418,10 +416,7 @@ void GraphWindowBase::seriesBox_Click(int s)
 {
     if (s < 0 || s >= static_cast<int>(seriesBoxes.size()))
         return;
-    if (Options.SeriesFlags.size() < seriesBoxes.size())
-        Options.SeriesFlags.resize(seriesBoxes.size(), 0);
-    Options.SeriesFlags[static_cast<size_t>(s)] = seriesBoxes[static_cast<size_t>(s)]->isChecked() ? 1 : 0;
-    if (GraphRecordSet.RecordCount > 1)
+    if (graph.setSeriesFlag(s, seriesBoxes[static_cast<size_t>(s)]->isChecked()))
         PlotByTime();
 }
 
@@ -433,37 +428,14 @@ void GraphWindowBase::ExitGraphsButton_Click() { reject(); }
 
 void GraphWindowBase::message(const QString& text) { gv::showMessage(this, text); }
 
-void GraphWindowBase::onDayFileMissing() { message(gv::UnknownFileMessage); }
-void GraphWindowBase::onNoData() { message(gv::NoDataMessage); }
-QString GraphWindowBase::overLimitMessage() const { return gv::OverLimitMessage; }
-
 void GraphWindowBase::DisplayButton_Click()
 {
-    const auto limits =
-        gv::timeLimitsFromBoxes(ss(Time1h->text()), ss(Time1m->text()), ss(Time2h->text()), ss(Time2m->text()));
-    if (!limits) {
-        GraphRecordSet.ZoomBusy = 0;
-        message(gv::InvalidTimeMessage);
-        return;
-    }
-    Options.TimeWindow = limits;
-    const std::string name = ss(FileName->text());
-    if (!beforeRead(name))
-        return;
-    const gv::DayFileRead r = gv::readDayFile(logsFolder(), name, *limits, readerLayout(), GraphRecordSet);
-    Options.DayFileExists = r.file != gv::DayFileStatus::Missing;
-    if (r.file != gv::DayFileStatus::Read) {
-        if (r.file == gv::DayFileStatus::Missing)
-            onDayFileMissing();
-        else
-            message(gv::UnknownFileMessage);
-        return;
-    }
-    switch (r.read) {
-    case gv::ReadStatus::OverLimit: message(overLimitMessage()); break;
-    case gv::ReadStatus::NoData: onNoData(); break;
-    case gv::ReadStatus::Ok: PlotByTime(); break;
-    }
+    const gv::GraphController::ReadOutcome r = graph.read(logsFolder(), ss(FileName->text()), ss(Time1h->text()),
+                                                          ss(Time1m->text()), ss(Time2h->text()), ss(Time2m->text()));
+    if (!r.message.empty())
+        message(qs(r.message));
+    if (r.plot)
+        PlotByTime();
 }
 
 void GraphWindowBase::writeTimeBoxes(const std::string& start, const std::string& finish)
@@ -481,19 +453,18 @@ void GraphWindowBase::PlotByTime()
     if (!beforeTimePlot())
         return;
     Label7->setText("Time");
-    if (Options.SeriesFlags.size() < setup_.series.size())
-        Options.SeriesFlags.resize(setup_.series.size(), 0);
-    const gv::TimePlotResult r = gv::plotByTime(GraphRecordSet, plotLayout(), Options.ScaledMode, Model, *surface_);
+    const gv::GraphController::PlotOutcome r = graph.plotByTime(*surface_);
     if (r.status == gv::PlotStatus::Empty)
         return;
     writeTimeBoxes(r.startTime, r.finishTime);
     if (r.status == gv::PlotStatus::NotEnoughData) {
-        onNotEnoughData();
+        if (!r.message.empty())
+            message(qs(r.message));
         return;
     }
     for (size_t s = 0; s < wattHourLabels.size(); ++s)
         if (wattHourLabels[s] && s < Model.WattHours.size())
-            wattHourLabels[s]->setText(qs(gv::formatPicture(Model.WattHours[s], "###0") + " Wh"));
+            wattHourLabels[s]->setText(qs(graph.wattHourCaption(static_cast<int>(s))));
 }
 
 // ---------------------------------------------------------------------------
@@ -504,36 +475,20 @@ void GraphWindowBase::valueLabel_Click(int s)
 {
     if (s < 0 || s >= static_cast<int>(valueLabels.size()) || !valueLabels[static_cast<size_t>(s)])
         return;
-    const size_t i = static_cast<size_t>(s);
-    const double mx = i < Model.ShownMaximum.size() ? Model.ShownMaximum[i] : 0.0;
-    const double mn = i < Model.ShownMinimum.size() ? Model.ShownMinimum[i] : 0.0;
-    valueLabels[i]->setText(qs(gv::maxMinLabelText(MaxMin, mx, mn, extremeFormat(s))));
+    valueLabels[static_cast<size_t>(s)]->setText(qs(graph.labelClick(s)));
 }
 
 void GraphWindowBase::Plot_MouseMove(double X)
 {
-    if (GraphRecordSet.RecordCount <= 1)
-        return;
-    const gv::ReadoutIndices idx = gv::readoutIndices(X, GraphRecordSet.FirstShown);
-    if (GraphRecordSet.has(idx.timeRecord)) {
-        vt->setText(qs(gv::shortTime(GraphRecordSet.time(idx.timeRecord))));
-        if (GraphRecordSet.has(idx.valueRecord)) {
-            const auto write = [&](size_t s) {
-                if (s < valueLabels.size() && valueLabels[s])
-                    valueLabels[s]->setText(qs(gv::readoutText(
-                        GraphRecordSet.value(static_cast<int>(s), idx.valueRecord), readoutFormat(static_cast<int>(s)))));
-            };
-            if (setup_.readoutOrder.size() == valueLabels.size()) {
-                for (int s : setup_.readoutOrder)
-                    write(static_cast<size_t>(s));
-            } else {
-                for (size_t s = 0; s < valueLabels.size(); ++s)
-                    write(s);
-            }
-        }
+    const gv::GraphController::Readout r = graph.readoutAt(X);
+    if (r.time)
+        vt->setText(qs(*r.time));
+    for (int s : graph.readoutOrder()) {
+        const size_t i = static_cast<size_t>(s);
+        if (i < r.values.size() && i < valueLabels.size() && valueLabels[i])
+            valueLabels[i]->setText(qs(r.values[i]));
     }
-    if (gv::zoomMarker(GraphRecordSet, Zoom))
-        surface_->line(GraphRecordSet.FirstShown, 0, X, 0, 255);
+    graph.dragMarker(X, *surface_);
 }
 
 void GraphWindowBase::Plot_MouseDown(double X)
@@ -541,7 +496,7 @@ void GraphWindowBase::Plot_MouseDown(double X)
     const bool first = !press_.active;
     const QString h = Time1h->text(), m = Time1m->text();
     const size_t lines = surface_->lineCount();
-    if (gv::zoomPress(GraphRecordSet, Zoom, X)) {
+    if (graph.press(X)) {
         if (first)
             press_ = PressSnapshot{true, h, m, lines};
         const std::string t = ss(vt->text());
@@ -554,7 +509,7 @@ void GraphWindowBase::Plot_MouseUp(double X)
 {
     const PressSnapshot pressed = press_;
     press_ = PressSnapshot{};
-    if (gv::zoomRelease(GraphRecordSet, Zoom, X)) {
+    if (graph.release(X)) {
         const std::string t = ss(vt->text());
         Time2h->setText(qs(gv::hourPart(t)));
         Time2m->setText(qs(gv::minutePart(t)));
@@ -568,7 +523,7 @@ void GraphWindowBase::Plot_MouseUp(double X)
         Time1m->setText(pressed.time1m);
         surface_->rollBack(pressed.pictureLines);
     }
-    gv::zoomDone(GraphRecordSet);
+    graph.zoomDone();
 }
 
 // ---------------------------------------------------------------------------
@@ -577,33 +532,15 @@ void GraphWindowBase::Plot_MouseUp(double X)
 
 void GraphWindowBase::CSV_Click()
 {
-    if (GraphRecordSet.RecordCount < 1) {
-        message(gv::NoDataMessage);
-        return;
-    }
-    gv::CsvRequest rq{excelFolder(),     ss(FileName->text()), ss(Time1h->text()), ss(Time1m->text()),
-                      ss(Time2h->text()), ss(Time2m->text()),  csvHeader(),        csvColumns(),
-                      csvSideFile()};
-    std::string path, error;
-    switch (gv::exportCsv(GraphRecordSet, rq, &path, &error)) {
-    case gv::CsvStatus::Done: message(gv::DoneMessage); break;
-    case gv::CsvStatus::NoRecords: message(gv::NoDataMessage); break;
-    case gv::CsvStatus::BadName: message(gv::InvalidTimeMessage); break;
-    case gv::CsvStatus::WriteFailed: message(qs(gv::writeFailedMessage(path))); break;
-    }
+    message(qs(graph.exportCsv(excelFolder(), ss(FileName->text()), ss(Time1h->text()), ss(Time1m->text()),
+                               ss(Time2h->text()), ss(Time2m->text()))));
 }
 
 void GraphWindowBase::AppendDailyWattHours()
 {
-    const std::string file = collationFile();
-    if (file.empty())
-        return;
-    const std::string day = ss(FileName->text());
-    gv::CollateRequest rq{logsFolder(), file, collationTitle(), day,
-                          gv::dayOnDisplay(GraphRecordSet, Model, day), collationWattHours()};
-    std::string error;
-    if (gv::appendDailyWattHours(rq, &error) == gv::CollateStatus::WriteFailed)
-        message(qs(gv::writeFailedMessage(gv::joinPath(logsFolder(), file))));
+    const std::string failed = graph.collate(logsFolder(), ss(FileName->text()));
+    if (!failed.empty())
+        message(qs(failed));
 }
 
 QString GraphWindowBase::printFallbackPath() const

@@ -5,12 +5,13 @@
 // watt-hour label, the picture box Plot with its title and time labels, the
 // mouse read-out, the MAX/MIN labels and the drag zoom.
 //
-// A window derives from it, passes a GraphWindowSetup (its series boxes,
-// file pattern, today's prefix, which optional controls it has) and
-// implements the pure virtual descriptions (reader, plot, label formats, CSV
-// columns, collation file).  Series i of the record set is box i, flag i and
-// value label i.  The derived constructor calls Form_Load() once everything
-// is built.
+// A window derives from it and passes a GraphWindowSetup (its series boxes,
+// file pattern, which optional controls it has) and the GraphRules of its
+// graph controller, which holds the window's state and runs every step
+// behind the controls (reader, plots, read-out, zoom, outputs, messages).
+// The window keeps the controls, their texts and the event wiring.  Series
+// i of the record set is box i, flag i and value label i.  The derived
+// constructor calls Form_Load() once everything is built.
 //
 // Handlers keep the names users of the windows know (DisplayButton_Click,
 // PlotByTime, File1_Click ...); tests call them directly or click controls.
@@ -21,8 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "graphs/GraphCore.h"
-#include "graphs/GraphExport.h"
+#include "graphs/GraphController.h"
 #include "shared/Global_Declarations.h"
 #include "shared/LocalTime.h"
 
@@ -62,10 +62,9 @@ private:
 
 struct GraphSeriesBox {
     QString checkBox;      // object name of the series box
-    int channel = 0;       // channel of caption, colour and first tick; 0: none
+    int channel = 0;       // channel of caption and colour; 0: none
     QString caption;       // caption of a box without channel
     qint32 colour = 0;     // background of a box without channel (0x00BBGGRR)
-    int startFlag = 0;     // first tick of a box without channel
     QString valueLabel;    // read-out and MAX/MIN label; empty: none
     QString wattHourLabel; // watt-hour label; empty: none
 };
@@ -73,21 +72,15 @@ struct GraphSeriesBox {
 struct GraphWindowSetup {
     QString objectName;
     std::string filePattern; // File1's pattern, e.g. "GV*.txt"
-    std::string todayPrefix; // e.g. "GV_"
     std::vector<GraphSeriesBox> series;
     bool hasCollate = true;
     bool hasPrint = true;
-    // Opening reads today's file only when it exists (false: always read,
-    // the reader handles a missing file).
-    bool readTodayOnlyWhenPresent = true;
     // File1 follows the folder of Dir1 (false: it always lists logs).
     bool fileListFollowsDir = true;
     int seriesPerRow = 6;
     // Order in which the series boxes (each with its value and watt-hour
-    // label below it) are laid out, and in which the read-out writes the
-    // value labels; series indices, empty: the series order.
+    // label below it) are laid out; series indices, empty: the series order.
     std::vector<int> boxOrder;
-    std::vector<int> readoutOrder;
 };
 
 } // namespace gv
@@ -126,12 +119,13 @@ public:
     std::vector<gv::ClickLabel*> valueLabels; // null where a series has none
     std::vector<QLabel*> wattHourLabels;      // null where a series has none
 
-    // ---- Window state ----
-    gv::GraphRecordSet GraphRecordSet;
-    gv::GraphOptions Options; // TimeWindow, ScaledMode, SeriesFlags, DayFileExists
-    gv::PlotModel Model;      // PlotHigh ... ShownMinimum, WattHours, DayWattHours
-    gv::ZoomState Zoom;       // MouseHeld
-    gv::MaxMinToggleState MaxMin;
+    // ---- The steps behind the controls and the window state ----
+    gv::GraphController graph;
+    gv::GraphRecordSet& GraphRecordSet = graph.GraphRecordSet;
+    gv::GraphOptions& Options = graph.Options; // TimeWindow, ScaledMode, SeriesFlags, DayFileExists
+    gv::PlotModel& Model = graph.Model;        // PlotHigh ... ShownMinimum, WattHours, DayWattHours
+    gv::ZoomState& Zoom = graph.Zoom;          // MouseHeld
+    gv::MaxMinToggleState& MaxMin = graph.MaxMin;
 
     gv::PlotSurface& surface() { return *surface_; }
     QString dir1Path() const { return dir1Path_; }
@@ -146,7 +140,8 @@ public:
     QLabel* wattHourLabel(const QString& name) const;
 
 public slots:
-    // Opening: folders, pattern, caption, state, boxes, today's file.
+    // Opening: folders, pattern, caption, state, boxes, today's file (not
+    // for a Current Cost window under system type 0).
     virtual void Form_Load();
     void Form_Load(const gv::LocalTime& now);
     // Dir1 shows another folder.
@@ -173,32 +168,14 @@ public slots:
 
 protected:
     GraphWindowBase(gv::Global_Declarations& g, const QString& programFolder, gv::GraphWindowSetup setup,
-                    QWidget* parent);
+                    gv::GraphRules rules, QWidget* parent);
 
     // Builds every control of the frame; extra controls of a window go into
     // extraControls() (under the buttons on the left).
     void buildFrame();
     QVBoxLayout* extraControls() const { return extra_; }
 
-    // ---- What a window describes ----
-    virtual gv::ReaderLayout readerLayout() const = 0;
-    virtual gv::TimePlotLayout plotLayout() const = 0;
-    virtual gv::ReadoutFormat readoutFormat(int series) const = 0;
-    virtual gv::ExtremeFormat extremeFormat(int series) const = 0;
-    virtual std::vector<std::string> csvHeader() const = 0;
-    virtual std::vector<gv::CsvColumn> csvColumns() const = 0;
-    virtual bool csvSideFile() const { return true; }
-    virtual std::string collationFile() const { return {}; }
-    virtual std::string collationTitle() const { return {}; }
-    virtual double collationWattHours() const { return Model.DayWattHours; }
-
     // ---- Points where windows differ ----
-    // Before a read (after the limits are taken); false ends the read.
-    virtual bool beforeRead(const std::string& fileName) { return true; }
-    virtual void onDayFileMissing();
-    virtual void onNoData();
-    virtual QString overLimitMessage() const;
-    virtual void onNotEnoughData() {}
     // Start of the time plot; false stops it (the window's time view ran it).
     virtual bool beforeTimePlot() { return true; }
     // Redraws what the picture shows (used by printing).

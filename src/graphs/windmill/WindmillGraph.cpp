@@ -159,6 +159,32 @@ const char* windmillCollationTitle(WindmillFamily f)
     return f == WindmillFamily::GV ? "daily watthours for these dates" : "daily windmill DEMO watthours for these dates";
 }
 
+GraphRules windmillRules(WindmillFamily f)
+{
+    GraphRules r;
+    r.todayPrefix = windmillTodayPrefix(f);
+    for (const WindmillSeriesInfo& info : windmillSeries(f))
+        r.series.push_back({info.channel, 0});
+    r.readerLayout = [f](const Global_Declarations& g) { return windmillReaderLayout(f, g); };
+    // The one-windmill window ends the read of a missing file without a word.
+    r.missingFileMessage = f == WindmillFamily::GV ? UnknownFileMessage : "";
+    r.plotLayout = [f](const Global_Declarations& g, const std::vector<int>& flags) {
+        return windmillPlotLayout(f, g, flags);
+    };
+    r.notEnoughDataMessage = NotEnoughDataMessage;
+    r.readoutFormat = [f](int s, const Global_Declarations& g) { return windmillReadoutFormat(f, s, g.WSUnits); };
+    for (int s = 0; s < seriesCount(f); ++s)
+        r.extremes.push_back(windmillExtremeFormat(f, s));
+    r.csvHeader = windmillCsvHeader();
+    r.csvColumns = windmillCsvColumns(f);
+    r.collationFile = windmillCollationFile(f);
+    r.collationTitle = windmillCollationTitle(f);
+    r.wattsSeries = wattsSeries(f);
+    r.rpmSeries = rpmSeries(f);
+    r.windSeries = windSeries(f);
+    return r;
+}
+
 // ---------------------------------------------------------------------------
 // Views
 // ---------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 //   WD family (GraphDEMO): the WD day files of a single windmill, fixed
 //      elements <V>, <I>, <R>, <S> and the derived power.
 
+#include "graphs/GraphController.h"
 #include "graphs/GraphCore.h"
 #include "graphs/GraphExport.h"
 #include "shared/Global_Declarations.h"
@@ -73,6 +74,9 @@ const char* windmillCollationTitle(WindmillFamily family);
 
 inline constexpr const char* NotEnoughDataMessage = "Not enough data to plot";
 
+// Everything the graph controller needs of the window of that family.
+GraphRules windmillRules(WindmillFamily family);
+
 // ---------------------------------------------------------------------------
 // Views.  Each draws the displayed records FirstShown..LastShown over the
 // yellow grid; records after the last one are skipped, and the empty slot 0
@@ -101,11 +105,6 @@ void plotPowerVsWind(const GraphRecordSet& set, int wattSeries, int windSeries, 
 // holds 10b <= W < 10b + 10 (bin 0 also -1 < W < 0); BinCount = floor(Mp/10)
 // classes are counted, each record at most once.  The table always has
 // BinCount + 1 entries.
-struct PowerDistribution {
-    int BinCount = 0;
-    std::vector<double> PowerBins;
-    double MaxBinCount = 0;
-};
 PowerDistribution powerDistribution(const GraphRecordSet& set, int wattSeries, double maxPower);
 // Grid, then one red bar per non-empty class.
 void plotPowerDistribution(const PowerDistribution& d, PlotSurface& surface);

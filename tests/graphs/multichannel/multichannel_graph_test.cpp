@@ -1,12 +1,12 @@
-// Readers, time plots, CSV exports and watt-hour collation of the house (RE),
-// mixed (ML) and Current Cost (CC, site variant QF) graph windows.
+// Readers, time plots, read-out, CSV exports and watt-hour collation of the
+// house (RE), mixed (ML) and Current Cost (CC, site variant QF) graph
+// windows, driven through the graph controller the windows own.
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 
-#include "graphs/multichannel/MultiChannelGraph.h"
+#include "graphs/multichannel/MultiChannelSeries.h"
 #include "graphs/multichannel/fixture_logs.h"
 #include "shared/FileIO.h"
 #include "support/test_paths.h"
@@ -33,8 +33,6 @@ Global_Declarations table()
     g.ChannelMaxReading[9] = 30;
     return g;
 }
-
-const TimeLimits WholeDay{dayFraction(0, 0), dayFraction(23, 59)};
 
 struct Folders {
     TempDir dir;
@@ -73,13 +71,15 @@ std::string minutes(int n, F line)
 struct MultiChannelTest : ::testing::Test {
     Folders f;
     Global_Declarations g = table();
-    // A window engine of that kind, opened on the channel table as it stands.
-    MultiChannelGraph opened(WindowKind kind) const
+    // The graph of a window of that kind, opened on the channel table as it stands.
+    GraphController opened(WindowKind kind) const
     {
-        MultiChannelGraph w(kind);
-        w.open(g);
+        GraphController w(g, multiChannelRules(kind));
+        w.open();
         return w;
     }
+    // A read with the time boxes at 00:00 and 23:59.
+    auto readDay(GraphController& w, const std::string& file) const { return w.read(f.logs, file, "00", "00", "23", "59"); }
 };
 using MultiChannelReader = MultiChannelTest;
 using MultiChannelPlot = MultiChannelTest;
@@ -100,60 +100,60 @@ TEST_F(MultiChannelReader, HouseRecordsByChannelNamesAndIntervalDefault)
                     "<W5>7</W5><W6>0</W6><W7>1500</W7><W8>12</W8>",
                     "<T>13:06</T><V1>24.55</V1><W3>250</W3>", "", "no time here",
                     "<T>23:59</T><L>60</L><V1>1</V1>"}));
-    MultiChannelGraph re = opened(WindowKind::RE);
-    const auto out = re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g);
+    GraphController re = opened(WindowKind::RE);
+    const auto out = readDay(re, "RE_2026_12_08.txt");
     EXPECT_TRUE(out.plot);
     EXPECT_EQ(out.message, "");
-    ASSERT_EQ(re.records.RecordCount, 2);
-    EXPECT_EQ(re.records.FirstShown, 1);
-    EXPECT_EQ(re.records.LastShown, 2);
-    const int volts = seriesIndex(re.def(), "Volts");
-    EXPECT_DOUBLE_EQ(re.records.value(volts, 1), 24.6);
-    EXPECT_DOUBLE_EQ(re.records.value(6, 1), 1500); // Watts7
-    EXPECT_EQ(re.records.interval(1), 60);
-    EXPECT_EQ(re.records.interval(2), 10) << "an RE record without <L> counts 10 seconds";
-    EXPECT_EQ(re.records.value(0, 2), 0) << "missing element reads 0";
-    EXPECT_EQ(re.records.value(2, 2), 250);
+    ASSERT_EQ(re.GraphRecordSet.RecordCount, 2);
+    EXPECT_EQ(re.GraphRecordSet.FirstShown, 1);
+    EXPECT_EQ(re.GraphRecordSet.LastShown, 2);
+    const int volts = seriesIndex(windowDef(WindowKind::RE), "Volts");
+    EXPECT_DOUBLE_EQ(re.GraphRecordSet.value(volts, 1), 24.6);
+    EXPECT_DOUBLE_EQ(re.GraphRecordSet.value(6, 1), 1500); // Watts7
+    EXPECT_EQ(re.GraphRecordSet.interval(1), 60);
+    EXPECT_EQ(re.GraphRecordSet.interval(2), 10) << "an RE record without <L> counts 10 seconds";
+    EXPECT_EQ(re.GraphRecordSet.value(0, 2), 0) << "missing element reads 0";
+    EXPECT_EQ(re.GraphRecordSet.value(2, 2), 250);
 
     // Element names come from the channel table at the time of the read.
     g.XMLsoftware[9] = "BATT";
-    re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g);
-    EXPECT_EQ(re.records.value(volts, 1), 0);
+    readDay(re, "RE_2026_12_08.txt");
+    EXPECT_EQ(re.GraphRecordSet.value(volts, 1), 0);
 }
 
 TEST_F(MultiChannelReader, HouseNoDataMessagesFollowTodayFlag)
 {
-    MultiChannelGraph re = opened(WindowKind::RE);
+    GraphController re = opened(WindowKind::RE);
     EXPECT_EQ(re.TodayFlag, 1);
     // Opened on a day without a file: the first DISPLAY says today, then this date.
-    auto out = re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g);
+    auto out = readDay(re, "RE_2026_12_08.txt");
     EXPECT_FALSE(out.plot);
     EXPECT_EQ(out.message, "No data for today");
     EXPECT_EQ(re.TodayFlag, 0);
-    out = re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g);
+    out = readDay(re, "RE_2026_12_08.txt");
     EXPECT_EQ(out.message, "No data for this date");
 
     // Today's file with records, then another date without records in the limits.
     writeFile(f.logs + "/RE_2026_12_08.txt", crlf({"<T>10:00</T><L>60</L><V1>25</V1>"}));
     writeFile(f.logs + "/RE_2026_12_07.txt", crlf({"<T>23:59</T><L>60</L><V1>25</V1>"}));
-    re.open(g);
-    EXPECT_TRUE(re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g).plot);
-    EXPECT_EQ(re.read(f.logs, "RE_2026_12_07.txt", WholeDay, g).message, "No data for today");
-    EXPECT_EQ(re.read(f.logs, "RE_2026_12_07.txt", WholeDay, g).message, "No data for this date");
+    re.open();
+    EXPECT_TRUE(readDay(re, "RE_2026_12_08.txt").plot);
+    EXPECT_EQ(readDay(re, "RE_2026_12_07.txt").message, "No data for today");
+    EXPECT_EQ(readDay(re, "RE_2026_12_07.txt").message, "No data for this date");
 }
 
 TEST_F(MultiChannelReader, HouseMissingFileDoesNotShowAnotherDay)
 {
     writeFile(f.logs + "/RE_2026_12_08.txt",
               crlf({"<T>10:00</T><L>60</L><V1>25</V1>", "<T>10:01</T><L>60</L><V1>25</V1>"}));
-    MultiChannelGraph re = opened(WindowKind::RE);
-    ASSERT_TRUE(re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g).plot);
-    const auto out = re.read(f.logs, "RE_2026_11_30.txt", WholeDay, g);
+    GraphController re = opened(WindowKind::RE);
+    ASSERT_TRUE(readDay(re, "RE_2026_12_08.txt").plot);
+    const auto out = readDay(re, "RE_2026_11_30.txt");
     EXPECT_FALSE(out.plot) << "the previous day's records are not drawn again";
     EXPECT_EQ(out.message, "No data for today");
-    EXPECT_EQ(re.records.RecordCount, 0);
+    EXPECT_EQ(re.GraphRecordSet.RecordCount, 0);
     // So an export under the missing day's name writes nothing.
-    EXPECT_EQ(re.exportCsv(f.excel, "RE_2026_11_30.txt", "00", "00", "23", "59").message,
+    EXPECT_EQ(re.exportCsv(f.excel, "RE_2026_11_30.txt", "00", "00", "23", "59"),
               "No data for that date");
     EXPECT_TRUE(std::filesystem::is_empty(f.excel));
 }
@@ -163,30 +163,30 @@ TEST_F(MultiChannelReader, MixedLogMissingFileKeepsRecords)
     writeFile(f.logs + "/ML_2026_12_08.txt",
               crlf({"<T>08:00</T><V1>24.10</V1><V2>12.50</V2><V3>48.00</V3><P1>5.004</P1><P2>3</P2>",
                     "<T>08:05</T><L>300</L><V1>24.20</V1><V2>12.60</V2><V3>48.10</V3><P1>7</P1><P2>4</P2>"}));
-    MultiChannelGraph ml = opened(WindowKind::ML);
-    ASSERT_TRUE(ml.read(f.logs, "ML_2026_12_08.txt", WholeDay, g).plot);
-    EXPECT_EQ(ml.records.interval(1), 0) << "an ML record without <L> counts 0";
-    EXPECT_DOUBLE_EQ(ml.records.value(3, 1), 5.004);
-    EXPECT_EQ(ml.readout(3, 1), "5");
-    EXPECT_EQ(ml.readout(0, 2), "24.2 V");
+    GraphController ml = opened(WindowKind::ML);
+    ASSERT_TRUE(readDay(ml, "ML_2026_12_08.txt").plot);
+    EXPECT_EQ(ml.GraphRecordSet.interval(1), 0) << "an ML record without <L> counts 0";
+    EXPECT_DOUBLE_EQ(ml.GraphRecordSet.value(3, 1), 5.004);
+    EXPECT_EQ(ml.readoutAt(0).values[3], "5");
+    EXPECT_EQ(ml.readoutAt(1).values[0], "24.2 V");
 
-    const auto out = ml.read(f.logs, "ML_2026_12_09.txt", WholeDay, g);
+    const auto out = readDay(ml, "ML_2026_12_09.txt");
     EXPECT_EQ(out.message, "unknown file error");
     EXPECT_FALSE(out.plot);
-    EXPECT_EQ(ml.records.RecordCount, 2) << "record set unchanged";
-    EXPECT_FALSE(ml.options.DayFileExists);
+    EXPECT_EQ(ml.GraphRecordSet.RecordCount, 2) << "record set unchanged";
+    EXPECT_FALSE(ml.Options.DayFileExists);
 
     // An empty file has no data.
     writeFile(f.logs + "/ML_2026_12_10.txt", "");
-    EXPECT_EQ(ml.read(f.logs, "ML_2026_12_10.txt", WholeDay, g).message, "No data for that date");
+    EXPECT_EQ(readDay(ml, "ML_2026_12_10.txt").message, "No data for that date");
 }
 
 TEST_F(MultiChannelReader, CurrentCostNeverWritesTheDayFile)
 {
     for (auto kind : {WindowKind::CC, WindowKind::QF}) {
-        MultiChannelGraph cc = opened(kind);
+        GraphController cc = opened(kind);
         // A day without a file: reported, and no file is created.
-        const auto out = cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g);
+        const auto out = readDay(cc, "CC_2026_12_08.txt");
         EXPECT_FALSE(out.plot);
         EXPECT_EQ(out.message, "No data for that date");
         EXPECT_FALSE(fileExists(f.logs + "/CC_2026_12_08.txt"));
@@ -195,13 +195,13 @@ TEST_F(MultiChannelReader, CurrentCostNeverWritesTheDayFile)
     const std::string day = crlf({ccLine("09:00", 500, 200, 100, 50, 30, 20),
                                   ccLine("09:01", 510, 210, 110, 60, 40, 30)});
     writeFile(f.logs + "/CC_2026_12_09.txt", day);
-    MultiChannelGraph cc = opened(WindowKind::CC);
-    ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_09.txt", WholeDay, g).plot);
-    ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_09.txt", WholeDay, g).plot);
+    GraphController cc = opened(WindowKind::CC);
+    ASSERT_TRUE(readDay(cc, "CC_2026_12_09.txt").plot);
+    ASSERT_TRUE(readDay(cc, "CC_2026_12_09.txt").plot);
     EXPECT_EQ(readFile(f.logs + "/CC_2026_12_09.txt"), day) << "reads leave the day file as it was";
-    EXPECT_EQ(cc.records.RecordCount, 2);
-    EXPECT_DOUBLE_EQ(cc.records.value(0, 1), 20);  // Temp1
-    EXPECT_DOUBLE_EQ(cc.records.value(7, 2), 30);  // Watts6
+    EXPECT_EQ(cc.GraphRecordSet.RecordCount, 2);
+    EXPECT_DOUBLE_EQ(cc.GraphRecordSet.value(0, 1), 20);  // Temp1
+    EXPECT_DOUBLE_EQ(cc.GraphRecordSet.value(7, 2), 30);  // Watts6
 }
 
 TEST_F(MultiChannelReader, SiteVariantDerivesSixSeriesPerRecord)
@@ -209,21 +209,21 @@ TEST_F(MultiChannelReader, SiteVariantDerivesSixSeriesPerRecord)
     writeFile(f.logs + "/CC_2026_12_08.txt",
               crlf({ccLine("12:00", 500, 200, 100, 50, 30, 20),
                     "<T>12:01</T><L>10</L><W1>700</W1><W2>900</W2><W4>1000</W4><W5>80</W5><W6>50</W6>"}));
-    MultiChannelGraph qf = opened(WindowKind::QF);
-    ASSERT_TRUE(qf.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
+    GraphController qf = opened(WindowKind::QF);
+    ASSERT_TRUE(readDay(qf, "CC_2026_12_08.txt").plot);
     std::vector<double> d1, d2;
     for (int s = 8; s < 14; ++s) {
-        d1.push_back(qf.records.value(s, 1));
-        d2.push_back(qf.records.value(s, 2));
+        d1.push_back(qf.GraphRecordSet.value(s, 1));
+        d2.push_back(qf.GraphRecordSet.value(s, 2));
     }
     EXPECT_EQ(d1, (std::vector<double>{400, 450, 130, 180, 300, 0}));
     // No <W3>: Watts7 = Watts1 and Watts9 = Watts5.
     EXPECT_EQ(d2, (std::vector<double>{700, -300, 80, 850, 0, 200}));
 
     // GraphCC reads the same file without derived series.
-    MultiChannelGraph cc = opened(WindowKind::CC);
-    ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
-    EXPECT_EQ(cc.records.seriesCount(), 8);
+    GraphController cc = opened(WindowKind::CC);
+    ASSERT_TRUE(readDay(cc, "CC_2026_12_08.txt").plot);
+    EXPECT_EQ(cc.GraphRecordSet.seriesCount(), 8);
 }
 
 TEST_F(MultiChannelReader, OverLimitMessagesPerWindow)
@@ -251,16 +251,16 @@ TEST_F(MultiChannelReader, OverLimitMessagesPerWindow)
                           Case{WindowKind::ML, "ML_2026_12_08.txt", "Over 10,000 records, too many to display."},
                           Case{WindowKind::CC, "CC_2026_12_08.txt", longText},
                           Case{WindowKind::QF, "CC_2026_12_08.txt", longText}}) {
-        MultiChannelGraph w = opened(c.kind);
-        const auto out = w.read(f.logs, c.file, WholeDay, g);
+        GraphController w = opened(c.kind);
+        const auto out = readDay(w, c.file);
         EXPECT_FALSE(out.plot);
         EXPECT_EQ(out.message, c.message);
     }
     // 9,999 are all kept.
     writeFile(f.logs + "/RE_2026_12_08.txt", big.substr(0, big.size() - big.size() / 10000));
-    MultiChannelGraph re = opened(WindowKind::RE);
-    EXPECT_TRUE(re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g).plot);
-    EXPECT_EQ(re.records.RecordCount, 9999);
+    GraphController re = opened(WindowKind::RE);
+    EXPECT_TRUE(readDay(re, "RE_2026_12_08.txt").plot);
+    EXPECT_EQ(re.GraphRecordSet.RecordCount, 9999);
 }
 
 // ---------------------------------------------------------------------------
@@ -277,20 +277,19 @@ TEST_F(MultiChannelPlot, CurrentCostWattHoursStartOneRecordEarlierThanSiteVarian
         day += "<T>" + std::string(t) + "</T><L>10</L><W1>360</W1>\r\n";
     }
     writeFile(f.logs + "/CC_2026_12_08.txt", day);
-    MultiChannelGraph cc(WindowKind::CC), qf(WindowKind::QF);
-    for (MultiChannelGraph* w : {&cc, &qf}) {
-        w->open(g);
-        ASSERT_TRUE(w->read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
+    GraphController cc = opened(WindowKind::CC), qf = opened(WindowKind::QF);
+    for (GraphController* w : {&cc, &qf}) {
+        ASSERT_TRUE(readDay(*w, "CC_2026_12_08.txt").plot);
         RecordingSurface surface;
-        EXPECT_EQ(w->plot(g, surface).status, PlotStatus::Drawn);
+        EXPECT_EQ(w->plotByTime(surface).status, PlotStatus::Drawn);
     }
     EXPECT_EQ(cc.wattHourCaption(2), "360 Wh");
     EXPECT_EQ(qf.wattHourCaption(2), "359 Wh");
     EXPECT_EQ(qf.wattHourCaption(8), "359 Wh") << "Watts7 = Watts1 - Watts3";
     EXPECT_EQ(qf.wattHourCaption(13), "0 Wh");
     // The day total of the collation sums the measured powers only.
-    EXPECT_DOUBLE_EQ(cc.model.DayWattHours, 360);
-    EXPECT_DOUBLE_EQ(qf.model.DayWattHours, 359);
+    EXPECT_DOUBLE_EQ(cc.Model.DayWattHours, 360);
+    EXPECT_DOUBLE_EQ(qf.Model.DayWattHours, 359);
 }
 
 TEST_F(MultiChannelPlot, CurrentCostTemperatureScalesAndExtremes)
@@ -301,10 +300,10 @@ TEST_F(MultiChannelPlot, CurrentCostTemperatureScalesAndExtremes)
     writeFile(f.logs + "/CC_2026_12_08.txt", minutes(6, [](int, const std::string& t) {
                   return ccLine(t, 100, 0, 0, 0, 0, 40000, 25, 70);
               }));
-    MultiChannelGraph cc = opened(WindowKind::CC);
-    ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
+    GraphController cc = opened(WindowKind::CC);
+    ASSERT_TRUE(readDay(cc, "CC_2026_12_08.txt").plot);
     RecordingSurface surface;
-    cc.plot(g, surface);
+    cc.plotByTime(surface);
     ASSERT_FALSE(surface.lines.empty());
     for (const auto& l : surface.lines) {
         EXPECT_EQ(l.colour, 65280) << "only Temp 1 is ticked, drawn green";
@@ -313,18 +312,18 @@ TEST_F(MultiChannelPlot, CurrentCostTemperatureScalesAndExtremes)
     }
     // The CC loop starts one record left of the picture.
     EXPECT_DOUBLE_EQ(surface.lines.front().x1, -1);
-    EXPECT_EQ(cc.model.PlotHeight[0], 52.5);
+    EXPECT_EQ(cc.Model.PlotHeight[0], 52.5);
     // Extremes of the sixth meter are full numbers, no 16-bit wrap.
-    EXPECT_EQ(cc.model.ShownMaximum[7], 40000);
-    cc.toggle.MaxMinToggle = 1;
+    EXPECT_EQ(cc.Model.ShownMaximum[7], 40000);
+    cc.MaxMin.MaxMinToggle = 1;
     EXPECT_EQ(cc.labelClick(7), "MAX 40000 W");
     EXPECT_EQ(cc.labelClick(7), "Min 5000 W") << "no inner value below the start of 5000";
     // Temperature minimum starts at 100 in GraphCC, at 50 in GraphCC_QF.
-    EXPECT_EQ(cc.model.ShownMinimum[1], 70);
-    MultiChannelGraph qf = opened(WindowKind::QF);
-    ASSERT_TRUE(qf.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
-    qf.plot(g, surface);
-    EXPECT_EQ(qf.model.ShownMinimum[1], 50);
+    EXPECT_EQ(cc.Model.ShownMinimum[1], 70);
+    GraphController qf = opened(WindowKind::QF);
+    ASSERT_TRUE(readDay(qf, "CC_2026_12_08.txt").plot);
+    qf.plotByTime(surface);
+    EXPECT_EQ(qf.Model.ShownMinimum[1], 50);
     EXPECT_DOUBLE_EQ(surface.lines.front().x1, 0) << "the QF loop starts at FirstShown + 1";
 
     // Unscaled, inner temperatures 18..24: high 24, low 18, height 6.3.
@@ -332,12 +331,12 @@ TEST_F(MultiChannelPlot, CurrentCostTemperatureScalesAndExtremes)
                   const double temps[] = {30, 18, 21, 24, 10};
                   return ccLine(t, 0, 0, 0, 0, 0, 0, temps[i], 20);
               }));
-    cc.options.ScaledMode = 0;
-    ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_09.txt", WholeDay, g).plot);
-    cc.plot(g, surface);
-    EXPECT_EQ(cc.model.PlotHigh[0], 24);
-    EXPECT_EQ(cc.model.PlotLow[0], 18);
-    EXPECT_DOUBLE_EQ(cc.model.PlotHeight[0], 6.3);
+    cc.Options.ScaledMode = 0;
+    ASSERT_TRUE(readDay(cc, "CC_2026_12_09.txt").plot);
+    cc.plotByTime(surface);
+    EXPECT_EQ(cc.Model.PlotHigh[0], 24);
+    EXPECT_EQ(cc.Model.PlotLow[0], 18);
+    EXPECT_DOUBLE_EQ(cc.Model.PlotHeight[0], 6.3);
 }
 
 TEST_F(MultiChannelPlot, SiteVariantDerivedSeriesHaveARealScale)
@@ -346,23 +345,23 @@ TEST_F(MultiChannelPlot, SiteVariantDerivedSeriesHaveARealScale)
     writeFile(f.logs + "/CC_2026_12_08.txt", minutes(6, [](int i, const std::string& t) {
                   return ccLine(t, 1000 + 100 * i, 0, 0, 0, 0, 0);
               }));
-    MultiChannelGraph qf = opened(WindowKind::QF);
-    EXPECT_EQ(qf.options.SeriesFlags[8], 0) << "derived boxes start unticked";
+    GraphController qf = opened(WindowKind::QF);
+    EXPECT_EQ(qf.Options.SeriesFlags[8], 0) << "derived boxes start unticked";
     for (int s = 0; s < 14; ++s)
-        qf.options.SeriesFlags[static_cast<size_t>(s)] = s == 8 ? 1 : 0; // Watts7 only
-    ASSERT_TRUE(qf.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
+        qf.Options.SeriesFlags[static_cast<size_t>(s)] = s == 8 ? 1 : 0; // Watts7 only
+    ASSERT_TRUE(readDay(qf, "CC_2026_12_08.txt").plot);
     RecordingSurface surface;
-    qf.plot(g, surface);
+    qf.plotByTime(surface);
     // Scaled: Watts7 = Watts1 - Watts3 drawn on Watts1's full scale, in LineColour(3).
-    EXPECT_EQ(qf.model.PlotHigh[8], 4000);
+    EXPECT_EQ(qf.Model.PlotHigh[8], 4000);
     ASSERT_FALSE(surface.lines.empty());
     EXPECT_EQ(surface.lines.front().colour, 103);
     EXPECT_DOUBLE_EQ(surface.lines.front().y2, 4000 - 1100 + 100);
 
-    qf.options.ScaledMode = 0;
-    qf.plot(g, surface);
-    EXPECT_EQ(qf.model.PlotHigh[8], 1400);
-    EXPECT_EQ(qf.model.PlotLow[8], 1100);
+    qf.Options.ScaledMode = 0;
+    qf.plotByTime(surface);
+    EXPECT_EQ(qf.Model.PlotHigh[8], 1400);
+    EXPECT_EQ(qf.Model.PlotLow[8], 1100);
 }
 
 TEST_F(MultiChannelPlot, HouseWattHoursAndFlatSeries)
@@ -372,12 +371,12 @@ TEST_F(MultiChannelPlot, HouseWattHoursAndFlatSeries)
     writeFile(f.logs + "/RE_2026_12_08.txt", minutes(31, [](int, const std::string& t) {
                   return "<T>" + t + "</T><L>60</L><V1>25.00</V1><W1>600</W1><W3>250</W3><W5>60</W5>";
               }));
-    MultiChannelGraph re = opened(WindowKind::RE);
-    EXPECT_EQ(re.options.SeriesFlags[4], 0);
-    ASSERT_TRUE(re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g).plot);
-    re.options.ScaledMode = 0;
+    GraphController re = opened(WindowKind::RE);
+    EXPECT_EQ(re.Options.SeriesFlags[4], 0);
+    ASSERT_TRUE(readDay(re, "RE_2026_12_08.txt").plot);
+    re.Options.ScaledMode = 0;
     RecordingSurface surface;
-    const auto r = re.plot(g, surface);
+    const auto r = re.plotByTime(surface);
     EXPECT_EQ(r.startTime, "00:01");
     EXPECT_EQ(r.finishTime, "00:31");
     EXPECT_EQ(re.wattHourCaption(0), "290 Wh");
@@ -393,14 +392,14 @@ TEST_F(MultiChannelPlot, HouseWattHoursAndFlatSeries)
             EXPECT_DOUBLE_EQ(l.fy1, 0.5);
         }
     EXPECT_TRUE(flat);
-    EXPECT_EQ(re.model.ShownMaximum[2], 250);
-    EXPECT_EQ(re.model.ShownMinimum[2], 250);
+    EXPECT_EQ(re.Model.ShownMaximum[2], 250);
+    EXPECT_EQ(re.Model.ShownMinimum[2], 250);
     // Sum of the eight powers, 29 inner records x 60 s.
-    EXPECT_NEAR(re.model.DayWattHours, 290 + 29 * 250 / 60.0 + 29, 1e-9);
+    EXPECT_NEAR(re.Model.DayWattHours, 290 + 29 * 250 / 60.0 + 29, 1e-9);
     // Volts minimum exactly 0 gives the zero text in GraphRE.
     EXPECT_EQ(re.labelClick(8), "MIN 25.00 V");
-    re.model.ShownMinimum[8] = 0;
-    re.toggle.MaxMinToggle = -1;
+    re.Model.ShownMinimum[8] = 0;
+    re.MaxMin.MaxMinToggle = -1;
     EXPECT_EQ(re.labelClick(8), " Min = 0 V");
 }
 
@@ -415,9 +414,9 @@ TEST_F(MultiChannelCsv, HouseColumnsAndPictures)
                     "<W5>7</W5><W6>0</W6><W7>1500</W7><W8>12</W8>",
                     "<T>13:06</T><L>60</L><V1>0.5</V1><W1>0.5</W1><W2>1234.567</W2><W3>12345</W3>"
                     "<W4>0.04</W4><W5>-3</W5><W6>5</W6><W7>0</W7><W8>99.95</W8>"}));
-    MultiChannelGraph re = opened(WindowKind::RE);
-    ASSERT_TRUE(re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g).plot);
-    EXPECT_EQ(re.exportCsv(f.excel, "RE_2026_12_08.txt", "00", "00", "23", "59").message, "Done");
+    GraphController re = opened(WindowKind::RE);
+    ASSERT_TRUE(readDay(re, "RE_2026_12_08.txt").plot);
+    EXPECT_EQ(re.exportCsv(f.excel, "RE_2026_12_08.txt", "00", "00", "23", "59"), "Done");
     EXPECT_EQ(readFile(f.excel + "/RE_2026_12_08_0000_2359.csv"),
               crlf({"TIME,VOLTS,watts1,watts2,watts3,watts4,watts5,watts6,watts7,watts8",
                     "13:05,24.60,120.00,95.00,,33.0,7.00,.00,1500,12.0",
@@ -429,15 +428,15 @@ TEST_F(MultiChannelCsv, HouseColumnsAndPictures)
 
 TEST_F(MultiChannelCsv, MixedLogColumnsAndNoSideFile)
 {
-    MultiChannelGraph ml = opened(WindowKind::ML);
-    EXPECT_EQ(ml.exportCsv(f.excel, "ML_2026_12_08.txt", "00", "00", "23", "59").message,
+    GraphController ml = opened(WindowKind::ML);
+    EXPECT_EQ(ml.exportCsv(f.excel, "ML_2026_12_08.txt", "00", "00", "23", "59"),
               "No data for that date");
     EXPECT_TRUE(std::filesystem::is_empty(f.excel)) << "no file at all";
 
     writeFile(f.logs + "/ML_2026_12_08.txt",
               crlf({"<T>06:30</T><L>300</L><V1>24.10</V1><V2>12.50</V2><V3>48.00</V3><P1>5</P1><P2>0</P2>"}));
-    ASSERT_TRUE(ml.read(f.logs, "ML_2026_12_08.txt", WholeDay, g).plot);
-    EXPECT_EQ(ml.exportCsv(f.excel, "ML_2026_12_08.txt", "6", "5", "18", "00").message, "Done");
+    ASSERT_TRUE(readDay(ml, "ML_2026_12_08.txt").plot);
+    EXPECT_EQ(ml.exportCsv(f.excel, "ML_2026_12_08.txt", "6", "5", "18", "00"), "Done");
     EXPECT_EQ(readFile(f.excel + "/ML_2026_12_08_65_1800.csv"),
               crlf({"TIME,Interval,volts1,volts2,volts3,pulse2,pulse3", "06:30,300,24.10,12.50,48.00,5,0"}));
     EXPECT_FALSE(fileExists(f.excel + "/ML_2026_12_08.txt"));
@@ -451,9 +450,9 @@ TEST_F(MultiChannelCsv, CurrentCostSixMetersOnly)
     const std::string expected =
         crlf({"TIME,watts1,watts2,watts3,watts4,watts5,watts6", "07:00,00000,01234,99999,00005,00013,-00007"});
     for (auto kind : {WindowKind::CC, WindowKind::QF}) {
-        MultiChannelGraph cc = opened(kind);
-        ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
-        EXPECT_EQ(cc.exportCsv(f.excel, "CC_2026_12_08.txt", "00", "00", "23", "59").message, "Done");
+        GraphController cc = opened(kind);
+        ASSERT_TRUE(readDay(cc, "CC_2026_12_08.txt").plot);
+        EXPECT_EQ(cc.exportCsv(f.excel, "CC_2026_12_08.txt", "00", "00", "23", "59"), "Done");
         EXPECT_EQ(readFile(f.excel + "/CC_2026_12_08_0000_2359.csv"), expected);
     }
     EXPECT_EQ(readFile(f.excel + "/CC_2026_12_08.txt"), "\r\n\r\n");
@@ -462,22 +461,22 @@ TEST_F(MultiChannelCsv, CurrentCostSixMetersOnly)
 TEST_F(MultiChannelCsv, EmptyExportKeepsEarlierFileAndFailuresAreReported)
 {
     writeFile(f.logs + "/CC_2026_12_08.txt", crlf({ccLine("07:00", 1, 2, 3, 4, 5, 6)}));
-    MultiChannelGraph cc = opened(WindowKind::CC);
-    ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
-    ASSERT_EQ(cc.exportCsv(f.excel, "CC_2026_12_08.txt", "00", "00", "23", "59").message, "Done");
+    GraphController cc = opened(WindowKind::CC);
+    ASSERT_TRUE(readDay(cc, "CC_2026_12_08.txt").plot);
+    ASSERT_EQ(cc.exportCsv(f.excel, "CC_2026_12_08.txt", "00", "00", "23", "59"), "Done");
     const std::string good = readFile(f.excel + "/CC_2026_12_08_0000_2359.csv");
 
     // A later read of the same range that keeps nothing, then an export.
-    cc.read(f.logs, "CC_2026_12_08.txt", TimeLimits{dayFraction(8, 0), dayFraction(9, 0)}, g);
-    EXPECT_EQ(cc.exportCsv(f.excel, "CC_2026_12_08.txt", "00", "00", "23", "59").message,
+    cc.read(f.logs, "CC_2026_12_08.txt", "08", "00", "09", "00");
+    EXPECT_EQ(cc.exportCsv(f.excel, "CC_2026_12_08.txt", "00", "00", "23", "59"),
               "No data for that date");
     EXPECT_EQ(readFile(f.excel + "/CC_2026_12_08_0000_2359.csv"), good) << "not cut to an empty line";
 
-    // The Excel folder gone: the export says so instead of "Done".
-    ASSERT_TRUE(cc.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
+    // The Excel folder gone: the export names the file it could not write.
+    ASSERT_TRUE(readDay(cc, "CC_2026_12_08.txt").plot);
     std::filesystem::remove_all(f.excel);
-    EXPECT_EQ(cc.exportCsv(f.excel, "CC_2026_12_08.txt", "00", "00", "23", "59").message,
-              "Could not write CC_2026_12_08_0000_2359.csv");
+    EXPECT_EQ(cc.exportCsv(f.excel, "CC_2026_12_08.txt", "00", "00", "23", "59"),
+              "Could not write " + f.excel + "/CC_2026_12_08_0000_2359.csv");
 }
 
 // ---------------------------------------------------------------------------
@@ -500,11 +499,11 @@ TEST_F(MultiChannelCollation, FilesTitlesAndRealTotals)
     for (const Case& c :
          {Case{WindowKind::CC, "CCWattHours.txt", "daily Current Cost watthours for these dates", "00780"},
           Case{WindowKind::QF, "QFWattHours.txt", "daily Quorra Flats watthours for these dates", "00767"}}) {
-        MultiChannelGraph w = opened(c.kind);
-        ASSERT_TRUE(w.read(f.logs, "CC_2026_12_08.txt", WholeDay, g).plot);
+        GraphController w = opened(c.kind);
+        ASSERT_TRUE(readDay(w, "CC_2026_12_08.txt").plot);
         RecordingSurface surface;
-        w.plot(g, surface);
-        EXPECT_EQ(w.collate(f.logs, "CC_2026_12_08.txt").message, "");
+        w.plotByTime(surface);
+        EXPECT_EQ(w.collate(f.logs, "CC_2026_12_08.txt"), "");
         const std::string expected =
             crlf({c.title, "", std::string("CC_2026_12_08.txt  ,  ") + c.number});
         EXPECT_EQ(readFile(f.logs + "/" + c.file), expected);
@@ -514,7 +513,7 @@ TEST_F(MultiChannelCollation, FilesTitlesAndRealTotals)
     }
 
     // GraphRE: today's name before anything was read adds only the title.
-    MultiChannelGraph re = opened(WindowKind::RE);
+    GraphController re = opened(WindowKind::RE);
     re.collate(f.logs, "RE_2026_12_09.txt");
     EXPECT_EQ(readFile(f.logs + "/REWattHours.txt"), crlf({"daily watthours for these dates", ""}));
 
@@ -522,22 +521,22 @@ TEST_F(MultiChannelCollation, FilesTitlesAndRealTotals)
     writeFile(f.logs + "/RE_2026_12_08.txt", minutes(61, [](int, const std::string& t) {
                   return "<T>" + t + "</T><L>60</L><V1>25.00</V1><W1>300</W1><W2>60</W2><W8>6</W8>";
               }));
-    ASSERT_TRUE(re.read(f.logs, "RE_2026_12_08.txt", WholeDay, g).plot);
+    ASSERT_TRUE(readDay(re, "RE_2026_12_08.txt").plot);
     RecordingSurface surface;
-    re.plot(g, surface);
+    re.plotByTime(surface);
     re.collate(f.logs, "RE_2026_12_08.txt");
     EXPECT_EQ(readFile(f.logs + "/REWattHours.txt"),
               crlf({"daily watthours for these dates", "", "RE_2026_12_08.txt  ,  00360"}))
         << "59 inner minutes of 366 W: 359.9 Wh";
 
     // GraphML does not collate.
-    MultiChannelGraph ml = opened(WindowKind::ML);
+    GraphController ml = opened(WindowKind::ML);
     ml.collate(f.logs, "ML_2026_12_09.txt");
     EXPECT_FALSE(fileExists(f.logs + "/WattHours.txt"));
 
     // A collation file that cannot be written is reported.
     std::filesystem::remove_all(f.logs);
-    EXPECT_EQ(re.collate(f.logs, "RE_2026_12_09.txt").message, "Could not write REWattHours.txt");
+    EXPECT_EQ(re.collate(f.logs, "RE_2026_12_09.txt"), "Could not write " + f.logs + "/REWattHours.txt");
 }
 
 // ---------------------------------------------------------------------------
@@ -556,11 +555,11 @@ TEST_F(MultiChannelFixtures, RealisticDaysReadAndPlot)
     };
     for (const Case& c : {Case{WindowKind::RE, "RE_2026_12_08.txt", 719}, Case{WindowKind::ML, "ML_2026_12_08.txt", 288},
                           Case{WindowKind::CC, "CC_2026_12_08.txt", 719}, Case{WindowKind::QF, "CC_2026_12_08.txt", 719}}) {
-        MultiChannelGraph w = opened(c.kind);
-        ASSERT_TRUE(w.read(f.logs, c.file, WholeDay, g).plot) << c.file;
-        EXPECT_EQ(w.records.RecordCount, c.records) << c.file;
+        GraphController w = opened(c.kind);
+        ASSERT_TRUE(readDay(w, c.file).plot) << c.file;
+        EXPECT_EQ(w.GraphRecordSet.RecordCount, c.records) << c.file;
         RecordingSurface surface;
-        EXPECT_EQ(w.plot(g, surface).status, PlotStatus::Drawn);
+        EXPECT_EQ(w.plotByTime(surface).status, PlotStatus::Drawn);
         EXPECT_GT(surface.lines.size(), 100u);
     }
 }

@@ -8,14 +8,12 @@
 #include <QVBoxLayout>
 
 #include "platform/ClickLabel.h"
-#include "platform/MessageBoxes.h"
 
 gv::GraphWindowSetup WindmillGraphWindow::setupFor(gv::WindmillFamily family)
 {
     gv::GraphWindowSetup s;
     s.objectName = family == gv::WindmillFamily::GV ? "GraphGV" : "GraphDEMO";
     s.filePattern = gv::windmillFilePattern(family);
-    s.todayPrefix = gv::windmillTodayPrefix(family);
     for (const gv::WindmillSeriesInfo& info : gv::windmillSeries(family)) {
         gv::GraphSeriesBox b;
         b.checkBox = info.checkBox;
@@ -30,7 +28,7 @@ gv::GraphWindowSetup WindmillGraphWindow::setupFor(gv::WindmillFamily family)
 
 WindmillGraphWindow::WindmillGraphWindow(gv::Global_Declarations& g, const QString& programFolder,
                                          gv::WindmillFamily family, QWidget* parent)
-    : GraphWindowBase(g, programFolder, setupFor(family), parent), family_(family)
+    : GraphWindowBase(g, programFolder, setupFor(family), gv::windmillRules(family), parent), family_(family)
 {
     buildFrame();
     Frame1 = new QGroupBox("x axis parameter", this);
@@ -61,33 +59,6 @@ WindmillGraphWindow::WindmillGraphWindow(gv::Global_Declarations& g, const QStri
         w->setSizePolicy(p);
     }
 }
-
-gv::ReaderLayout WindmillGraphWindow::readerLayout() const { return gv::windmillReaderLayout(family_, g_); }
-
-gv::TimePlotLayout WindmillGraphWindow::plotLayout() const
-{
-    return gv::windmillPlotLayout(family_, g_, Options.SeriesFlags);
-}
-
-gv::ReadoutFormat WindmillGraphWindow::readoutFormat(int s) const
-{
-    return gv::windmillReadoutFormat(family_, s, g_.WSUnits);
-}
-
-gv::ExtremeFormat WindmillGraphWindow::extremeFormat(int s) const { return gv::windmillExtremeFormat(family_, s); }
-std::vector<std::string> WindmillGraphWindow::csvHeader() const { return gv::windmillCsvHeader(); }
-std::vector<gv::CsvColumn> WindmillGraphWindow::csvColumns() const { return gv::windmillCsvColumns(family_); }
-std::string WindmillGraphWindow::collationFile() const { return gv::windmillCollationFile(family_); }
-std::string WindmillGraphWindow::collationTitle() const { return gv::windmillCollationTitle(family_); }
-
-void WindmillGraphWindow::onDayFileMissing()
-{
-    // The single-windmill window ends the read without a word.
-    if (family_ == gv::WindmillFamily::GV)
-        GraphWindowBase::onDayFileMissing();
-}
-
-void WindmillGraphWindow::onNotEnoughData() { message(gv::NotEnoughDataMessage); }
 
 bool WindmillGraphWindow::beforeTimePlot()
 {
@@ -123,11 +94,6 @@ void WindmillGraphWindow::showTimeControls(bool visible)
             w->setVisible(visible);
 }
 
-double WindmillGraphWindow::maxReading(int channel) const
-{
-    return static_cast<double>(g_.ChannelMaxReading[static_cast<size_t>(channel)]);
-}
-
 void WindmillGraphWindow::XAxisTime_Click()
 {
     showTimeControls(true);
@@ -139,23 +105,17 @@ void WindmillGraphWindow::XAxisRPM_Click()
 {
     showTimeControls(false);
     Label7->setText("Power vs RPM");
-    gv::plotPowerVsRpm(GraphRecordSet, gv::wattsSeries(family_), gv::rpmSeries(family_), maxReading(gv::PowerChannel),
-                       maxReading(gv::RpmChannel), surface());
+    graph.plotPowerVsRpm(surface());
 }
 
 void WindmillGraphWindow::XAxisWind_Click()
 {
     if (!CheckScaling->isChecked())
         CheckScaling->setChecked(true); // runs the box's own handling
-    Options.ScaledMode = CheckScaling->isChecked() ? 1 : 0;
+    graph.setScaledMode(CheckScaling->isChecked());
     CheckScaling->setText(gv::scalingCaption(Options.ScaledMode));
-    if (GraphRecordSet.RecordCount <= 1)
-        return;
-    Label7->setText("Power vs WindSpeed");
-    const int ws = gv::windSeries(family_);
-    const double top = static_cast<size_t>(ws) < Model.PlotHigh.size() ? Model.PlotHigh[static_cast<size_t>(ws)] : 0.0;
-    gv::plotPowerVsWind(GraphRecordSet, gv::wattsSeries(family_), ws, maxReading(gv::PowerChannel),
-                        maxReading(gv::WindChannel), top, surface());
+    if (graph.plotPowerVsWind(surface()))
+        Label7->setText("Power vs WindSpeed");
 }
 
 void WindmillGraphWindow::Distribution_Click()
@@ -163,8 +123,7 @@ void WindmillGraphWindow::Distribution_Click()
     showTimeControls(false);
     surface().cls();
     Label7->setText("Frequency vs Power");
-    PowerBins = gv::powerDistribution(GraphRecordSet, gv::wattsSeries(family_), maxReading(gv::PowerChannel));
-    gv::plotPowerDistribution(PowerBins, surface());
+    graph.plotPowerDistribution(surface());
 }
 
 void WindmillGraphWindow::plotgridlines() { gv::plotGridLines(surface()); }

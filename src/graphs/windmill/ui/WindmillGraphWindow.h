@@ -20,7 +20,7 @@ public:
     QRadioButton* Distribution = nullptr;
 
     // The last distribution drawn.
-    gv::PowerDistribution PowerBins;
+    gv::PowerDistribution& PowerBins = graph.PowerBins;
 
     gv::WindmillFamily family() const { return family_; }
 
@@ -35,23 +35,12 @@ protected:
     WindmillGraphWindow(gv::Global_Declarations& g, const QString& programFolder, gv::WindmillFamily family,
                         QWidget* parent);
 
-    gv::ReaderLayout readerLayout() const override;
-    gv::TimePlotLayout plotLayout() const override;
-    gv::ReadoutFormat readoutFormat(int series) const override;
-    gv::ExtremeFormat extremeFormat(int series) const override;
-    std::vector<std::string> csvHeader() const override;
-    std::vector<gv::CsvColumn> csvColumns() const override;
-    std::string collationFile() const override;
-    std::string collationTitle() const override;
-    void onDayFileMissing() override;
-    void onNotEnoughData() override;
     bool beforeTimePlot() override;
     void redrawCurrentView() override;
 
 private:
     static gv::GraphWindowSetup setupFor(gv::WindmillFamily family);
     void showTimeControls(bool visible);
-    double maxReading(int channel) const;
 
     gv::WindmillFamily family_;
 };

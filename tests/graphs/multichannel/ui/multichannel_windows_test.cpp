@@ -42,7 +42,7 @@ struct Site : gvtest::GraphSite {
     {
         g.PersonalString = "Quorra Flats";
         g.SystemType = 8;
-        const char* names[] = {"FRIDGE", "LIGHTS", "PUMP", "NETWORK", "WASHER", "TV", "DUMP LOAD", "CLOCK"};
+        const char* names[] = {"FRIDGE", "LIGHTS", "Solar & wind", "NETWORK", "WASHER", "TV", "DUMP LOAD", "CLOCK"};
         const qint32 colours[] = {0x0000FF, 0x00FFFF, 0xFF8000, 0x00C000, 0x0080FF, 0x80FF80, 0x8080FF, 0xC0C0C0};
         for (int k = 1; k <= 8; ++k) {
             const auto ch = static_cast<size_t>(16 + k);
@@ -181,7 +181,7 @@ TEST_F(MultiChannelWindowOpening, CurrentCostWindowsOnADayWithoutAFile)
     EXPECT_TRUE(qf.seriesBox("temperature1")->isChecked());
     EXPECT_FALSE(qf.seriesBox("temperature2")->isChecked());
     EXPECT_EQ(qf.seriesBox("temperature1")->text(), "Temp 1");
-    EXPECT_EQ(qf.seriesBox("CheckW1")->text(), "PUMP");
+    EXPECT_EQ(qf.seriesBox("CheckW1")->text(), "Solar && wind") << "the & is no shortcut mark";
     EXPECT_TRUE(qf.seriesBox("CheckW5")->isChecked());
     EXPECT_FALSE(qf.seriesBox("CheckW6")->isChecked()) << "channel 24 is not graphed";
     for (const char* box : {"CheckW7", "CheckW8", "CheckW9", "CheckW10", "CheckW11", "CheckW12"})
