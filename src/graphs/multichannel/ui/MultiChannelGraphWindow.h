@@ -10,8 +10,6 @@
 class MultiChannelGraphWindow : public GraphWindowBase {
     Q_OBJECT
 public:
-    const gv::multichannel::WindowDef& def() const { return def_; }
-
     // GraphRE: 1 from the opening until a read keeps no record.
     int& TodayFlag = graph.TodayFlag;
 
