@@ -66,8 +66,6 @@ public:
 
     // Reads the waiting input (all of it when InputLen is 0).
     QByteArray Input();
-    // Bytes waiting to be read.
-    qint64 inBufferCount() const;
     // Setting the count to 0 forgets what is waiting in our own buffer.  The
     // driver's queue is never flushed, so bytes that arrive later are not lost.
     void setInBufferCount(int n);
