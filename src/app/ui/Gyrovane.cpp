@@ -454,52 +454,52 @@ void Gyrovane::showEngineStatus()
 
 void Gyrovane::Form_Load()
 {
-    // 1. First-run work in the splash window, shown modally.
+    // First-run work in the splash window, shown modally.
     frmSplash::showAtStartup(g_, folder_, this);
-    // 2.
+    // The logging timer ticks from here on.
     Timer1->setEnabled(true);
-    // 3. First load.  A file that cannot be read here is reported at once;
-    // the protected part below reports it again as a port problem.
+    // First configuration load.  A file that cannot be read here is reported
+    // at once; the protected part below reports it again as a port problem.
     if (!loadConfiguration())
         reportProblem(QStringLiteral("configuration could not be read from ") + folder_);
-    // 4. - 5.
+    // The caption waits for the first message; no summary timer, no lamps.
     setWindowTitle(QLatin1String(WaitingForData));
     Timer3->setEnabled(false);
     LogOK->hide();
     DataOK->hide();
-    // 6. Seed the minima and the temperature slots.
+    // Seed the minima and the temperature slots.
     gv::seedHighsAndLows(g_);
-    // 7. Clear the interval sums and the day's totals.
+    // Clear the interval sums and the day's totals.
     for (int n = 1; n <= 16; ++n)
         g_.AccumulatedValue[n] = 0;
     for (int k = 1; k <= 8; ++k) {
         g_.AccumulatedWatts[k] = 0;
         g_.WattHours[k] = 0;
     }
-    // 8. A type above 8 (or below 0, which no layout knows) starts as type 0.
+    // A type above 8 (or below 0, which no layout knows) starts as type 0.
     if (g_.SystemType > 8 || g_.SystemType < 0)
         g_.SystemType = 0;
-    // 9. - 11. The type's caption, menu tick and layout.
+    // The type's caption, menu tick and layout.
     setsystem_Click(g_.SystemType);
 
-    // 12. From here on any failure ends the start-up with the port-problem
+    // From here on any failure ends the start-up with the port-problem
     // message.  The one message covers several causes, so the cause itself
     // goes to the error record and standard error.
     auto portProblem = [this](const QString& cause) {
         reportProblem(QStringLiteral("start-up stopped: ") + cause);
         gv::showMessage(this, qs(gv::commsProblemMessage()));
     };
-    // 13.
+    // Second configuration load.
     if (!loadConfiguration()) {
         portProblem(QStringLiteral("configuration could not be read from ") + folder_);
         return;
     }
-    // 14.
+    // The serial port opens.
     if (!openPort()) {
         portProblem(portFailureText());
         return;
     }
-    // 15. Today's totals and highs from today's log file.
+    // Today's totals and highs from today's log file.
     const gv::DayRestoreResult restored = logging_->restoreDay(gv::localNow());
     if (restored.readFailed) {
         portProblem(QStringLiteral("today's log file could not be read: ") + qs(restored.failedFile));
@@ -507,7 +507,7 @@ void Gyrovane::Form_Load()
     }
     if (restored.defaultIntervalUsed)
         gv::showMessage(this, QLatin1String(gv::DefaultIntervalNotice));
-    // 16. The automatic start of logging: an interval that is a number is
+    // The automatic start of logging: an interval that is a number is
     // brought into 1..600, then the Start item runs; one that is not a
     // number starts nothing and shows no message.
     if (g_.LogOn == 1) {
@@ -522,7 +522,8 @@ void Gyrovane::Form_Load()
     } else {
         stopMENU_Click();
     }
-    // 17. Third load: the timer runs at LogDelay and the interval box is locked.
+    // Third configuration load: the timer runs at LogDelay and the interval
+    // box is locked.
     if (!loadConfiguration()) {
         portProblem(QStringLiteral("configuration could not be read from ") + folder_);
         return;
