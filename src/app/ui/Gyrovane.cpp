@@ -884,21 +884,22 @@ static void openModal(Gyrovane* owner, Args&&... args)
     showModal(&w);
 }
 
-// Loads a modeless window once; later calls only bring it to the front.
+// Opens a live window: one instance, owned by the main window and shown
+// modelessly.  Choosing it again while it is open brings that instance to the
+// front as it stands.  The window deletes itself when closed, so the slot
+// empties and the next choice loads it afresh.
 template <typename Window, typename... Args>
 static void openModeless(QPointer<QWidget>& slot, Gyrovane* owner, Args&&... args)
 {
-    if (slot) {
-        slot->show();
-        slot->raise();
-        slot->activateWindow();
-        return;
+    if (!slot) {
+        auto* w = new Window(std::forward<Args>(args)..., owner);
+        w->setWindowFlag(Qt::Window, true);
+        w->setAttribute(Qt::WA_DeleteOnClose, true);
+        slot = w;
     }
-    auto* w = new Window(std::forward<Args>(args)..., owner);
-    w->setWindowFlag(Qt::Window, true);
-    w->setAttribute(Qt::WA_DeleteOnClose, true);
-    slot = w;
-    w->show();
+    slot->show();
+    slot->raise();
+    slot->activateWindow();
 }
 
 void Gyrovane::SetupHardware_Click()

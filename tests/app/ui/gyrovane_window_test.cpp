@@ -4,6 +4,7 @@
 #include "app/ui/Gyrovane.h"
 
 #include "config/FirstRun.h"
+#include "live/ui/plotDiagnostics.h"
 #include "platform/ClickLabel.h"
 #include "platform/CommPort.h"
 #include "platform/FormTimer.h"
@@ -515,6 +516,74 @@ TEST_F(MainWindowTest, MenuCaptionsAndGuards)
     win.SetupHardware_Click();
     EXPECT_FALSE(win.MSComm1->portOpen());
     EXPECT_TRUE(messages.isEmpty());
+}
+
+namespace {
+
+// The menu item of each live window and the class of the window it opens.
+struct LiveItem {
+    QAction* Gyrovane::*item;
+    const char* window;
+};
+const LiveItem liveItems[] = {
+    {&Gyrovane::plotwindmill1, "plotDiagnostics"}, {&Gyrovane::VUmeters, "BarGraphs"},
+    {&Gyrovane::batteryMonitor, "BATTMonitor"},    {&Gyrovane::batteryMonitor2, "BATTMonitor2"},
+    {&Gyrovane::maxMINS, "dailyMaximums"},         {&Gyrovane::rawCOMMdatamenu, "rawCOMMS"},
+};
+
+// The windows of a class that the main window owns.
+QList<QWidget*> ownedWindows(const Gyrovane& w, const char* className)
+{
+    QList<QWidget*> found;
+    for (QWidget* c : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (c->isWindow() && QLatin1String(c->metaObject()->className()) == QLatin1String(className))
+            found << c;
+    return found;
+}
+
+} // namespace
+
+// Each live window's menu item loads one instance, owned by the main window;
+// choosing it again only brings that instance forward as it stands; once the
+// window is closed the next choice loads it afresh.
+TEST_F(MainWindowTest, LiveWindowMenusOpenOneInstanceEach)
+{
+    Gyrovane& win = start();
+    win.show();
+    for (const LiveItem& it : liveItems) {
+        SCOPED_TRACE(it.window);
+        (win.*it.item)->trigger();
+        const QList<QWidget*> first = ownedWindows(win, it.window);
+        ASSERT_EQ(first.size(), 1);
+        EXPECT_TRUE(first[0]->isVisible());
+        (win.*it.item)->trigger();
+        EXPECT_EQ(ownedWindows(win, it.window), first);
+        first[0]->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(ownedWindows(win, it.window).isEmpty());
+        (win.*it.item)->trigger();
+        ASSERT_EQ(ownedWindows(win, it.window).size(), 1);
+    }
+    // "raw DATA" brings the window of "view Raw data" forward.
+    QWidget* raw = ownedWindows(win, "rawCOMMS").value(0);
+    win.rawdatamenu->trigger();
+    EXPECT_EQ(ownedWindows(win, "rawCOMMS"), QList<QWidget*>({raw}));
+
+    // The plot keeps the mode it was opened with; "EXIT" stops its timer and
+    // unloads it, and the next choice opens it in the new mode.
+    auto* plot = qobject_cast<plotDiagnostics*>(ownedWindows(win, "plotDiagnostics").value(0));
+    ASSERT_NE(plot, nullptr);
+    win.plotwindmill_Click(2);
+    EXPECT_EQ(ownedWindows(win, "plotDiagnostics"), QList<QWidget*>({plot}));
+    EXPECT_EQ(plot->WindmillSelection(), 1);
+    EXPECT_EQ(g.PlotMode, 0);
+    plot->exitplot->trigger();
+    EXPECT_FALSE(plot->Timer1->isActive());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    win.plotwindmill_Click(2);
+    plot = qobject_cast<plotDiagnostics*>(ownedWindows(win, "plotDiagnostics").value(0));
+    ASSERT_NE(plot, nullptr);
+    EXPECT_EQ(plot->WindmillSelection(), 2) << "reopening starts afresh";
 }
 
 TEST_F(MainWindowTest, CheckBoxAndErrorTrap)
