@@ -886,7 +886,8 @@ static void openModal(Gyrovane* owner, Args&&... args)
 
 // Opens a live window: one instance, owned by the main window and shown
 // modelessly.  Choosing it again while it is open brings that instance to the
-// front as it stands.  The window deletes itself when closed, so the slot
+// front as it stands (a minimised one is restored first, or the menu would
+// seem to do nothing).  The window deletes itself when closed, so the slot
 // empties and the next choice loads it afresh.
 template <typename Window, typename... Args>
 static void openModeless(QPointer<QWidget>& slot, Gyrovane* owner, Args&&... args)
@@ -897,6 +898,7 @@ static void openModeless(QPointer<QWidget>& slot, Gyrovane* owner, Args&&... arg
         w->setAttribute(Qt::WA_DeleteOnClose, true);
         slot = w;
     }
+    slot->setWindowState(slot->windowState() & ~Qt::WindowMinimized);
     slot->show();
     slot->raise();
     slot->activateWindow();

@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -29,6 +30,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -584,6 +586,29 @@ TEST_F(MainWindowTest, LiveWindowMenusOpenOneInstanceEach)
     plot = qobject_cast<plotDiagnostics*>(ownedWindows(win, "plotDiagnostics").value(0));
     ASSERT_NE(plot, nullptr);
     EXPECT_EQ(plot->WindmillSelection(), 2) << "reopening starts afresh";
+}
+
+// A live window left minimised comes back, the same instance, when its menu
+// item is chosen again.
+TEST_F(MainWindowTest, ChoosingAMinimisedLiveWindowRestoresIt)
+{
+    Gyrovane& win = start();
+    win.show();
+    for (const LiveItem& it : liveItems) {
+        SCOPED_TRACE(it.window);
+        (win.*it.item)->trigger();
+        QPointer<QWidget> open = ownedWindows(win, it.window).value(0);
+        ASSERT_FALSE(open.isNull());
+        open->showMinimized();
+        ASSERT_TRUE(open->isMinimized());
+        (win.*it.item)->trigger();
+        ASSERT_FALSE(open.isNull());
+        EXPECT_EQ(ownedWindows(win, it.window), QList<QWidget*>({open.data()}));
+        EXPECT_FALSE(open->isMinimized());
+        EXPECT_TRUE(open->isVisible());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), open.data());
+    }
 }
 
 TEST_F(MainWindowTest, CheckBoxAndErrorTrap)
