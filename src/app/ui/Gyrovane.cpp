@@ -23,6 +23,7 @@
 #include "live/ui/dailyMaximums.h"
 #include "live/ui/plotDiagnostics.h"
 #include "live/ui/rawCOMMS.h"
+#include "platform/Captions.h"
 #include "platform/ClickLabel.h"
 #include "platform/CommPort.h"
 #include "platform/FormTimer.h"
@@ -333,8 +334,9 @@ void Gyrovane::setLamp(QLabel* lamp, bool red)
 void Gyrovane::buildMenus()
 {
     QMenuBar* bar = menuBar();
+    // Menu captions are meant literally: an "&" in them shows as written.
     auto item = [this](auto* m, const QString& caption, const char* name, auto handler) {
-        QAction* a = m->addAction(caption);
+        QAction* a = m->addAction(gv::literalCaption(caption));
         a->setObjectName(QLatin1String(name));
         connect(a, &QAction::triggered, this, handler);
         return a;
@@ -343,7 +345,7 @@ void Gyrovane::buildMenus()
     Configuration = bar->addMenu(QStringLiteral("Configure"));
     Configuration->setObjectName(QStringLiteral("Configuration"));
     for (int i = 0; i < 9; ++i) {
-        setsystem[i] = Configuration->addAction(qs(gv::systemMenuCaption(i)));
+        setsystem[i] = Configuration->addAction(gv::literalCaption(qs(gv::systemMenuCaption(i))));
         setsystem[i]->setObjectName(QStringLiteral("setsystem%1").arg(i));
         setsystem[i]->setCheckable(true);
         connect(setsystem[i], &QAction::triggered, this, [this, i] { setsystem_Click(i); });
@@ -369,7 +371,7 @@ void Gyrovane::buildMenus()
                                      QStringLiteral("RE house, 4 DC, 4 AC loads"),
                                      QStringLiteral("ALL Channels")};
         for (int i = 0; i < 9; ++i) {
-            items[i] = m->addAction(captions[i]);
+            items[i] = m->addAction(gv::literalCaption(captions[i]));
             items[i]->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(itemName)).arg(i));
             connect(items[i], &QAction::triggered, this, [this, handler, i] { (this->*handler)(i); });
         }

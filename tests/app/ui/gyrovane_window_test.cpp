@@ -4,6 +4,8 @@
 #include "app/ui/Gyrovane.h"
 
 #include "config/FirstRun.h"
+#include "config/ui/CALIBRATION.h"
+#include "live/ui/dailyMaximums.h"
 #include "live/ui/plotDiagnostics.h"
 #include "platform/ClickLabel.h"
 #include "platform/CommPort.h"
@@ -26,6 +28,7 @@
 #include <QDir>
 #include <QFile>
 #include <QDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -465,7 +468,6 @@ TEST_F(MainWindowTest, MenuCaptionsAndGuards)
     EXPECT_EQ(win.logTOfile[1]->text(), "2 Windmill");
     EXPECT_EQ(win.graphing[1]->text(), "2 Windmill");
     EXPECT_EQ(win.display[1]->text(), "2 Windmills");
-    EXPECT_EQ(win.display[6]->text(), "RE house & 8 DC loads");
     EXPECT_EQ(win.setuplogging->title(), "Setup for Logger HARDWARE");
     EXPECT_EQ(win.channels2log->title(), "Setup Channels to LOG");
     EXPECT_EQ(win.setupGraphMENU->title(), "SetupGRAPHING channels");
@@ -609,6 +611,42 @@ TEST_F(MainWindowTest, ChoosingAMinimisedLiveWindowRestoresIt)
         QCoreApplication::processEvents();
         EXPECT_EQ(QApplication::activeWindow(), open.data());
     }
+}
+
+// Captions meant literally show their "&" as written, where Qt would take it
+// for a shortcut mark: the system-type menu and the channel-setup submenus,
+// and a channel named "Solar & wind" wherever its name becomes a caption.
+TEST_F(MainWindowTest, AmpersandsInCaptionsShowAsWritten)
+{
+    setItem(folder, "channels.cfg", "C1", "Solar & wind");
+    setItem(folder, "channels.cfg", "C19", "Solar & wind");
+    setItem(folder, "hardware.cfg", "SystemType", "3");
+    Gyrovane& win = start();
+    // iconText() is the caption as a menu shows it, with the marks resolved.
+    EXPECT_EQ(win.setsystem[5]->text(), "RE house && 4 DC loads");
+    EXPECT_EQ(win.setsystem[2]->iconText(), "2 Windmills & solar & loads");
+    for (const auto* items : {&win.logging, &win.logTOfile, &win.graphing, &win.display}) {
+        EXPECT_EQ((*items)[2]->iconText(), "2 Windmills & solar & loads");
+        EXPECT_EQ((*items)[5]->text(), "RE house && 4 DC loads");
+        EXPECT_EQ((*items)[6]->iconText(), "RE house & 8 DC loads");
+    }
+
+    // The main window's meter cell and the maxima window's frame show the
+    // name as it stands: they do not read "&" as a mark.
+    EXPECT_EQ(win.frame(MainFrame::Frame5_1)->caption(), "Solar & wind");
+    win.maxMINS->trigger();
+    auto* maxima = win.findChild<dailyMaximums*>();
+    ASSERT_NE(maxima, nullptr);
+    EXPECT_EQ(maxima->Channel[18]->caption(), "MAX Solar & wind");
+    // The calibration window's frame titles do.
+    QString calibrationTitle;
+    gv::setDialogHook([&](QDialog* d) {
+        if (auto* c = qobject_cast<CALIBRATION*>(d))
+            calibrationTitle = c->Channel[1]->title();
+        return 0;
+    });
+    win.CALIBRATIONmenu_Click();
+    EXPECT_EQ(calibrationTitle, "Solar && wind");
 }
 
 TEST_F(MainWindowTest, CheckBoxAndErrorTrap)
