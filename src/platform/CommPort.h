@@ -52,7 +52,6 @@ public:
 
     // 0 = Input() returns everything waiting; n > 0 = at most n bytes.
     void setInputLen(int n) { inputLen_ = n < 0 ? 0 : n; }
-    int inputLen() const { return inputLen_; }
 
     // The folder whose "COMn" links name the devices (see PortMapping.h).
     void setProgramFolder(const QString& folder) { folder_ = folder; }
