@@ -123,7 +123,6 @@ Acquisition::Received Acquisition::onReceive(std::string_view bytes)
         // keep only the most recent text.
         buf_.erase(0, buf_.size() - KeptOnOverflow);
         scanFrom_ = 0;
-        ++overflows_;
         status_.errorLamp = true;
     }
     return r;
@@ -150,7 +149,6 @@ Acquisition::Item Acquisition::extract(std::string_view text, std::string_view o
         g_.RawValue[slot] = leadingNumber(value);
         return Item::Read;
     }
-    ++badValues_;
     status_.errorLamp = true;
     return Item::Bad;
 }
@@ -202,7 +200,6 @@ bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
 
 bool Acquisition::abandon()
 {
-    ++abandoned_;
     status_.errorLamp = true;
     return false;
 }

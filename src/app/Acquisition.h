@@ -84,11 +84,6 @@ public:
     // The text received and not yet taken as a message.
     std::string buffer() const;
 
-    // Counters for the status line and tests.
-    long long badValues() const { return badValues_; }
-    long long abandonedMessages() const { return abandoned_; }
-    long long overflows() const { return overflows_; }
-
 private:
     // Returns true when the message got its calculation pass.
     bool handleLogger(const std::string& message);
@@ -96,7 +91,7 @@ private:
     // Shared start of every framed message: lamp, LastMessage.
     void announce(const std::string& message);
     bool calculate();
-    // A message that gets no calculation pass: counted, error lamp lit; false.
+    // A message that gets no calculation pass: error lamp lit; false.
     bool abandon();
 
     enum class Item { Skipped, Read, Bad, Fault };
@@ -110,9 +105,6 @@ private:
     int scanType_ = -1;        // system type the scan position belongs to
     std::string messageText_;
     std::string caption_;
-    long long badValues_ = 0;
-    long long abandoned_ = 0;
-    long long overflows_ = 0;
 };
 
 } // namespace gv

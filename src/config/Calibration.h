@@ -26,7 +26,6 @@ extern const char* const kNoCalibrationMessage;
 // Inputs 1..11 are volts or amps inputs with a Reset label; 12..16 amps or
 // pulse inputs.
 inline bool hasVoltsOption(int n) { return n >= 1 && n <= 11; }
-inline bool hasPulseOption(int n) { return n >= 12 && n <= 16; }
 
 // Reads the window's items from calibrations.cfg into the shared table:
 // each offset when its text is a number as a whole, each factor by its

@@ -164,8 +164,6 @@ QByteArray CommPort::Input()
     return serial_.read(inputLen_);
 }
 
-qint64 CommPort::inBufferCount() const { return serial_.isOpen() ? serial_.bytesAvailable() : 0; }
-
 void CommPort::setInBufferCount(int n)
 {
     if (n == 0 && serial_.isOpen() && serial_.bytesAvailable() > 0)

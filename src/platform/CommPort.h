@@ -52,7 +52,6 @@ public:
 
     // 0 = Input() returns everything waiting; n > 0 = at most n bytes.
     void setInputLen(int n) { inputLen_ = n < 0 ? 0 : n; }
-    int inputLen() const { return inputLen_; }
 
     // The folder whose "COMn" links name the devices (see PortMapping.h).
     void setProgramFolder(const QString& folder) { folder_ = folder; }
@@ -66,8 +65,6 @@ public:
 
     // Reads the waiting input (all of it when InputLen is 0).
     QByteArray Input();
-    // Bytes waiting to be read.
-    qint64 inBufferCount() const;
     // Setting the count to 0 forgets what is waiting in our own buffer.  The
     // driver's queue is never flushed, so bytes that arrive later are not lost.
     void setInBufferCount(int n);

@@ -65,14 +65,6 @@ void PictureBox::box(double x1, double y1, double x2, double y2, const QColor& c
     update();
 }
 
-void PictureBox::pset(double x, double y, const QColor& colour, int widthPx)
-{
-    if (!finite4(x, y, 0, 0))
-        return;
-    shapes_.push_back({Kind::Point, x, y, x, y, colour, std::max(1, widthPx), {}});
-    update();
-}
-
 void PictureBox::text(double x, double y, const QString& s, const QColor& colour)
 {
     if (!finite4(x, y, 0, 0))
@@ -109,10 +101,6 @@ void PictureBox::paintInto(QPainter& p, const QSize& size) const
             break;
         case Kind::Box:
             p.fillRect(QRectF(a, b).normalized(), s.colour);
-            break;
-        case Kind::Point:
-            p.setPen(QPen(s.colour, s.width));
-            p.drawPoint(a);
             break;
         case Kind::Text: {
             p.setPen(s.colour);

@@ -43,8 +43,6 @@ public:
     void line(double x1, double y1, double x2, double y2, const QColor& colour, int widthPx = 1);
     // A filled rectangle between two corners in user units.
     void box(double x1, double y1, double x2, double y2, const QColor& colour);
-    // One point.
-    void pset(double x, double y, const QColor& colour, int widthPx = 1);
     // Text whose top-left corner is at the user point.
     void text(double x, double y, const QString& s, const QColor& colour);
 
@@ -68,7 +66,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
 
 private:
-    enum class Kind { Line, Box, Point, Text };
+    enum class Kind { Line, Box, Text };
     struct Shape {
         Kind kind;
         double x1, y1, x2, y2;

@@ -168,9 +168,7 @@ const Global_Declarations& firstRunConfiguration()
     return g;
 }
 
-std::uint8_t toByte(double v) { return clampRounded<std::uint8_t>(v); }
 std::int16_t toInt16(double v) { return clampRounded<std::int16_t>(v); }
-std::int32_t toInt32(double v) { return clampRounded<std::int32_t>(v); }
 
 // ---------------------------------------------------------------- hardware.cfg
 

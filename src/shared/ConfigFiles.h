@@ -181,9 +181,7 @@ bool writeChannelsCfg(const Global_Declarations& g, const std::string& programFo
 bool writeCalibrationsCfg(const Global_Declarations& g, const std::string& programFolder,
                           std::string* error = nullptr);
 
-// Stored-width conversions used by the loaders (halves to even, clamped).
-std::uint8_t toByte(double v);
+// Stored-width conversion used by the loaders (halves to even, clamped).
 std::int16_t toInt16(double v);
-std::int32_t toInt32(double v);
 
 } // namespace gv

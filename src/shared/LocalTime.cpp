@@ -44,9 +44,4 @@ LocalTime addSeconds(const LocalTime& t, long long seconds)
     return LocalTime{out.tm_year + 1900, out.tm_mon + 1, out.tm_mday, out.tm_hour, out.tm_min, out.tm_sec};
 }
 
-bool sameDay(const LocalTime& a, const LocalTime& b)
-{
-    return a.year == b.year && a.month == b.month && a.day == b.day;
-}
-
 } // namespace gv

@@ -33,6 +33,4 @@ std::string hourMinute(const LocalTime& t);
 // Adds seconds (may be negative), normalising the calendar.
 LocalTime addSeconds(const LocalTime& t, long long seconds);
 
-bool sameDay(const LocalTime& a, const LocalTime& b);
-
 } // namespace gv

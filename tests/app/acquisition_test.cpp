@@ -122,7 +122,6 @@ TEST(LoggerFraming, SingleWindmillUsesFixedTagsAndKeepsABadReading)
     EXPECT_EQ(e.g.RawValue[12], 30);
     EXPECT_EQ(e.g.RawValue[13], 1500);
     EXPECT_TRUE(e.status.errorLamp);
-    EXPECT_EQ(e.acq.badValues(), 1);
     EXPECT_EQ(e.passes, 1);
     EXPECT_EQ(e.g.goodDATAcount, 1);
 }
@@ -167,7 +166,6 @@ TEST(LoggerFraming, ReversedTagsAbandonTheRestOfTheMessage)
     EXPECT_EQ(e.g.RawValue[9], 7) << "items after it were not";
     EXPECT_EQ(e.g.goodDATAcount, 0);
     EXPECT_TRUE(e.status.errorLamp);
-    EXPECT_EQ(e.acq.abandonedMessages(), 1);
     EXPECT_EQ(e.g.LastMessage, "<A1>5</A1></A2>x<A2>6<V1>130</V1>]");
     EXPECT_EQ(e.acq.buffer(), "[");
     // The next message is handled normally.
@@ -195,7 +193,7 @@ TEST(LoggerFraming, UnterminatedInputIsBoundedAndAMessageAfterItStillWorks)
         EXPECT_EQ(e.acq.onReceive(junk).framed, 0);
         EXPECT_LE(e.acq.buffer().size(), Acquisition::MaxBuffer + 1);
     }
-    EXPECT_GE(e.acq.overflows(), 1);
+    EXPECT_TRUE(e.status.errorLamp);
     e.acq.onReceive("<A1>77</A1>]");
     EXPECT_EQ(e.g.RawValue[1], 77);
     EXPECT_EQ(e.passes, 1);

@@ -23,6 +23,7 @@
 #include "live/ui/dailyMaximums.h"
 #include "live/ui/plotDiagnostics.h"
 #include "live/ui/rawCOMMS.h"
+#include "platform/Captions.h"
 #include "platform/ClickLabel.h"
 #include "platform/CommPort.h"
 #include "platform/FormTimer.h"
@@ -330,8 +331,9 @@ void Gyrovane::setLamp(QLabel* lamp, bool red)
 void Gyrovane::buildMenus()
 {
     QMenuBar* bar = menuBar();
+    // Menu captions are meant literally: an "&" in them shows as written.
     auto item = [this](auto* m, const QString& caption, const char* name, auto handler) {
-        QAction* a = m->addAction(caption);
+        QAction* a = m->addAction(gv::literalCaption(caption));
         a->setObjectName(QLatin1String(name));
         connect(a, &QAction::triggered, this, handler);
         return a;
@@ -340,7 +342,7 @@ void Gyrovane::buildMenus()
     Configuration = bar->addMenu(QStringLiteral("Configure"));
     Configuration->setObjectName(QStringLiteral("Configuration"));
     for (int i = 0; i < 9; ++i) {
-        setsystem[i] = Configuration->addAction(qs(gv::systemMenuCaption(i)));
+        setsystem[i] = Configuration->addAction(gv::literalCaption(qs(gv::systemMenuCaption(i))));
         setsystem[i]->setObjectName(QStringLiteral("setsystem%1").arg(i));
         setsystem[i]->setCheckable(true);
         connect(setsystem[i], &QAction::triggered, this, [this, i] { setsystem_Click(i); });
@@ -366,7 +368,7 @@ void Gyrovane::buildMenus()
                                      QStringLiteral("RE house, 4 DC, 4 AC loads"),
                                      QStringLiteral("ALL Channels")};
         for (int i = 0; i < 9; ++i) {
-            items[i] = m->addAction(captions[i]);
+            items[i] = m->addAction(gv::literalCaption(captions[i]));
             items[i]->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(itemName)).arg(i));
             connect(items[i], &QAction::triggered, this, [this, handler, i] { (this->*handler)(i); });
         }
@@ -451,53 +453,53 @@ void Gyrovane::showEngineStatus()
 
 void Gyrovane::Form_Load()
 {
-    // 1. First-run work in the splash window, shown modally.
+    // First-run work in the splash window, shown modally.
     frmSplash::showAtStartup(g_, folder_, this);
-    // 2.
+    // The logging timer ticks from here on.
     Timer1->setEnabled(true);
-    // 3. First load.  A file that cannot be read here is reported at once;
-    // the protected part below reports it again as a port problem.
+    // First configuration load.  A file that cannot be read here is reported
+    // at once; the protected part below reports it again as a port problem.
     QString unread;
     if (!loadConfiguration(&unread))
         reportProblem(unread);
-    // 4. - 5.
+    // The caption waits for the first message; no summary timer, no lamps.
     setWindowTitle(QLatin1String(WaitingForData));
     Timer3->setEnabled(false);
     LogOK->hide();
     DataOK->hide();
-    // 6. Seed the minima and the temperature slots.
+    // Seed the minima and the temperature slots.
     gv::seedHighsAndLows(g_);
-    // 7. Clear the interval sums and the day's totals.
+    // Clear the interval sums and the day's totals.
     for (int n = 1; n <= 16; ++n)
         g_.AccumulatedValue[n] = 0;
     for (int k = 1; k <= 8; ++k) {
         g_.AccumulatedWatts[k] = 0;
         g_.WattHours[k] = 0;
     }
-    // 8. A type above 8 (or below 0, which no layout knows) starts as type 0.
+    // A type above 8 (or below 0, which no layout knows) starts as type 0.
     if (g_.SystemType > 8 || g_.SystemType < 0)
         g_.SystemType = 0;
-    // 9. - 11. The type's caption, menu tick and layout.
+    // The type's caption, menu tick and layout.
     setsystem_Click(g_.SystemType);
 
-    // 12. From here on any failure ends the start-up with the port-problem
+    // From here on any failure ends the start-up with the port-problem
     // message.  The one message covers several causes, so the cause itself
     // goes to the error record and standard error.
     auto portProblem = [this](const QString& cause) {
         reportProblem(QStringLiteral("start-up stopped: ") + cause);
         gv::showMessage(this, qs(gv::commsProblemMessage()));
     };
-    // 13.
+    // Second configuration load.
     if (!loadConfiguration(&unread)) {
         portProblem(unread);
         return;
     }
-    // 14.
+    // The serial port opens.
     if (!openPort()) {
         portProblem(portFailureText());
         return;
     }
-    // 15. Today's totals and highs from today's log file.
+    // Today's totals and highs from today's log file.
     const gv::DayRestoreResult restored = logging_->restoreDay(gv::localNow());
     if (restored.readFailed) {
         portProblem(QStringLiteral("today's log file could not be read: ") + qs(restored.failedFile));
@@ -505,7 +507,7 @@ void Gyrovane::Form_Load()
     }
     if (restored.defaultIntervalUsed)
         gv::showMessage(this, QLatin1String(gv::DefaultIntervalNotice));
-    // 16. The automatic start of logging: an interval that is a number is
+    // The automatic start of logging: an interval that is a number is
     // brought into 1..600, then the Start item runs; one that is not a
     // number starts nothing and shows no message.
     if (g_.LogOn == 1) {
@@ -520,7 +522,8 @@ void Gyrovane::Form_Load()
     } else {
         stopMENU_Click();
     }
-    // 17. Third load: the timer runs at LogDelay and the interval box is locked.
+    // Third configuration load: the timer runs at LogDelay and the interval
+    // box is locked.
     if (!loadConfiguration(&unread)) {
         portProblem(unread);
         return;
@@ -860,21 +863,24 @@ static void openModal(Gyrovane* owner, Args&&... args)
     showModal(&w);
 }
 
-// Loads a modeless window once; later calls only bring it to the front.
+// Opens a live window: one instance, owned by the main window and shown
+// modelessly.  Choosing it again while it is open brings that instance to the
+// front as it stands (a minimised one is restored first, or the menu would
+// seem to do nothing).  The window deletes itself when closed, so the slot
+// empties and the next choice loads it afresh.
 template <typename Window, typename... Args>
 static void openModeless(QPointer<QWidget>& slot, Gyrovane* owner, Args&&... args)
 {
-    if (slot) {
-        slot->show();
-        slot->raise();
-        slot->activateWindow();
-        return;
+    if (!slot) {
+        auto* w = new Window(std::forward<Args>(args)..., owner);
+        w->setWindowFlag(Qt::Window, true);
+        w->setAttribute(Qt::WA_DeleteOnClose, true);
+        slot = w;
     }
-    auto* w = new Window(std::forward<Args>(args)..., owner);
-    w->setWindowFlag(Qt::Window, true);
-    w->setAttribute(Qt::WA_DeleteOnClose, true);
-    slot = w;
-    w->show();
+    slot->setWindowState(slot->windowState() & ~Qt::WindowMinimized);
+    slot->show();
+    slot->raise();
+    slot->activateWindow();
 }
 
 void Gyrovane::SetupHardware_Click()

@@ -185,7 +185,6 @@ private:
     QString portFailureText() const;
     void reportProblem(const QString& line);
     void setLamp(QLabel* lamp, bool red);
-    void showStatusLine();
     void engineInit();
     void showEngineStatus();
     void onDeviceLost();

@@ -1,6 +1,7 @@
 #include "config/ui/CALIBRATION.h"
 
 #include "config/Calibration.h"
+#include "platform/Captions.h"
 #include "platform/ClickLabel.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
@@ -204,7 +205,7 @@ void CALIBRATION::Form_Load()
             chooseKind(n, Volts[n]);  // inputs 12..16 have no volts option: none chosen
             AUTOZEROBUTTON[n]->setEnabled(false);
         }
-        Channel[n]->setTitle(q(g_.ChannelName[n]));
+        Channel[n]->setTitle(gv::literalCaption(q(g_.ChannelName[n])));
     }
 
     const int type = g_.SystemType;

@@ -64,11 +64,6 @@ ColourCHART::ColourCHART(gv::Global_Declarations& g, QWidget* parent) : QDialog(
     h->addWidget(Label17, 0, Qt::AlignTop);
 }
 
-std::int32_t ColourCHART::swatchColour(int k)
-{
-    return (k >= 1 && k <= 16) ? kSwatches[k] : 0;
-}
-
 void ColourCHART::Label_Click(int k)
 {
     // The colour the swatch itself shows.

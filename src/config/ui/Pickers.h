@@ -24,9 +24,6 @@ public:
     void Label_Click(int k);  // swatch k = 1..16: picks its colour
     void Label17_Click();     // "X": cancel
 
-    // The colour each swatch shows (index 1..16).
-    static std::int32_t swatchColour(int k);
-
     QGroupBox* Frame1 = nullptr;
     gv::ClickLabel* Swatch[17] = {};  // Label1 .. Label16 (index 0 unused)
     gv::ClickLabel* Label17 = nullptr;

@@ -149,8 +149,8 @@ void frmSplash::Form_Load()
     lblVersion->setText(QString::fromStdString(
         gv::versionText(ver.majorVersion(), ver.minorVersion(), ver.microVersion())));
     lblProductName->setText(QStringLiteral("Gyrovane"));
-    // Every failure from here on is ignored: the result only records it.
-    result_ = gv::createMissingFiles(folder_.toStdString());
+    // Every failure from here on is ignored.
+    gv::createMissingFiles(folder_.toStdString());
 }
 
 void frmSplash::ABORTBUTTON_Click()

@@ -27,8 +27,6 @@ public:
     static void showAtStartup(gv::Global_Declarations& g, const QString& programFolder,
                               QWidget* owner);
 
-    const gv::FirstRunResult& firstRunResult() const { return result_; }
-
     void Form_Load();
     void ABORTBUTTON_Click();
 
@@ -54,5 +52,4 @@ private:
 
     gv::Global_Declarations& g_;
     QString folder_;
-    gv::FirstRunResult result_;
 };

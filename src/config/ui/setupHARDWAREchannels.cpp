@@ -108,7 +108,7 @@ void setupHARDWAREchannels::setRowEnabled(int n, bool on)
 
 void setupHARDWAREchannels::Form_Load()
 {
-    // 1. Maximum boxes: the maximum held in memory, then the group's choices.
+    // Maximum boxes: the maximum held in memory, then the group's choices.
     for (int n = 1; n <= 24; ++n) {
         MAXLimit[n]->setEditText(QString::number(g_.ChannelMaxReading[n]));
         for (int c : gv::maximumChoices(n))
@@ -116,7 +116,7 @@ void setupHARDWAREchannels::Form_Load()
         MAXLimit[n]->setEditText(QString::number(g_.ChannelMaxReading[n]));
     }
 
-    // 2. Rows of the system type, ticked where the channel is enabled.
+    // Rows of the system type, ticked where the channel is enabled.
     const int type = g_.SystemType;
     if (gv::laysOutRows(type)) {
         for (int n = 1; n <= 24; ++n)
@@ -131,7 +131,7 @@ void setupHARDWAREchannels::Form_Load()
     for (int n = 17; n <= 24; ++n)
         XMLcode[n]->setVisible(false);
 
-    // 3. channels.cfg; an item that is missing takes its first-run value,
+    // Then channels.cfg; an item that is missing takes its first-run value,
     // one that does not fit is skipped.
     const auto text = gv::readChannelsFile(this, folder_);
     if (!text)

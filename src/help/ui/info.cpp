@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "help/CodeMaker.h"
+#include "platform/Captions.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Twips.h"
@@ -44,7 +45,7 @@ void info::build()
     graphing = menuBar->addAction("graphing SETUP");
     credits = menuBar->addAction("Credits");
     myinfo = menuBar->addAction("ABOUT");
-    codeMaker = menuBar->addAction("Make help && credit files");
+    codeMaker = menuBar->addAction(gv::literalCaption("Make help & credit files"));
     connect(hardware, &QAction::triggered, this, &info::hardware_Click);
     connect(graphing, &QAction::triggered, this, &info::graphing_Click);
     connect(credits, &QAction::triggered, this, &info::credits_Click);

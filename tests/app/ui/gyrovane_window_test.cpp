@@ -4,6 +4,9 @@
 #include "app/ui/Gyrovane.h"
 
 #include "config/FirstRun.h"
+#include "config/ui/CALIBRATION.h"
+#include "live/ui/dailyMaximums.h"
+#include "live/ui/plotDiagnostics.h"
 #include "platform/ClickLabel.h"
 #include "platform/CommPort.h"
 #include "platform/FormTimer.h"
@@ -19,15 +22,18 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -485,7 +491,6 @@ TEST_F(MainWindowTest, MenuCaptionsAndGuards)
     EXPECT_EQ(win.logTOfile[1]->text(), "2 Windmill");
     EXPECT_EQ(win.graphing[1]->text(), "2 Windmill");
     EXPECT_EQ(win.display[1]->text(), "2 Windmills");
-    EXPECT_EQ(win.display[6]->text(), "RE house & 8 DC loads");
     EXPECT_EQ(win.setuplogging->title(), "Setup for Logger HARDWARE");
     EXPECT_EQ(win.channels2log->title(), "Setup Channels to LOG");
     EXPECT_EQ(win.setupGraphMENU->title(), "SetupGRAPHING channels");
@@ -501,21 +506,6 @@ TEST_F(MainWindowTest, MenuCaptionsAndGuards)
     EXPECT_TRUE(dialogs.isEmpty());
     win.graphingDEMO_Click();
     EXPECT_EQ(dialogs, QStringList({"GraphDEMO"}));
-
-    // Modeless windows load once; the guards are 0 between clicks.
-    win.batteryMonitor_Click();
-    win.batteryMonitor_Click();
-    EXPECT_EQ(g.BattMonitorOpen, 0);
-    win.plotwindmill_Click(1);
-    win.plotwindmill_Click(2);
-    EXPECT_EQ(g.PlotMode, 0);
-    win.rawdatamenu_Click();
-    EXPECT_EQ(g.RawCommsOpen, 0);
-    int windows = 0;
-    for (QWidget* c : win.findChildren<QWidget*>())
-        if (c->isWindow() && c->isVisible())
-            ++windows;
-    EXPECT_EQ(windows, 3);
 
     // A channel editor closed without saving still lays out and reloads.
     dialogs.clear();
@@ -538,6 +528,135 @@ TEST_F(MainWindowTest, MenuCaptionsAndGuards)
     win.SetupHardware_Click();
     EXPECT_FALSE(win.MSComm1->portOpen());
     EXPECT_TRUE(messages.isEmpty());
+}
+
+namespace {
+
+// The menu item of each live window and the class of the window it opens.
+struct LiveItem {
+    QAction* Gyrovane::*item;
+    const char* window;
+};
+const LiveItem liveItems[] = {
+    {&Gyrovane::plotwindmill1, "plotDiagnostics"}, {&Gyrovane::VUmeters, "BarGraphs"},
+    {&Gyrovane::batteryMonitor, "BATTMonitor"},    {&Gyrovane::batteryMonitor2, "BATTMonitor2"},
+    {&Gyrovane::maxMINS, "dailyMaximums"},         {&Gyrovane::rawCOMMdatamenu, "rawCOMMS"},
+};
+
+// The windows of a class that the main window owns.
+QList<QWidget*> ownedWindows(const Gyrovane& w, const char* className)
+{
+    QList<QWidget*> found;
+    for (QWidget* c : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (c->isWindow() && QLatin1String(c->metaObject()->className()) == QLatin1String(className))
+            found << c;
+    return found;
+}
+
+} // namespace
+
+// Each live window's menu item loads one instance, owned by the main window;
+// choosing it again only brings that instance forward as it stands (the open
+// guards are 0 between clicks); once the window is closed the next choice
+// loads it afresh.
+TEST_F(MainWindowTest, LiveWindowMenusOpenOneInstanceEach)
+{
+    Gyrovane& win = start();
+    win.show();
+    for (const LiveItem& it : liveItems) {
+        SCOPED_TRACE(it.window);
+        (win.*it.item)->trigger();
+        const QList<QWidget*> first = ownedWindows(win, it.window);
+        ASSERT_EQ(first.size(), 1);
+        EXPECT_TRUE(first[0]->isVisible());
+        (win.*it.item)->trigger();
+        EXPECT_EQ(ownedWindows(win, it.window), first);
+        EXPECT_TRUE(g.PlotMode == 0 && g.BattMonitorOpen == 0 && g.RawCommsOpen == 0)
+            << "the guards are 0 between clicks";
+        first[0]->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(ownedWindows(win, it.window).isEmpty());
+        (win.*it.item)->trigger();
+        ASSERT_EQ(ownedWindows(win, it.window).size(), 1);
+    }
+    // "raw DATA" brings the window of "view Raw data" forward.
+    QWidget* raw = ownedWindows(win, "rawCOMMS").value(0);
+    win.rawdatamenu->trigger();
+    EXPECT_EQ(ownedWindows(win, "rawCOMMS"), QList<QWidget*>({raw}));
+
+    // The plot keeps the mode it was opened with; "EXIT" stops its timer and
+    // unloads it, and the next choice opens it in the new mode.
+    auto* plot = qobject_cast<plotDiagnostics*>(ownedWindows(win, "plotDiagnostics").value(0));
+    ASSERT_NE(plot, nullptr);
+    win.plotwindmill_Click(2);
+    EXPECT_EQ(ownedWindows(win, "plotDiagnostics"), QList<QWidget*>({plot}));
+    EXPECT_EQ(plot->WindmillSelection(), 1);
+    plot->exitplot->trigger();
+    EXPECT_FALSE(plot->Timer1->isActive());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    win.plotwindmill_Click(2);
+    plot = qobject_cast<plotDiagnostics*>(ownedWindows(win, "plotDiagnostics").value(0));
+    ASSERT_NE(plot, nullptr);
+    EXPECT_EQ(plot->WindmillSelection(), 2) << "reopening starts afresh";
+}
+
+// A live window left minimised comes back, the same instance, when its menu
+// item is chosen again.
+TEST_F(MainWindowTest, ChoosingAMinimisedLiveWindowRestoresIt)
+{
+    Gyrovane& win = start();
+    win.show();
+    for (const LiveItem& it : liveItems) {
+        SCOPED_TRACE(it.window);
+        (win.*it.item)->trigger();
+        QPointer<QWidget> open = ownedWindows(win, it.window).value(0);
+        ASSERT_FALSE(open.isNull());
+        open->showMinimized();
+        ASSERT_TRUE(open->isMinimized());
+        (win.*it.item)->trigger();
+        ASSERT_FALSE(open.isNull());
+        EXPECT_EQ(ownedWindows(win, it.window), QList<QWidget*>({open.data()}));
+        EXPECT_FALSE(open->isMinimized());
+        EXPECT_TRUE(open->isVisible());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), open.data());
+    }
+}
+
+// Captions meant literally show their "&" as written, where Qt would take it
+// for a shortcut mark: the system-type menu and the channel-setup submenus,
+// and a channel named "Solar & wind" wherever its name becomes a caption.
+TEST_F(MainWindowTest, AmpersandsInCaptionsShowAsWritten)
+{
+    setItem(folder, "channels.cfg", "C1", "Solar & wind");
+    setItem(folder, "channels.cfg", "C19", "Solar & wind");
+    setItem(folder, "hardware.cfg", "SystemType", "3");
+    Gyrovane& win = start();
+    // iconText() is the caption as a menu shows it, with the marks resolved.
+    EXPECT_EQ(win.setsystem[5]->text(), "RE house && 4 DC loads");
+    EXPECT_EQ(win.setsystem[2]->iconText(), "2 Windmills & solar & loads");
+    for (const auto* items : {&win.logging, &win.logTOfile, &win.graphing, &win.display}) {
+        EXPECT_EQ((*items)[2]->iconText(), "2 Windmills & solar & loads");
+        EXPECT_EQ((*items)[5]->text(), "RE house && 4 DC loads");
+        EXPECT_EQ((*items)[6]->iconText(), "RE house & 8 DC loads");
+    }
+
+    // The main window's meter cell and the maxima window's frame show the
+    // name as it stands: they do not read "&" as a mark.
+    EXPECT_EQ(win.frame(MainFrame::Frame5_1)->caption(), "Solar & wind");
+    win.maxMINS->trigger();
+    auto* maxima = win.findChild<dailyMaximums*>();
+    ASSERT_NE(maxima, nullptr);
+    EXPECT_EQ(maxima->Channel[18]->caption(), "MAX Solar & wind");
+    // The calibration window's frame titles do.
+    QString calibrationTitle;
+    gv::setDialogHook([&](QDialog* d) {
+        if (auto* c = qobject_cast<CALIBRATION*>(d))
+            calibrationTitle = c->Channel[1]->title();
+        return 0;
+    });
+    win.CALIBRATIONmenu_Click();
+    EXPECT_EQ(calibrationTitle, "Solar && wind");
 }
 
 TEST_F(MainWindowTest, CheckBoxAndErrorTrap)

@@ -1,11 +1,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QPointer>
 
-#include "live/ui/LiveWindowOpen.h"
 #include "live/ui/plotDiagnostics.h"
 #include "live_fixture.h"
 
@@ -102,24 +99,6 @@ TEST(plotDiagnostics, OtherModesAndEmptyScalesDrawNothing)
     EXPECT_EQ(w->GraphDisplay->shapeCount(), 0);
     EXPECT_EQ(w->Label4->text(), "0");
     delete w;
-}
-
-TEST(plotDiagnostics, ExitStopsTheTimerAndUnloads)
-{
-    gv::Global_Declarations g = runningSystem();
-    g.PlotMode = 1;
-    QPointer<plotDiagnostics> slot;
-    QWidget owner;
-    plotDiagnostics* first = gv::openLiveWindow(slot, g, &owner);
-    g.PlotMode = 2;
-    EXPECT_EQ(gv::openLiveWindow(slot, g, &owner), first) << "one instance, brought forward";
-    EXPECT_EQ(first->WindmillSelection(), 1);
-    first->exitplot->trigger();
-    EXPECT_FALSE(first->Timer1->isActive());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(slot.isNull());
-    plotDiagnostics* second = gv::openLiveWindow(slot, g, &owner);
-    EXPECT_EQ(second->WindmillSelection(), 2) << "reopening starts afresh";
 }
 
 TEST(plotDiagnostics, TimerAddsTheLivePoints)
