@@ -85,8 +85,6 @@ public:
     // already holds gives its highs but adds nothing to the watt-hours.
     DayRestoreResult restoreDay(const LocalTime& today);
 
-    DaySummary& daySummary() { return summary_; }
-
 private:
     void append(const std::string& path, const std::string& text, const char* what,
                 TickResult& result);

@@ -25,8 +25,6 @@ enum class MainFrame : int {
     Count
 };
 constexpr int MainFrameCount = static_cast<int>(MainFrame::Count);
-inline MainFrame frame1(int i) { return static_cast<MainFrame>(static_cast<int>(MainFrame::Frame1_0) + i); }
-inline MainFrame frame4(int i) { return static_cast<MainFrame>(static_cast<int>(MainFrame::Frame4_0) + i); }
 inline MainFrame frame5(int i) { return static_cast<MainFrame>(static_cast<int>(MainFrame::Frame5_0) + i); }
 
 // The main window's reading labels.
@@ -48,7 +46,6 @@ inline Reading offset(Reading first, int i) { return static_cast<Reading>(static
 inline Reading ampsLabel(int i) { return offset(Reading::Amps0, i); }
 inline Reading wattsLabel(int i) { return offset(Reading::Watts0, i); }
 inline Reading whoursLabel(int i) { return offset(Reading::Whours0, i); }
-inline Reading rpmLabel(int i) { return offset(Reading::RPM0, i); }
 inline Reading label3(int i) { return offset(Reading::Label3_0, i); }
 inline Reading label5(int i) { return offset(Reading::Label5_0, i); }
 inline Reading label13(int i) { return offset(Reading::Label13_0, i); }

@@ -42,7 +42,6 @@ public:
     // true when today is such a closed day, whose energy Whours.txt already
     // holds.  Without it, the first observation takes the day the same way.
     bool startDay(const std::string& logsFolder, const LocalTime& today);
-    const std::optional<LocalTime>& currentDay() const { return day_; }
 
     // When `now` falls on a later date than the current day: append the
     // summary line to <logsFolder>/Whours.txt, clear WattHours(1..8) and take

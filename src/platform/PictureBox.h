@@ -28,8 +28,6 @@ public:
     // User scale.
     void setScale(double left, double top, double width, double height);
     void setScaleSize(double width, double height) { setScale(0, 0, width, height); }
-    double scaleLeft() const { return left_; }
-    double scaleTop() const { return top_; }
     double scaleWidth() const { return width_; }
     double scaleHeight() const { return height_; }
 

@@ -21,9 +21,6 @@ struct LocalTime {
 // The machine's local time now.
 LocalTime localNow();
 
-// Seconds since midnight of the same day.
-inline int secondsOfDay(const LocalTime& t) { return t.hour * 3600 + t.minute * 60 + t.second; }
-
 // "YYYY_MM_DD"
 std::string dayName(const LocalTime& t);
 
