@@ -54,11 +54,18 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 std::string ss(const QString& s) { return s.toLocal8Bit().toStdString(); }
 
 // Background in the channel colour with a text colour that stays readable.
+// The box draws its own indicator, since the style's one takes the channel
+// colour and vanishes on dark colours: a white square in a dark frame, and
+// when ticked a dark square inside it (the dark margin keeps the frame).
 QString boxStyle(qint32 bgr)
 {
     const QColor c = gv::colourFromBGR(bgr);
     const int luminance = (c.red() * 299 + c.green() * 587 + c.blue() * 114) / 1000;
-    return QString("QCheckBox { background-color: %1; color: %2; padding: 1px 3px; }")
+    return QString("QCheckBox { background-color: %1; color: %2; padding: 1px 3px; }"
+                   " QCheckBox::indicator { width: 11px; height: 11px; background-color: white;"
+                   " border: 1px solid #202020; }"
+                   " QCheckBox::indicator:checked { width: 7px; height: 7px; margin: 1px;"
+                   " border: 2px solid white; background-color: #202020; background-clip: margin; }")
         .arg(c.name(), luminance < 128 ? "white" : "black");
 }
 
