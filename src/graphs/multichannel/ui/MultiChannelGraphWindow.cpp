@@ -30,11 +30,13 @@ gv::GraphWindowSetup MultiChannelGraphWindow::setupFor(WindowKind kind)
     }
     setup.boxOrder = w.checkBoxOrder;
     setup.readoutOrder = w.readoutOrder;
+    // Rows narrow enough for a laptop screen: the volts and four loads, then
+    // four; the six meters, then the temperatures (and derived series).
     switch (kind) {
-    case WindowKind::RE: setup.seriesPerRow = 9; break;
+    case WindowKind::RE: setup.seriesPerRow = 5; break;
     case WindowKind::ML: setup.seriesPerRow = 5; break;
-    case WindowKind::CC: setup.seriesPerRow = 8; break;
-    case WindowKind::QF: setup.seriesPerRow = 8; break; // meters and temperatures, then the derived series
+    case WindowKind::CC: setup.seriesPerRow = 6; break;
+    case WindowKind::QF: setup.seriesPerRow = 6; break;
     }
     return setup;
 }
