@@ -8,7 +8,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "platform/Captions.h"
 #include "platform/ClickLabel.h"
@@ -54,15 +57,57 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 std::string ss(const QString& s) { return s.toLocal8Bit().toStdString(); }
 
 // Background in the channel colour with a text colour that stays readable.
+// The box draws its own indicator, since the style's one takes the channel
+// colour and vanishes on dark colours: a white square in a dark frame, and
+// when ticked a dark square inside it (the dark margin keeps the frame).
 QString boxStyle(qint32 bgr)
 {
     const QColor c = gv::colourFromBGR(bgr);
     const int luminance = (c.red() * 299 + c.green() * 587 + c.blue() * 114) / 1000;
-    return QString("QCheckBox { background-color: %1; color: %2; padding: 1px 3px; }")
+    return QString("QCheckBox { background-color: %1; color: %2; padding: 1px 3px; }"
+                   " QCheckBox::indicator { width: 11px; height: 11px; background-color: white;"
+                   " border: 1px solid #202020; }"
+                   " QCheckBox::indicator:checked { width: 7px; height: 7px; margin: 1px;"
+                   " border: 2px solid white; background-color: #202020; background-clip: margin; }")
         .arg(c.name(), luminance < 128 ? "white" : "black");
 }
 
 constexpr qint32 PlotBackGrey = 0x404040;
+
+// A series box captioned with a channel name the user chose: a name too long
+// for the window's smallest size is cut there rather than widening the window
+// past a laptop's screen.
+class ChannelSeriesBox : public QCheckBox {
+public:
+    ChannelSeriesBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent)
+    {
+        setSizePolicy(QSizePolicy::Preferred, sizePolicy().verticalPolicy());
+    }
+    QSize minimumSizeHint() const override
+    {
+        // Six of them and their gaps fit beside the picker on a 1366-pixel screen.
+        QSize s = QCheckBox::minimumSizeHint();
+        s.setWidth(std::min(s.width(), fontMetrics().averageCharWidth() * 28));
+        return s;
+    }
+};
+
+// The size a window opens with: its normal size, wider where its captions
+// want it, cut to the free area of the screen it opens on (its owner's) less
+// the frame and title bar around it.
+QSize openingSize(const QWidget* window)
+{
+    const QSize normal(std::max(1180, window->sizeHint().width()), 760);
+    const QSize leastFrame(16, 40); // where the owner's frame tells less
+    const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    const QScreen* screen = owner ? owner->screen() : window->screen();
+    if (!screen)
+        return normal;
+    QSize frame = leastFrame;
+    if (owner && owner->isVisible())
+        frame = frame.expandedTo(owner->frameGeometry().size() - owner->size());
+    return normal.boundedTo(screen->availableGeometry().size() - frame);
+}
 
 } // namespace
 
@@ -80,7 +125,6 @@ std::string GraphWindowBase::excelFolder() const { return gv::joinPath(folder_, 
 void GraphWindowBase::buildFrame()
 {
     setObjectName(setup_.objectName);
-    resize(1180, 760);
 
     auto* outer = new QHBoxLayout(this);
 
@@ -97,17 +141,23 @@ void GraphWindowBase::buildFrame()
     bold.setBold(true);
     Label15->setFont(bold);
     left->addWidget(Label15);
+    // One line: a folder too long for the column shows its end, the part
+    // that names it.
     dirCaption = makeLabel("dirCaption", QString());
-    dirCaption->setWordWrap(true);
+    dirCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    dirCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     left->addWidget(dirCaption);
+    // The lists give up height first when the screen is small.
     Dir1 = new QListWidget(this);
     Dir1->setObjectName("Dir1");
-    Dir1->setFixedSize(230, 90);
+    Dir1->setFixedWidth(230);
+    Dir1->setMinimumHeight(60);
+    Dir1->setMaximumHeight(90);
     left->addWidget(Dir1);
     File1 = new QListWidget(this);
     File1->setObjectName("File1");
     File1->setFixedWidth(230);
-    File1->setMinimumHeight(200);
+    File1->setMinimumHeight(100);
     left->addWidget(File1, 1);
     connect(Dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const QString target = item->data(Qt::UserRole).toString();
@@ -200,7 +250,7 @@ void GraphWindowBase::buildFrame()
     right->addWidget(Label7);
     Plot = new gv::PictureBox(this);
     Plot->setObjectName("Plot");
-    Plot->setMinimumSize(700, 420);
+    Plot->setMinimumSize(480, 240); // takes whatever the controls leave
     Plot->setBackColour(gv::colourFromBGR(PlotBackGrey));
     right->addWidget(Plot, 1);
     surface_ = std::make_unique<gv::PictureSurface>(Plot);
@@ -239,7 +289,8 @@ void GraphWindowBase::buildFrame()
         const gv::GraphSeriesBox& sb = setup_.series[s];
         const int row = place[s] / perRow * 3;
         const int col = place[s] % perRow;
-        auto* box = new QCheckBox(sb.caption.isEmpty() ? sb.checkBox : sb.caption, this);
+        const QString caption = sb.caption.isEmpty() ? sb.checkBox : sb.caption;
+        auto* box = sb.channel > 0 ? new ChannelSeriesBox(caption, this) : new QCheckBox(caption, this);
         box->setObjectName(sb.checkBox);
         seriesGrid->addWidget(box, row, col);
         seriesBoxes.push_back(box);
@@ -263,6 +314,13 @@ void GraphWindowBase::buildFrame()
     }
     for (int c = 0; c < perRow; ++c)
         seriesGrid->setColumnStretch(c, 1);
+}
+
+void GraphWindowBase::setVisible(bool visible)
+{
+    if (visible && !testAttribute(Qt::WA_Resized))
+        resize(openingSize(this));
+    QDialog::setVisible(visible);
 }
 
 QCheckBox* GraphWindowBase::seriesBox(const QString& name) const

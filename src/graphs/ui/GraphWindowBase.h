@@ -90,6 +90,10 @@ class GraphWindowBase : public QDialog {
 public:
     ~GraphWindowBase() override;
 
+    // A window shown without a size given opens at its normal size, or
+    // wider where its captions want it, within the free area of its screen.
+    void setVisible(bool visible) override;
+
     // ---- Controls, named as the windows name them ----
     QLabel* Label15 = nullptr;    // "Log History"
     QLabel* dirCaption = nullptr; // the folder Dir1 shows

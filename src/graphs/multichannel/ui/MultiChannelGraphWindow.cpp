@@ -26,11 +26,13 @@ gv::GraphWindowSetup MultiChannelGraphWindow::setupFor(WindowKind kind)
         setup.series.push_back(b);
     }
     setup.boxOrder = w.checkBoxOrder;
+    // Rows narrow enough for a laptop screen: the volts and four loads, then
+    // four; the six meters, then the temperatures (and derived series).
     switch (kind) {
-    case WindowKind::RE: setup.seriesPerRow = 9; break;
+    case WindowKind::RE: setup.seriesPerRow = 5; break;
     case WindowKind::ML: setup.seriesPerRow = 5; break;
-    case WindowKind::CC: setup.seriesPerRow = 8; break;
-    case WindowKind::QF: setup.seriesPerRow = 8; break; // meters and temperatures, then the derived series
+    case WindowKind::CC: setup.seriesPerRow = 6; break;
+    case WindowKind::QF: setup.seriesPerRow = 6; break;
     }
     return setup;
 }
