@@ -16,6 +16,7 @@
 #include "platform/Captions.h"
 #include "platform/ClickLabel.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PathLabel.h"
 #include "platform/PictureBox.h"
 #include "platform/Printing.h"
 #include "shared/FileIO.h"
@@ -143,9 +144,8 @@ void GraphWindowBase::buildFrame()
     left->addWidget(Label15);
     // One line: a folder too long for the column shows its end, the part
     // that names it.
-    dirCaption = makeLabel("dirCaption", QString());
-    dirCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    dirCaption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    dirCaption = new gv::PathLabel(this);
+    dirCaption->setObjectName("dirCaption");
     left->addWidget(dirCaption);
     // The lists give up height first when the screen is small.
     Dir1 = new QListWidget(this);
@@ -401,7 +401,7 @@ void GraphWindowBase::setDir1Path(const QString& folder)
 
 void GraphWindowBase::refreshDirList()
 {
-    dirCaption->setText(dir1Path_);
+    dirCaption->setPath(dir1Path_);
     Dir1->clear();
     QDir dir(dir1Path_);
     if (!dir.isRoot()) {

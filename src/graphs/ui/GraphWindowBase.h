@@ -36,6 +36,7 @@ class QVBoxLayout;
 
 namespace gv {
 class ClickLabel;
+class PathLabel;
 class PictureBox;
 
 // The graph engine's surface drawn on a PictureBox: the box keeps a fixed
@@ -96,7 +97,7 @@ public:
 
     // ---- Controls, named as the windows name them ----
     QLabel* Label15 = nullptr;    // "Log History"
-    QLabel* dirCaption = nullptr; // the folder Dir1 shows
+    gv::PathLabel* dirCaption = nullptr; // the folder Dir1 shows
     QListWidget* Dir1 = nullptr;
     QListWidget* File1 = nullptr;
     QLabel* Label1 = nullptr;
