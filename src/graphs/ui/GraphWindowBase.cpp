@@ -378,7 +378,7 @@ void GraphWindowBase::Form_Load(const gv::LocalTime& now)
         const bool channel = sb.channel >= 1 && sb.channel <= 24;
         const size_t ch = static_cast<size_t>(channel ? sb.channel : 0);
         QCheckBox* box = seriesBoxes[s];
-        box->setChecked(s < Options.SeriesFlags.size() && Options.SeriesFlags[s] == 1);
+        box->setChecked(s < graph.Options.SeriesFlags.size() && graph.Options.SeriesFlags[s] == 1);
         box->setStyleSheet(boxStyle(channel ? g_.LineColour[ch] : sb.colour));
         box->setText(gv::literalCaption(channel ? text(g_.ChannelName[ch]) : sb.caption));
     }
@@ -465,7 +465,7 @@ bool GraphWindowBase::pickFile(const QString& name)
 void GraphWindowBase::CheckScaling_Click()
 {
     const bool redraw = graph.setScaledMode(CheckScaling->isChecked());
-    CheckScaling->setText(gv::scalingCaption(Options.ScaledMode));
+    CheckScaling->setText(gv::scalingCaption(graph.Options.ScaledMode));
     if (redraw)
         PlotByTime();
 }
@@ -521,7 +521,7 @@ void GraphWindowBase::PlotByTime()
         return;
     }
     for (size_t s = 0; s < wattHourLabels.size(); ++s)
-        if (wattHourLabels[s] && s < Model.WattHours.size())
+        if (wattHourLabels[s] && s < graph.Model.WattHours.size())
             wattHourLabels[s]->setText(qs(graph.wattHourCaption(static_cast<int>(s))));
 }
 

@@ -126,11 +126,6 @@ public:
 
     // ---- The steps behind the controls and the window state ----
     gv::GraphController graph;
-    gv::GraphRecordSet& GraphRecordSet = graph.GraphRecordSet;
-    gv::GraphOptions& Options = graph.Options; // TimeWindow, ScaledMode, SeriesFlags, DayFileExists
-    gv::PlotModel& Model = graph.Model;        // PlotHigh ... ShownMinimum, WattHours, DayWattHours
-    gv::ZoomState& Zoom = graph.Zoom;          // MouseHeld
-    gv::MaxMinToggleState& MaxMin = graph.MaxMin;
 
     gv::PlotSurface& surface() { return *surface_; }
     QString dir1Path() const { return dir1Path_; }

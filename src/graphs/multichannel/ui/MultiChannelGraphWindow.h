@@ -10,9 +10,6 @@
 class MultiChannelGraphWindow : public GraphWindowBase {
     Q_OBJECT
 public:
-    // GraphRE: 1 from the opening until a read keeps no record.
-    int& TodayFlag = graph.TodayFlag;
-
     // Series index of a series array ("Watts7", "Temp1"); -1 when none.
     int series(const char* array) const { return gv::multichannel::seriesIndex(def_, array); }
 

@@ -28,7 +28,7 @@ gv::GraphWindowSetup WindmillGraphWindow::setupFor(gv::WindmillFamily family)
 
 WindmillGraphWindow::WindmillGraphWindow(gv::Global_Declarations& g, const QString& programFolder,
                                          gv::WindmillFamily family, QWidget* parent)
-    : GraphWindowBase(g, programFolder, setupFor(family), gv::windmillRules(family), parent), family_(family)
+    : GraphWindowBase(g, programFolder, setupFor(family), gv::windmillRules(family), parent)
 {
     buildFrame();
     Frame1 = new QGroupBox("x axis parameter", this);
@@ -113,7 +113,7 @@ void WindmillGraphWindow::XAxisWind_Click()
     if (!CheckScaling->isChecked())
         CheckScaling->setChecked(true); // runs the box's own handling
     graph.setScaledMode(CheckScaling->isChecked());
-    CheckScaling->setText(gv::scalingCaption(Options.ScaledMode));
+    CheckScaling->setText(gv::scalingCaption(graph.Options.ScaledMode));
     if (graph.plotPowerVsWind(surface()))
         Label7->setText("Power vs WindSpeed");
 }

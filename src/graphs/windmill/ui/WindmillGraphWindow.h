@@ -19,11 +19,6 @@ public:
     QRadioButton* XAxisWind = nullptr;
     QRadioButton* Distribution = nullptr;
 
-    // The last distribution drawn.
-    gv::PowerDistribution& PowerBins = graph.PowerBins;
-
-    gv::WindmillFamily family() const { return family_; }
-
 public slots:
     void XAxisTime_Click();
     void XAxisRPM_Click();
@@ -41,6 +36,4 @@ protected:
 private:
     static gv::GraphWindowSetup setupFor(gv::WindmillFamily family);
     void showTimeControls(bool visible);
-
-    gv::WindmillFamily family_;
 };

@@ -187,7 +187,7 @@ TEST_F(MultiChannelWindowOpening, CurrentCostWindowsOnADayWithoutAFile)
     for (const char* box : {"CheckW7", "CheckW8", "CheckW9", "CheckW10", "CheckW11", "CheckW12"})
         EXPECT_FALSE(qf.seriesBox(box)->isChecked()) << box;
     EXPECT_EQ(qf.seriesBox("CheckW12")->text(), "Total M Power Consumed ");
-    EXPECT_EQ(qf.Options.SeriesFlags, (std::vector<int>{1, 0, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(qf.graph.Options.SeriesFlags, (std::vector<int>{1, 0, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(cc.seriesBox("Check1")->text(), "Temp 1");
     EXPECT_EQ(cc.seriesBox("Check2")->text(), "Temp 2");
 
@@ -242,7 +242,7 @@ TEST_F(MultiChannelWindowReading, HouseNoDataMessagesAndTodaysFile)
 {
     GraphRE re(site.g, site.folder());
     EXPECT_TRUE(msgs.texts.empty()) << "no file today: opens silently";
-    EXPECT_EQ(re.TodayFlag, 1);
+    EXPECT_EQ(re.graph.TodayFlag, 1);
     re.DisplayButton->click();
     EXPECT_EQ(msgs.last(), "No data for today");
     re.DisplayButton->click();
@@ -255,7 +255,7 @@ TEST_F(MultiChannelWindowReading, HouseNoDataMessagesAndTodaysFile)
     msgs.texts.clear();
     GraphRE again(site.g, site.folder());
     EXPECT_TRUE(msgs.texts.empty());
-    EXPECT_EQ(again.GraphRecordSet.RecordCount, 48);
+    EXPECT_EQ(again.graph.GraphRecordSet.RecordCount, 48);
     EXPECT_GT(again.Plot->shapeCount(), 0);
     EXPECT_EQ(again.stime->text(), "00:01");
     EXPECT_EQ(again.ftime->text(), "23:31");
@@ -278,7 +278,7 @@ TEST_F(MultiChannelWindowReading, MissingFilesPerWindow)
     ml.FileName->setText("ML_2026_06_15.txt");
     ml.DisplayButton->click();
     EXPECT_EQ(msgs.last(), "unknown file error");
-    EXPECT_EQ(ml.GraphRecordSet.RecordCount, 288);
+    EXPECT_EQ(ml.graph.GraphRecordSet.RecordCount, 288);
     EXPECT_EQ(ml.Plot->shapeCount(), shapes);
 
     // GraphRE: a missing day is a day without data, not the previous day again.
@@ -287,7 +287,7 @@ TEST_F(MultiChannelWindowReading, MissingFilesPerWindow)
     re.FileName->setText("RE_2026_06_15.txt");
     re.DisplayButton->click();
     EXPECT_EQ(msgs.last(), "No data for today");
-    EXPECT_EQ(re.GraphRecordSet.RecordCount, 0);
+    EXPECT_EQ(re.graph.GraphRecordSet.RecordCount, 0);
 
     // GraphCC: the same day read twice leaves its file as it was.
     const std::string before = readFile(site.logs("CC_2026_06_14.txt"));
@@ -296,7 +296,7 @@ TEST_F(MultiChannelWindowReading, MissingFilesPerWindow)
     cc.DisplayButton->click();
     EXPECT_EQ(readFile(site.logs("CC_2026_06_14.txt")), before);
     // The second read runs between the first and last plotted times, both excluded.
-    EXPECT_EQ(cc.GraphRecordSet.RecordCount, 717);
+    EXPECT_EQ(cc.graph.GraphRecordSet.RecordCount, 717);
     cc.FileName->setText("CC_2026_06_20.txt");
     cc.DisplayButton->click();
     EXPECT_EQ(msgs.last(), "No data for that date");
@@ -311,17 +311,17 @@ TEST_F(MultiChannelWindowBoxes, SeriesAndScalingRedraw)
     ASSERT_TRUE(qf.pickFile("CC_2026_06_14.txt"));
     const int shapes = qf.Plot->shapeCount();
     qf.seriesBox("CheckW8")->setChecked(true);
-    EXPECT_EQ(qf.Options.SeriesFlags[static_cast<size_t>(qf.series("Watts8"))], 1);
+    EXPECT_EQ(qf.graph.Options.SeriesFlags[static_cast<size_t>(qf.series("Watts8"))], 1);
     EXPECT_GT(qf.Plot->shapeCount(), shapes);
     qf.CheckScaling->setChecked(false);
     EXPECT_EQ(qf.CheckScaling->text(), "Unscaled");
-    EXPECT_EQ(qf.Options.ScaledMode, 0);
+    EXPECT_EQ(qf.graph.Options.ScaledMode, 0);
     // Unscaled: a derived series takes the range of its own inner records.
     const size_t w8 = static_cast<size_t>(qf.series("Watts8"));
-    EXPECT_LT(qf.Model.PlotLow[w8], 0);
+    EXPECT_LT(qf.graph.Model.PlotLow[w8], 0);
     qf.CheckScaling->setChecked(true);
     EXPECT_EQ(qf.CheckScaling->text(), "Scaled");
-    EXPECT_EQ(qf.Model.PlotHigh[w8], 3500) << "Watts1 - Watts4 on the first meter's full scale";
+    EXPECT_EQ(qf.graph.Model.PlotHigh[w8], 3500) << "Watts1 - Watts4 on the first meter's full scale";
     // Every watt-hour label is written, ticked or not.
     EXPECT_NE(qf.wattHourLabel("wH12")->text(), "Wh");
     EXPECT_NE(qf.wattHourLabel("wh6")->text(), "Wh");
@@ -394,7 +394,7 @@ TEST_F(MultiChannelWindowInteraction, DragZoomRereadsTheSpan)
     writeFile(site.logs("CC_2026_06_14.txt"), gvfixture::ccDay());
     GraphCC cc(site.g, site.folder());
     ASSERT_TRUE(cc.pickFile("CC_2026_06_14.txt"));
-    auto& rs = cc.GraphRecordSet;
+    auto& rs = cc.graph.GraphRecordSet;
     ASSERT_EQ(rs.RecordCount, 719);
     cc.Plot_MouseMove(99.4);
     cc.Plot_MouseDown(100.4);

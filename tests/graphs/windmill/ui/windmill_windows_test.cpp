@@ -82,7 +82,7 @@ TEST_F(WindmillWindowsLook, RendersEachViewToPng)
 
     GraphGV gvw(site.g, site.folder());
     ASSERT_TRUE(gvw.pickFile("GV_2026_06_14.txt"));
-    EXPECT_EQ(gvw.GraphRecordSet.RecordCount, 1438);
+    EXPECT_EQ(gvw.graph.GraphRecordSet.RecordCount, 1438);
     gvw.Plot_MouseMove(800);
     savePng(gvw, "GraphGV_time.png");
     gvw.XAxisRPM->setChecked(true);
@@ -148,12 +148,12 @@ TEST_F(WindmillWindowOpening, WithoutTodaysFileOpensEmptyAndSilent)
     EXPECT_TRUE(msgs.texts.empty());
     EXPECT_EQ(w.windowTitle(), "Hilltop turbines");
     EXPECT_EQ(w.FileName->text().toStdString(), todayName("GV_"));
-    EXPECT_FALSE(w.Options.DayFileExists);
-    EXPECT_EQ(w.GraphRecordSet.RecordCount, 0);
+    EXPECT_FALSE(w.graph.Options.DayFileExists);
+    EXPECT_EQ(w.graph.GraphRecordSet.RecordCount, 0);
     EXPECT_EQ(w.Plot->shapeCount(), 0);
     EXPECT_EQ(w.CheckScaling->text(), "Scaled");
     EXPECT_TRUE(w.CheckScaling->isChecked());
-    EXPECT_EQ(w.Options.ScaledMode, 1);
+    EXPECT_EQ(w.graph.Options.ScaledMode, 1);
     EXPECT_EQ(w.Time1h->text(), "00");
     EXPECT_EQ(w.Time2m->text(), "59");
     ASSERT_EQ(w.File1->count(), 3);
@@ -164,7 +164,7 @@ TEST_F(WindmillWindowOpening, WithoutTodaysFileOpensEmptyAndSilent)
     EXPECT_EQ(w.seriesBox("CheckVolts")->text(), "SYSTEM VOLTS");
     EXPECT_TRUE(w.seriesBox("CheckAmps2")->isChecked());
     EXPECT_FALSE(w.seriesBox("Checkamps4")->isChecked());
-    EXPECT_EQ(w.Options.SeriesFlags, (std::vector<int>{1, 1, 1, 1, 0, 1, 1, 1, 0, 1, 1, 1}));
+    EXPECT_EQ(w.graph.Options.SeriesFlags, (std::vector<int>{1, 1, 1, 1, 0, 1, 1, 1, 0, 1, 1, 1}));
     EXPECT_TRUE(w.XAxisTime->isChecked());
     EXPECT_FALSE(w.XAxisWind->isEnabled());
 
@@ -193,8 +193,8 @@ TEST_F(WindmillWindowOpening, TodaysFileIsReadAtOnceWithoutItsBoundaryMinutes)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     writeFile(site.logs(lower), text);
     GraphGV w(site.g, site.folder());
-    EXPECT_TRUE(w.Options.DayFileExists);
-    EXPECT_EQ(w.GraphRecordSet.RecordCount, 30);
+    EXPECT_TRUE(w.graph.Options.DayFileExists);
+    EXPECT_EQ(w.graph.GraphRecordSet.RecordCount, 30);
     EXPECT_EQ(w.stime->text(), "01:00");
     EXPECT_EQ(w.ftime->text(), "01:29");
     EXPECT_EQ(w.Time1h->text(), "01");
@@ -209,7 +209,7 @@ TEST_F(WindmillWindowReading, LimitsBadBoxesMissingFilesAndTheRecordLimit)
     writeFile(site.logs("GV_2026_06_14.txt"), gvtest::dayLog(DayFamily::GV, 60));
     GraphGV w(site.g, site.folder());
     ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
-    ASSERT_EQ(w.GraphRecordSet.RecordCount, 1438);
+    ASSERT_EQ(w.graph.GraphRecordSet.RecordCount, 1438);
 
     // 06:30 to 18:00, both excluded.
     w.Time1h->setText("6");
@@ -217,17 +217,17 @@ TEST_F(WindmillWindowReading, LimitsBadBoxesMissingFilesAndTheRecordLimit)
     w.Time2h->setText("18");
     w.Time2m->setText("0");
     w.DisplayButton->click();
-    EXPECT_EQ(w.GraphRecordSet.RecordCount, 18 * 60 - 6 * 60 - 30 - 1);
+    EXPECT_EQ(w.graph.GraphRecordSet.RecordCount, 18 * 60 - 6 * 60 - 30 - 1);
     EXPECT_EQ(w.stime->text(), "06:31");
     EXPECT_EQ(w.ftime->text(), "17:59");
     const int shapes = w.Plot->shapeCount();
-    const int count = w.GraphRecordSet.RecordCount;
+    const int count = w.graph.GraphRecordSet.RecordCount;
 
     // Boxes that are no time: refused, nothing changes.
     w.Time1m->setText("7x");
     w.DisplayButton->click();
     EXPECT_EQ(msgs.last().toStdString(), gv::InvalidTimeMessage);
-    EXPECT_EQ(w.GraphRecordSet.RecordCount, count);
+    EXPECT_EQ(w.graph.GraphRecordSet.RecordCount, count);
     EXPECT_EQ(w.Plot->shapeCount(), shapes);
 
     // A file holding 10,000 records inside the limits: refused, the previous
@@ -235,8 +235,8 @@ TEST_F(WindmillWindowReading, LimitsBadBoxesMissingFilesAndTheRecordLimit)
     writeFile(site.logs("GV_2026_06_15.txt"), minuteRecords(DayFamily::GV, 10000));
     ASSERT_TRUE(w.pickFile("GV_2026_06_15.txt"));
     EXPECT_EQ(msgs.last(), "Over 10,000 records, too many to display.");
-    EXPECT_EQ(w.GraphRecordSet.RecordCount, count);
-    EXPECT_EQ(w.GraphRecordSet.SourceFile, "GV_2026_06_14.txt");
+    EXPECT_EQ(w.graph.GraphRecordSet.RecordCount, count);
+    EXPECT_EQ(w.graph.GraphRecordSet.SourceFile, "GV_2026_06_14.txt");
     EXPECT_EQ(w.Plot->shapeCount(), shapes);
 
     // 9,999 are all kept and plotted.
@@ -244,14 +244,14 @@ TEST_F(WindmillWindowReading, LimitsBadBoxesMissingFilesAndTheRecordLimit)
     msgs.texts.clear();
     ASSERT_TRUE(w.pickFile("GV_2026_06_16.txt"));
     EXPECT_TRUE(msgs.texts.empty());
-    EXPECT_EQ(w.GraphRecordSet.RecordCount, 9999);
+    EXPECT_EQ(w.graph.GraphRecordSet.RecordCount, 9999);
 
     // No record inside the limits: the set empties, the picture stays.
     writeFile(site.logs("GV_2026_06_17.txt"), "\r\n");
     const int before = w.Plot->shapeCount();
     ASSERT_TRUE(w.pickFile("GV_2026_06_17.txt"));
     EXPECT_EQ(msgs.last(), "No data for that date");
-    EXPECT_EQ(w.GraphRecordSet.RecordCount, 0);
+    EXPECT_EQ(w.graph.GraphRecordSet.RecordCount, 0);
     EXPECT_EQ(w.Plot->shapeCount(), before);
 
     // The collation file picked as a day: no data.
@@ -268,27 +268,27 @@ TEST_F(WindmillWindowBoxes, SeriesAndScalingRedraw)
     const int all = w.Plot->shapeCount();
     for (QCheckBox* b : w.seriesBoxes)
         b->setChecked(false);
-    EXPECT_EQ(w.Options.SeriesFlags, std::vector<int>(12, 0));
+    EXPECT_EQ(w.graph.Options.SeriesFlags, std::vector<int>(12, 0));
     EXPECT_EQ(w.Plot->shapeCount(), 0);
     EXPECT_EQ(w.stime->text(), "00:05");
     w.seriesBox("CheckVolts")->setChecked(true);
-    EXPECT_EQ(w.Plot->shapeCount(), w.GraphRecordSet.RecordCount - 2);
+    EXPECT_EQ(w.Plot->shapeCount(), w.graph.GraphRecordSet.RecordCount - 2);
     EXPECT_LT(w.Plot->shapeCount(), all);
 
     w.CheckScaling->setChecked(false);
     EXPECT_EQ(w.CheckScaling->text(), "Unscaled");
-    EXPECT_EQ(w.Options.ScaledMode, 0);
-    EXPECT_GT(w.Model.PlotLow[gv::GVSeries::Volts], 0);
+    EXPECT_EQ(w.graph.Options.ScaledMode, 0);
+    EXPECT_GT(w.graph.Model.PlotLow[gv::GVSeries::Volts], 0);
     w.CheckScaling->setChecked(true);
     EXPECT_EQ(w.CheckScaling->text(), "Scaled");
-    EXPECT_EQ(w.Model.PlotLow[gv::GVSeries::Volts], 0);
+    EXPECT_EQ(w.graph.Model.PlotLow[gv::GVSeries::Volts], 0);
 
     // With fewer than two records a box changes its flag only.
     writeFile(site.logs("GV_2026_06_15.txt"), minuteRecords(DayFamily::GV, 1));
     ASSERT_TRUE(w.pickFile("GV_2026_06_15.txt"));
-    EXPECT_EQ(w.GraphRecordSet.RecordCount, 1);
+    EXPECT_EQ(w.graph.GraphRecordSet.RecordCount, 1);
     w.seriesBox("CheckRPM")->setChecked(true);
-    EXPECT_EQ(w.Options.SeriesFlags[9], 1);
+    EXPECT_EQ(w.graph.Options.SeriesFlags[9], 1);
     EXPECT_TRUE(msgs.texts.empty());
 }
 
@@ -303,7 +303,7 @@ TEST_F(WindmillWindowInteraction, ReadoutAndMaxMinLabels)
     writeFile(site.logs("GV_2026_06_14.txt"), text);
     GraphGV w(site.g, site.folder());
     ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
-    ASSERT_EQ(w.GraphRecordSet.RecordCount, 8);
+    ASSERT_EQ(w.graph.GraphRecordSet.RecordCount, 8);
 
     w.Plot_MouseMove(0);
     EXPECT_EQ(w.vt->text(), "07:05");
@@ -355,20 +355,20 @@ TEST_F(WindmillWindowInteraction, DragZoomNarrowsTheWindowAndRereads)
     writeFile(site.logs("GV_2026_06_14.txt"), gvtest::dayLog(DayFamily::GV, 60));
     GraphGV w(site.g, site.folder());
     ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
-    auto& rs = w.GraphRecordSet;
+    auto& rs = w.graph.GraphRecordSet;
     ASSERT_EQ(rs.RecordCount, 1438);
     const std::string t100 = gv::shortTime(rs.time(100)), t251 = gv::shortTime(rs.time(251));
 
     w.Plot_MouseMove(99.4);
     w.Plot_MouseDown(100.4);
-    EXPECT_EQ(w.Zoom.MouseHeld, 1);
+    EXPECT_EQ(w.graph.Zoom.MouseHeld, 1);
     EXPECT_EQ(rs.FirstShown, 100.4);
     const int before = w.Plot->shapeCount();
     w.Plot_MouseMove(180);
     EXPECT_EQ(w.Plot->shapeCount(), before + 1); // the red marker
     w.Plot_MouseMove(250.7);
     w.Plot_MouseUp(250.7);
-    EXPECT_EQ(w.Zoom.MouseHeld, 0);
+    EXPECT_EQ(w.graph.Zoom.MouseHeld, 0);
     EXPECT_EQ(rs.ZoomBusy, 0);
     EXPECT_EQ(rs.FirstShown, 1);
     EXPECT_EQ(w.Time1h->text().toStdString() + ":" + w.Time1m->text().toStdString(),
@@ -433,7 +433,7 @@ TEST_F(WindmillWindowInteraction, DragZoomNarrowsTheWindowAndRereads)
     writeFile(site.logs("GV_2026_06_15.txt"), minuteRecords(DayFamily::GV, 1));
     ASSERT_TRUE(w.pickFile("GV_2026_06_15.txt"));
     w.Plot_MouseDown(0.5);
-    EXPECT_EQ(w.Zoom.MouseHeld, 1);
+    EXPECT_EQ(w.graph.Zoom.MouseHeld, 1);
     EXPECT_EQ(rs.FirstShown, 1);
     w.Plot_MouseUp(3);
     EXPECT_EQ(rs.RecordCount, 1);
@@ -456,8 +456,8 @@ TEST_F(WindmillWindowViews, OptionsHideAndRestoreControls)
 
     d.Distribution->setChecked(true);
     EXPECT_EQ(d.Label7->text(), "Frequency vs Power");
-    EXPECT_EQ(d.PowerBins.BinCount, 100);
-    EXPECT_GT(d.PowerBins.MaxBinCount, 0);
+    EXPECT_EQ(d.graph.PowerBins.BinCount, 100);
+    EXPECT_GT(d.graph.PowerBins.MaxBinCount, 0);
 
     d.XAxisTime->setChecked(true);
     EXPECT_EQ(d.Label7->text(), "Time");
@@ -596,7 +596,7 @@ TEST_F(WindmillWindowTiming, OpeningOnADayOfTenSecondLogsAndAnHourOfOneSecondLog
     timer.start();
     GraphGV w(site.g, site.folder());
     const qint64 openMs = timer.elapsed();
-    ASSERT_EQ(w.GraphRecordSet.RecordCount, 8640 - 12);
+    ASSERT_EQ(w.graph.GraphRecordSet.RecordCount, 8640 - 12);
     w.resize(1180, 760);
     timer.restart();
     const QImage shown = w.grab().toImage();
@@ -604,7 +604,7 @@ TEST_F(WindmillWindowTiming, OpeningOnADayOfTenSecondLogsAndAnHourOfOneSecondLog
     timer.restart();
     ASSERT_TRUE(w.pickFile("GV_2026_06_14_15.txt"));
     const qint64 hourMs = timer.elapsed();
-    ASSERT_EQ(w.GraphRecordSet.RecordCount, 3600);
+    ASSERT_EQ(w.graph.GraphRecordSet.RecordCount, 3600);
     timer.restart();
     (void)w.grab();
     const qint64 hourPaintMs = timer.elapsed();
@@ -630,7 +630,7 @@ TEST_F(WindmillWindowPicker, FolderListDrivesTheFileListButTheReaderUsesLogs)
     w.File1->setCurrentRow(0);
     w.File1_Click();
     EXPECT_EQ(msgs.last(), "unknown file error");
-    EXPECT_EQ(w.GraphRecordSet.RecordCount, 0);
+    EXPECT_EQ(w.graph.GraphRecordSet.RecordCount, 0);
     w.setDir1Path(QString::fromStdString(site.dir.file("logs")));
     EXPECT_EQ(w.File1->count(), 1);
 
@@ -652,7 +652,7 @@ TEST_F(WindmillWindowOpening, ShownModallyOverItsOwnerAndClosedByExit)
         auto* w = qobject_cast<GraphDEMO*>(d);
         EXPECT_NE(w, nullptr);
         EXPECT_EQ(d->parentWidget(), &owner);
-        EXPECT_EQ(w->GraphRecordSet.RecordCount, 30); // today's file, read on opening
+        EXPECT_EQ(w->graph.GraphRecordSet.RecordCount, 30); // today's file, read on opening
         d->show();
         w->ExitGraphsButton->click();
         EXPECT_FALSE(d->isVisible());
@@ -675,7 +675,7 @@ TEST_F(WindmillWindowInteraction, RealMouseOnThePicture)
     w.resize(1180, 760);
     w.show();
     ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
-    ASSERT_EQ(w.GraphRecordSet.RecordCount, 1438);
+    ASSERT_EQ(w.graph.GraphRecordSet.RecordCount, 1438);
     const int width = w.Plot->width();
     const int y = w.Plot->height() / 2;
     // A quarter of the way across the picture lies a quarter of the day.
@@ -686,14 +686,14 @@ TEST_F(WindmillWindowInteraction, RealMouseOnThePicture)
     ASSERT_EQ(w.surface().scaleWidth(), 1435);
     const double x = static_cast<double>(width / 4) / width * 1435;
     EXPECT_NEAR(seen * 1435, x, 1e-9) << width;
-    EXPECT_EQ(w.vt->text().toStdString(), gv::shortTime(w.GraphRecordSet.time(static_cast<long>(std::floor(x + 1)))));
+    EXPECT_EQ(w.vt->text().toStdString(), gv::shortTime(w.graph.GraphRecordSet.time(static_cast<long>(std::floor(x + 1)))));
     // Right-button drag from a quarter to a half: about a quarter of the day.
     QTest::mousePress(w.Plot, Qt::RightButton, {}, QPoint(width / 4, y));
     QTest::mouseMove(w.Plot, QPoint(width * 3 / 8, y));
     QTest::mouseRelease(w.Plot, Qt::RightButton, {}, QPoint(width / 2, y));
-    EXPECT_NEAR(w.GraphRecordSet.RecordCount, 1435 / 4, 4);
-    EXPECT_EQ(w.GraphRecordSet.FirstShown, 1);
-    EXPECT_EQ(w.Zoom.MouseHeld, 0);
+    EXPECT_NEAR(w.graph.GraphRecordSet.RecordCount, 1435 / 4, 4);
+    EXPECT_EQ(w.graph.GraphRecordSet.FirstShown, 1);
+    EXPECT_EQ(w.graph.Zoom.MouseHeld, 0);
     // Clicking a value label.
     QTest::mouseClick(w.valueLabel("rv"), Qt::LeftButton);
     EXPECT_TRUE(w.valueLabel("rv")->text().startsWith("MIN ") || w.valueLabel("rv")->text() == " Min = 0 rpm");
