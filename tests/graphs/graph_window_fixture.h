@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "shared/ConfigFiles.h"
 #include "shared/FileIO.h"
 #include "shared/LocalTime.h"
+#include "support/message_recorder.h"
 #include "support/test_paths.h"
 
 namespace gvtest {
@@ -29,6 +31,13 @@ struct GraphSite {
     QString folder() const { return QString::fromStdString(dir.path()); }
     std::string logs(const std::string& name) const { return dir.file("logs/" + name); }
     std::string excel(const std::string& name) const { return dir.file("Excel/" + name); }
+};
+
+// A graph window test: it records its messages and has a site of its own.
+template <class Site>
+struct GraphWindowTest : ::testing::Test {
+    Messages msgs;
+    Site site;
 };
 
 inline std::string todayName(const char* prefix)

@@ -89,11 +89,7 @@ std::string ccRecord(const std::string& t, const std::vector<double>& w, double 
     return line + "<C1>" + gv::numberText(c1) + "</C1><C2>" + gv::numberText(c2) + "</C2>";
 }
 
-// Every test records its messages and has a site of its own.
-struct MultiChannelWindowTest : ::testing::Test {
-    Messages msgs;
-    Site site;
-};
+using MultiChannelWindowTest = gvtest::GraphWindowTest<Site>;
 using MultiChannelWindowsLook = MultiChannelWindowTest;
 using MultiChannelWindowOpening = MultiChannelWindowTest;
 using MultiChannelWindowReading = MultiChannelWindowTest;

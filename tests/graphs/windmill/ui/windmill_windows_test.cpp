@@ -58,11 +58,7 @@ struct Site : gvtest::GraphSite {
     }
 };
 
-// Every test records its messages and has a site of its own.
-struct WindmillWindowTest : ::testing::Test {
-    Messages msgs;
-    Site site;
-};
+using WindmillWindowTest = gvtest::GraphWindowTest<Site>;
 using WindmillWindowsLook = WindmillWindowTest;
 using WindmillWindowOpening = WindmillWindowTest;
 using WindmillWindowReading = WindmillWindowTest;
