@@ -264,7 +264,6 @@ TEST_F(MultiChannelWindowReading, HouseNoDataMessagesAndTodaysFile)
 TEST_F(MultiChannelWindowReading, MissingFilesPerWindow)
 {
     writeFile(site.logs("ML_2026_06_14.txt"), gvfixture::mlDay());
-    writeFile(site.logs("RE_2026_06_14.txt"), gvfixture::reDay());
     writeFile(site.logs("CC_2026_06_14.txt"), gvfixture::ccDay());
 
     // GraphML: "unknown file error", records and picture stay.
@@ -277,14 +276,6 @@ TEST_F(MultiChannelWindowReading, MissingFilesPerWindow)
     EXPECT_EQ(ml.graph.GraphRecordSet.RecordCount, 288);
     EXPECT_EQ(ml.Plot->shapeCount(), shapes);
 
-    // GraphRE: a missing day is a day without data, not the previous day again.
-    GraphRE re(site.g, site.folder());
-    ASSERT_TRUE(re.pickFile("RE_2026_06_14.txt"));
-    re.FileName->setText("RE_2026_06_15.txt");
-    re.DisplayButton->click();
-    EXPECT_EQ(msgs.last(), "No data for today");
-    EXPECT_EQ(re.graph.GraphRecordSet.RecordCount, 0);
-
     // GraphCC: the same day read twice leaves its file as it was.
     const std::string before = readFile(site.logs("CC_2026_06_14.txt"));
     GraphCC cc(site.g, site.folder());
@@ -293,10 +284,6 @@ TEST_F(MultiChannelWindowReading, MissingFilesPerWindow)
     EXPECT_EQ(readFile(site.logs("CC_2026_06_14.txt")), before);
     // The second read runs between the first and last plotted times, both excluded.
     EXPECT_EQ(cc.graph.GraphRecordSet.RecordCount, 717);
-    cc.FileName->setText("CC_2026_06_20.txt");
-    cc.DisplayButton->click();
-    EXPECT_EQ(msgs.last(), "No data for that date");
-    EXPECT_FALSE(gv::fileExists(site.logs("CC_2026_06_20.txt")));
 }
 
 TEST_F(MultiChannelWindowBoxes, SeriesAndScalingRedraw)
