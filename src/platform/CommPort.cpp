@@ -107,7 +107,7 @@ bool CommPort::applySettings(const CommSettings& s)
 
 QString CommPort::devicePath() const { return portDevicePath(port_, folder_); }
 
-bool CommPort::openDevice()
+bool CommPort::openDevice(const QString& path)
 {
     CommSettings s;
     if (!parseCommSettings(settingsText_, &s)) {
@@ -118,7 +118,7 @@ bool CommPort::openDevice()
         error_ = QStringLiteral("Invalid Port Number");
         return false;
     }
-    serial_.setPortName(devicePath());
+    serial_.setPortName(path);
     if (!serial_.open(QIODevice::ReadOnly)) {
         error_ = serial_.errorString();
         serial_.clearError();
@@ -150,7 +150,12 @@ bool CommPort::setPortOpen(bool open)
     }
     reopen_.stop();
     missing_ = false;
-    return openDevice();
+    // The port is chosen here: the mapping decides which device it is.
+    const QString path = devicePath();
+    if (!openDevice(path))
+        return false;
+    openedPath_ = path;
+    return true;
 }
 
 bool CommPort::portOpen() const { return serial_.isOpen(); }
@@ -202,7 +207,7 @@ void CommPort::tryReopen()
         reopen_.stop();
         return;
     }
-    if (!openDevice())
+    if (!openDevice(openedPath_))
         return;
     reopen_.stop();
     missing_ = false;

@@ -14,7 +14,10 @@
 // other end of a pseudo-terminal closed) the port closes itself, deviceLost()
 // is emitted and, while reopening is switched on, the same device is tried
 // again on a timer until it opens; deviceBack() then reports that reading has
-// resumed.  A port closed on purpose (setPortOpen(false)) is never reopened.
+// resumed.  The retry opens the very path that was opened, never the
+// /dev/ttyS fallback: a "COMn" link that vanished with its bridge must not
+// make the port read whatever serial device stands behind the fallback.
+// A port closed on purpose (setPortOpen(false)) is never reopened.
 
 #include <QByteArray>
 #include <QObject>
@@ -86,7 +89,8 @@ private:
     void onError(QSerialPort::SerialPortError e);
     void closeLostDevice();
     void tryReopen();
-    bool openDevice();
+    // Opens `path` with the current settings.
+    bool openDevice(const QString& path);
     // Baud rate, parity, data and stop bits onto the open device.
     bool applySettings(const CommSettings& s);
 
@@ -96,6 +100,7 @@ private:
     QString settingsText_ = QStringLiteral("9600,N,8,1");
     int inputLen_ = 0;
     QString folder_;
+    QString openedPath_; // the device the port was opened on, retried after a loss
     QString error_;
     int reopenMs_ = 2000;
     bool missing_ = false;
