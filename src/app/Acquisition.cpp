@@ -158,21 +158,30 @@ bool Acquisition::handleLogger(const std::string& message)
     messageText_ = message;
     announce(message);
 
+    int read = 0;
+    auto take = [&](Item item) {
+        read += item == Item::Read;
+        return item != Item::Fault;
+    };
     if (g_.SystemType == 0) {
         static constexpr struct {
             std::string_view open, close;
             int slot;
         } fixed[] = {{"<V>", "</V>", 9}, {"<I>", "</I>", 1}, {"<S>", "</S>", 12}, {"<R>", "</R>", 13}};
         for (const auto& item : fixed)
-            if (extract(message, item.open, item.close, item.slot) == Item::Fault)
+            if (!take(extract(message, item.open, item.close, item.slot)))
                 return abandon();
     } else {
         for (int n = 1; n <= 24; ++n) {
             const std::string& tag = g_.XMLhardware[n];
-            if (extract(message, "<" + tag + ">", "</" + tag + ">", n) == Item::Fault)
+            if (!take(extract(message, "<" + tag + ">", "</" + tag + ">", n)))
                 return abandon();
         }
     }
+    // Line noise that happens to hold a "]" brings no reading: a pass over
+    // the previous readings would count them again as measured.
+    if (read == 0)
+        return abandon();
     return calculate();
 }
 
@@ -180,22 +189,32 @@ bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
 {
     announce(message);
 
+    int read = 0;
     auto readGroup = [&](int firstSlot) {
-        for (const auto& item : CcItems)
-            if (extract(message, item.open, item.close, firstSlot + item.offset) == Item::Fault)
+        for (const auto& item : CcItems) {
+            const Item got = extract(message, item.open, item.close, firstSlot + item.offset);
+            if (got == Item::Fault)
                 return false;
+            read += got == Item::Read;
+        }
         return true;
     };
     bool ok = true;
     if (!cc128) {
         ok = readGroup(17);
     } else {
-        if (message.find("<sensor>9") != std::string::npos)
+        const bool first = message.find("<sensor>9") != std::string::npos;
+        const bool second = message.find("<sensor>0") != std::string::npos;
+        // A sensor this system does not read is no reading and no error.
+        if (!first && !second)
+            return false;
+        if (first)
             ok = readGroup(17);
-        if (ok && message.find("<sensor>0") != std::string::npos)
+        if (ok && second)
             ok = readGroup(21);
     }
-    return ok ? calculate() : abandon();
+    // A message that brings no reading gets no pass over the old ones.
+    return ok && read > 0 ? calculate() : abandon();
 }
 
 bool Acquisition::abandon()

@@ -32,8 +32,11 @@
 // and lights the error lamp.  A closing tag that stands before its opening
 // tag is a malformed message: the rest of it is abandoned without a
 // calculation pass (readings already taken from it stay) and the error lamp
-// is lit.  A calculation pass that would give non-finite values is abandoned
-// the same way.
+// is lit.  A calculation pass that would give a value beyond MaxReading, or
+// not finite, is abandoned the same way.  A message from which no reading is
+// taken (line noise holding a "]", an item that is not a number) is no good
+// message either: no pass, error lamp lit; a Current Cost 128 message of a
+// sensor other than 9 and 0 gets no pass and no error.
 
 #include <cstddef>
 #include <functional>

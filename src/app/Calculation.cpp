@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "shared/NumberPicture.h"
+#include "shared/TaggedText.h"
 
 namespace gv {
 
@@ -14,6 +15,17 @@ bool allFinite(const Array& a)
 {
     for (double v : a)
         if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
+// Readings and powers beyond what the log readers accept are garbled: the
+// logger must never write what a restart or a graph refuses to read back.
+template <typename Array>
+bool allWithinBound(const Array& a)
+{
+    for (double v : a)
+        if (!(std::fabs(v) <= MaxAcceptedMagnitude))
             return false;
     return true;
 }
@@ -126,7 +138,7 @@ CalcResult calculateChannels(Global_Declarations& g, bool check1)
         break;
     }
 
-    if (!allFinite(value) || !allFinite(power) || !allFinite(maxMin) || !allFinite(accValue) ||
+    if (!allWithinBound(value) || !allWithinBound(power) || !allFinite(maxMin) || !allFinite(accValue) ||
         !allFinite(accWatts) || !std::isfinite(count))
         return {};
 

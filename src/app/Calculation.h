@@ -26,9 +26,10 @@
 //  6. Copies for the live plot windows: Windmill1Power/2Power = powers 1/2,
 //     Windmill1RPM/2RPM = ChannelValue(13)/(14).
 //
-// A pass whose arithmetic gives a value that is not finite (an absurd raw
-// reading or calibration factor) changes nothing at all: the message is
-// abandoned, so the sums the logging tick averages never become infinite.
+// A pass whose arithmetic gives a reading or power that is not finite or
+// beyond MaxAcceptedMagnitude (an absurd raw reading or calibration factor)
+// changes nothing at all: the message is abandoned, so the logger never
+// writes a value that the day restore and the graph readers refuse.
 
 #include <optional>
 #include <string>

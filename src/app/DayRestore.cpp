@@ -115,8 +115,8 @@ void restoreRecords(Global_Declarations& g, std::string_view rest, DayRestoreRes
         ++result.records;
 
         double interval = 10;
-        if (auto v = item(line, "L"))
-            interval = *v;
+        if (auto v = findTag(line, "L"))
+            interval = recordInterval(*v);
         else
             result.defaultIntervalUsed = true;
 

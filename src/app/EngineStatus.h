@@ -3,22 +3,41 @@
 // the shared state: the two lamps and the status line.  Owned next to the
 // Global_Declarations instance by the main window (or a test).
 
+#include <cstddef>
+#include <cstdio>
+#include <deque>
 #include <string>
-#include <vector>
 
 namespace gv {
 
 struct EngineStatus {
+    // A run of months with an unwritable disk fails every tick: the record
+    // keeps the most recent failures only and counts the ones it let go.
+    static constexpr std::size_t KeptErrors = 200;
+
     bool messageLamp = false;  // lit by every framed message, off by the 250 ms timer
     bool errorLamp = false;    // lit (red) by a bad value or a failed write
     std::string ErrorString;   // the main window's status line text
     std::string ErrorContext;  // what was running when the last trouble happened
-    std::vector<std::string> errors; // every failure recorded this run, oldest first
+    std::deque<std::string> errors; // the most recent failures of this run, oldest first
+    long long olderErrors = 0;      // failures recorded before those and no longer kept
 
     void recordError(const std::string& what)
     {
         errorLamp = true;
         errors.push_back(what);
+        if (errors.size() > KeptErrors) {
+            errors.pop_front();
+            ++olderErrors;
+        }
+    }
+
+    // Trouble the window does not show in words goes to standard error,
+    // where a user who started the program from a terminal reads it.
+    static void notify(const std::string& line)
+    {
+        std::fprintf(stderr, "Gyrovane: %s\n", line.c_str());
+        std::fflush(stderr);
     }
 };
 

@@ -5,6 +5,9 @@
 #include "shared/FileIO.h"
 #include "shared/TaggedText.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace gv {
@@ -32,11 +35,30 @@ std::string LoggingEngine::excelFolder() const { return joinPath(folder_, "Excel
 void LoggingEngine::append(const std::string& path, const std::string& text, const char* what,
                            TickResult& result)
 {
+    // Records and rows start on a line of their own, so one cut short before
+    // (a crash, a full disk) never swallows the next.
     std::string why;
-    if (appendTextToFile(path, text, &why))
+    if (appendTextToFile(path, text, &why, true)) {
         result.filesWritten.push_back(path);
-    else
-        status_.recordError(std::string(what) + " not written: " + why);
+        writeSucceeded(path, what);
+    } else {
+        writeFailed(path, what, why);
+    }
+}
+
+void LoggingEngine::writeFailed(const std::string& path, const char* what, const std::string& why)
+{
+    const std::string line = std::string(what) + " not written: " + why;
+    status_.recordError(line);
+    // A file that keeps failing is told once, not at every tick.
+    if (failing_.insert(path).second)
+        EngineStatus::notify(line);
+}
+
+void LoggingEngine::writeSucceeded(const std::string& path, const char* what)
+{
+    if (failing_.erase(path) > 0)
+        EngineStatus::notify(std::string(what) + " written again: " + path);
 }
 
 TickResult LoggingEngine::tick(const TickInput& in)
@@ -72,24 +94,28 @@ TickResult LoggingEngine::tick(const TickInput& in)
         status_.ErrorContext = NoValidDataContext;
     }
 
-    if (g.LoggingOn == 1) {
-        if (!in.dataSeen) {
-            // Nothing to log yet: logging stops and the sums stay as they are.
-            stopLogging(g);
-            result.noDataYet = true;
-            return result;
-        }
+    // Nothing to log before the first message.  Started from the Start item,
+    // logging stops and the sums stay as they are; started automatically, it
+    // stays on and writes nothing until the device speaks.
+    if (g.LoggingOn == 1 && !in.dataSeen && !in.waitForDevice) {
+        stopLogging(g);
+        result.noDataYet = true;
+        return result;
+    }
+    if (g.LoggingOn == 1 && in.dataSeen) {
         for (LogFamily f : familiesForSystemType(g.SystemType))
             append(joinPath(logsFolder(), logFileName(f, day)), buildRecord(f, g, in.now, recordInterval),
                    "Log record", result);
         if (g.SaveExcel == 1) {
             const std::string path = joinPath(excelFolder(), excelFileName(day));
             bool ready = true;
-            if (!fileExists(path)) {
+            // A table that a failed first write left empty still needs its header.
+            std::error_code ec;
+            if (!fileExists(path) || std::filesystem::file_size(path, ec) == 0) {
                 std::string why;
                 ready = appendTextToFile(path, excelHeader(g.WSUnits), &why);
                 if (!ready)
-                    status_.recordError("Excel day table not written: " + why);
+                    writeFailed(path, "Excel day table", why);
             }
             if (ready)
                 append(path, excelRow(g, in.now), "Excel row", result);
@@ -120,16 +146,15 @@ bool LoggingEngine::summaryTimer(const LocalTime& now)
 
 DayRestoreResult LoggingEngine::restoreDay(const LocalTime& today)
 {
-    const bool summarised = summary_.startDay(logsFolder(), today);
-    const auto wattHours = g_.WattHours;
+    summary_.startDay(today);
     DayRestoreResult r = restoreDayTotals(g_, logsFolder(), today);
-    if (summarised) {
-        // The clock was set back into a day whose energy Whours.txt already
-        // holds: its records still give the highs, but counting them into
-        // the running totals again would write that energy twice.
-        g_.WattHours = wattHours;
-        r.defaultIntervalUsed = false;
-    }
+    // The line that closed today, dated tomorrow, exists when the clock was
+    // set back into a day already summarised: that line holds the day's
+    // energy up to then, so only what was measured since counts again,
+    // however often the program restarts on the re-lived day.
+    if (const auto closed = summaryOfDate(logsFolder(), addSeconds(today, 24 * 3600)))
+        for (int k = 1; k <= 8; ++k)
+            g_.WattHours[k] = std::max(0.0, g_.WattHours[k] - (*closed)[k]);
     return r;
 }
 

@@ -12,6 +12,7 @@
 #include "shared/Global_Declarations.h"
 #include "shared/LocalTime.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,11 +32,16 @@ struct TickInput {
     // The text of the interval box `delay`; its numeric value below 10 sets
     // the caution text.
     std::string delayText;
+    // Logging was started automatically at start-up ("Start Logger
+    // Automatically?"), not from the Start item: before the first message a
+    // tick writes nothing and logging stays on, waiting for the device.
+    bool waitForDevice = false;
 };
 
 // What the main window has to do after a tick.
 struct TickResult {
-    // Logging was on before any message arrived: the tick has switched
+    // Logging was started from the Start item before any message arrived
+    // (not waiting for the device): the tick has switched
     // LoggingOn off and done nothing else.  The window shows NoDataYetMessage
     // and then runs its Stop handler (menus and box back to the stopped state).
     bool noDataYet = false;
@@ -79,20 +85,26 @@ public:
     // moved past the day the totals belong to.  Returns true when it wrote.
     bool summaryTimer(const LocalTime& now);
 
-    // Start of the day at program start: take the day the totals belong to
-    // (DaySummary::startDay) and rebuild today's watt-hours and highs from
-    // today's log file (see DayRestore.h); a day whose line Whours.txt
-    // already holds gives its highs but adds nothing to the watt-hours.
+    // Start of the day at program start: take today as the day the totals
+    // belong to and rebuild today's watt-hours and highs from today's log
+    // files (see DayRestore.h).  When Whours.txt already holds the line that
+    // closed today (the clock was set back into it), that line's values are
+    // taken off the rebuilt totals, power by power and never below zero.
     DayRestoreResult restoreDay(const LocalTime& today);
 
 private:
     void append(const std::string& path, const std::string& text, const char* what,
                 TickResult& result);
+    // Every failed write is recorded; standard error hears of a file when it
+    // starts failing and when it writes again.
+    void writeFailed(const std::string& path, const char* what, const std::string& why);
+    void writeSucceeded(const std::string& path, const char* what);
 
     Global_Declarations& g_;
     EngineStatus& status_;
     std::string folder_;
     DaySummary summary_;
+    std::set<std::string> failing_; // files whose last write failed
 };
 
 } // namespace gv

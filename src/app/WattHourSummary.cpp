@@ -2,6 +2,7 @@
 
 #include "shared/FileIO.h"
 #include "shared/NumberPicture.h"
+#include "shared/TaggedText.h"
 
 #include <string_view>
 
@@ -57,57 +58,86 @@ std::optional<LocalTime> leadingDate(std::string_view line)
     return date;
 }
 
+bool sameDate(const LocalTime& a, const LocalTime& b)
+{
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
+// The numbers that follow "WhN," on a summary line, for N = 1..8.
+void addLineValues(std::string_view line, std::array<double, 11>& totals)
+{
+    // "date,time, Wh1, v1, Wh2, v2 ,Wh3, v3 ,... ,Wh8, v8 Wh": a label, a
+    // comma, then its value up to the next comma or the end.
+    size_t from = 0;
+    for (;;) {
+        const size_t comma = line.find(',', from);
+        if (comma == std::string_view::npos)
+            return;
+        std::string_view label = line.substr(from, comma - from);
+        from = comma + 1;
+        while (!label.empty() && label.front() == ' ')
+            label.remove_prefix(1);
+        while (!label.empty() && label.back() == ' ')
+            label.remove_suffix(1);
+        if (label.size() == 3 && label[0] == 'W' && label[1] == 'h' && label[2] >= '1' && label[2] <= '8') {
+            const size_t end = line.find(',', from);
+            totals[label[2] - '0'] +=
+                recordNumber(line.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from));
+        }
+    }
+}
+
 } // namespace
 
-std::optional<LocalTime> lastSummaryDate(const std::string& logsFolder)
+std::optional<std::array<double, 11>> summaryOfDate(const std::string& logsFolder, const LocalTime& day)
 {
     const auto text = readTextFile(joinPath(logsFolder, WhoursFileName));
     if (!text)
         return std::nullopt;
-    auto blank = [](std::string_view s) { return s.find_first_not_of(" \t") == std::string_view::npos; };
-    std::string_view rest = *text, line, last;
+    std::optional<std::array<double, 11>> totals;
+    auto take = [&](std::string_view line) {
+        const auto date = leadingDate(line);
+        if (!date || !sameDate(*date, day))
+            return;
+        if (!totals)
+            totals.emplace();
+        addLineValues(line, *totals);
+    };
+    std::string_view rest = *text, line;
     while (takeLine(rest, line))
-        if (!blank(line))
-            last = line;
-    if (!blank(rest))
-        last = rest;
-    return leadingDate(last);
-}
-
-bool DaySummary::startDay(const std::string& logsFolder, const LocalTime& today)
-{
-    day_ = today;
-    const auto closedBefore = lastSummaryDate(logsFolder);
-    if (!closedBefore || !laterDate(*closedBefore, today))
-        return false;
-    day_ = closedBefore;
-    return true;
+        take(line);
+    take(rest);
+    return totals;
 }
 
 bool DaySummary::observe(Global_Declarations& g, EngineStatus& status, const std::string& logsFolder,
                          const LocalTime& now)
 {
     if (!day_) {
-        startDay(logsFolder, now);
+        day_ = now;
         return false;
     }
-    // Only a date past the current day closes it.  A clock set back to an
-    // earlier date writes nothing: the energy measured meanwhile stays in the
-    // running totals and goes into the current day's line when its date is
-    // passed, so no date gets a line holding another day's energy nor a
-    // second line.
-    if (!laterDate(now, *day_))
+    const bool midnight = laterDate(now, *day_);
+    if (!sameDate(now, *day_))
+        day_ = now; // a clock set back takes its date too, so its next midnight counts
+    if (!midnight)
+        return false;
+    // The date has its line already: its energy so far is in that line, and
+    // what was measured since carries on into the next line.
+    if (summaryOfDate(logsFolder, now))
         return false;
 
     const std::string line = whoursLine(g.WattHours, now);
     const std::string path = joinPath(logsFolder, WhoursFileName);
     std::string why;
-    if (!appendTextToFile(path, line, &why))
-        status.recordError("Daily watt-hour summary not written: " + why + " (" +
-                           line.substr(0, line.size() - 2) + ")");
+    if (!appendTextToFile(path, line, &why, true)) {
+        const std::string what =
+            "Daily watt-hour summary not written: " + why + " (" + line.substr(0, line.size() - 2) + ")";
+        status.recordError(what);
+        EngineStatus::notify(what);
+    }
     for (int k = 1; k <= 8; ++k)
         g.WattHours[k] = 0;
-    day_ = now;
     return true;
 }
 

@@ -20,39 +20,44 @@ constexpr const char* WhoursFileName = "Whours.txt";
 // The date is that of `now` (the day that has just begun).
 std::string whoursLine(const std::array<double, 11>& wattHours, const LocalTime& now);
 
-// The date the last line of <logsFolder>/Whours.txt begins with: the date
-// of the midnight that ended the day it sums up.  None without the file or
-// when its last line does not begin with a date.
-std::optional<LocalTime> lastSummaryDate(const std::string& logsFolder);
+// The summary lines of <logsFolder>/Whours.txt that bear the date of `day`,
+// added up per power (index 1..8).  None when no line bears that date (or
+// there is no file); a line holds a value for each of its "WhN, value"
+// pairs, others count 0.
+std::optional<std::array<double, 11>> summaryOfDate(const std::string& logsFolder, const LocalTime& day);
 
 // Watches the clock for the change of date.  Both the logging tick and the
-// 5 s timer ask it; whichever sees the new date first writes the one summary
-// line for the day that ended and clears the day's totals, so a night is
-// never missed (no firing near midnight) nor written twice (two firings).
-// Only a date later than the current day counts: a clock set back across
-// midnight writes nothing and the totals keep growing until the date moves
-// past the current day again.  Across a restart the same holds through the
-// last line of Whours.txt.
+// 5 s timer ask it; whichever sees the new date first closes the day that
+// ended, so a night is never missed (no firing near midnight) nor written
+// twice (two firings).
+//
+// Whours.txt itself says which dates have their line: it is read whenever
+// a line is due (one short line a day, and another instance of the program
+// may share the folder).  At a midnight whose date has no line yet, the
+// line is written and the totals start again from zero; at one whose date
+// already has a line (the clock was set back and lives that midnight again,
+// or another instance wrote it), nothing is written and the energy carries
+// on into the next date that gets a line.  A clock set back to an earlier
+// date is no midnight: it writes nothing.  So no date gets a second line, a
+// line dated ahead by a wrong clock holds nothing back, and no energy is
+// dropped or counted twice.
 class DaySummary {
 public:
-    // Takes the day whose totals WattHours holds from now on (at start-up,
-    // before the day restore): today, unless the last line of Whours.txt
-    // bears a later date.  That line closed every day before its date, so
-    // that date becomes the current day and gets no second line.  Returns
-    // true when today is such a closed day, whose energy Whours.txt already
-    // holds.  Without it, the first observation takes the day the same way.
-    bool startDay(const std::string& logsFolder, const LocalTime& today);
+    // Takes today as the day whose totals WattHours holds from now on (at
+    // start-up, before the day restore).  Without it, the first observation
+    // takes its own date.
+    void startDay(const LocalTime& today) { day_ = today; }
 
-    // When `now` falls on a later date than the current day: append the
-    // summary line to <logsFolder>/Whours.txt, clear WattHours(1..8) and take
-    // the new date as the current day.  An earlier date changes nothing.  A failed write is recorded in
-    // `status` (the line text goes with it); the totals are cleared all the
-    // same, so the new day starts from zero.  Returns true when the date changed.
+    // When `now` falls on a later date than the last one seen and that date
+    // has no line in <logsFolder>/Whours.txt: append the summary line, clear
+    // WattHours(1..8) and return true.  A failed write is recorded in
+    // `status` (the line text goes with it) and told on standard error; the
+    // totals are cleared all the same, so the new day starts from zero.
     bool observe(Global_Declarations& g, EngineStatus& status, const std::string& logsFolder,
                  const LocalTime& now);
 
 private:
-    std::optional<LocalTime> day_;
+    std::optional<LocalTime> day_; // the date last seen
 };
 
 } // namespace gv

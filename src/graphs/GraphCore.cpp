@@ -157,7 +157,7 @@ ReadStatus readRecords(std::string_view text, const TimeLimits& limits, const Re
             return ReadStatus::OverLimit; // the set keeps the previous records
         fresh.RecordTime.push_back(*t);
         const auto interval = findTaggedValue(line, "<L>", "</L>");
-        fresh.RecordInterval.push_back(interval ? recordNumber(*interval) : layout.missingInterval);
+        fresh.RecordInterval.push_back(interval ? recordInterval(*interval) : layout.missingInterval);
         for (size_t s = 0; s < n; ++s) {
             values[s] = 0.0;
             const ElementTags& el = layout.elements[s];

@@ -198,8 +198,9 @@ enum class ReadStatus {
 // (the piece after the last line end is a line too).  A line's time is the
 // text between its first "<T>" and the first "</T>" after it; a line without
 // both, or whose time text is not a time, is skipped.  Each element's value
-// (and the interval) is recordNumber() of its text, 0 when the element is
-// missing, reversed or garbled.  ZoomBusy is set to 0 whatever the outcome.
+// is recordNumber() of its text and the interval recordInterval() of its
+// <L>, 0 when the element is missing, reversed or garbled.  ZoomBusy is set
+// to 0 whatever the outcome.
 ReadStatus readRecords(std::string_view fileText, const TimeLimits& limits, const ReaderLayout& layout,
                        GraphRecordSet& set);
 

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <system_error>
 #include <vector>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace gv {
@@ -71,17 +73,50 @@ bool writeFileAtomic(const std::string& path, const std::string& bytes, std::str
     return true;
 }
 
-bool appendToFile(const std::string& path, const std::string& bytes, std::string* error)
+bool appendToFile(const std::string& path, const std::string& bytes, std::string* error, bool freshLine)
 {
-    FILE* f = std::fopen(path.c_str(), "ab");
-    if (!f) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
         setError(error, path + ": " + std::strerror(errno));
         return false;
     }
-    const bool wrote = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const bool flushed = std::fflush(f) == 0;
-    const bool closed = std::fclose(f) == 0;
-    if (!wrote || !flushed || !closed) {
+    struct stat st {};
+    const off_t before = ::fstat(fd, &st) == 0 ? st.st_size : -1;
+
+    std::string text;
+    if (freshLine && before > 0) {
+        // A file that does not end with a line end holds a record cut short
+        // (a crash, or an append that failed and could not be undone): the
+        // new text starts on a line of its own instead of joining it.
+        char last = '\n';
+        if (::pread(fd, &last, 1, before - 1) == 1 && last != '\n' && last != '\r')
+            text = CRLF;
+    }
+    text += bytes;
+
+    size_t done = 0;
+    int why = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            why = n < 0 ? errno : ENOSPC;
+            break;
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (why != 0) {
+        // Written whole or not at all: a disk that filled up part-way
+        // through must not leave half a record for the next one to join.
+        if (before >= 0 && ::ftruncate(fd, before) != 0) {
+            // Nothing more can be done here; a fresh-line append repairs it.
+        }
+        ::close(fd);
+        setError(error, path + ": " + std::strerror(why));
+        return false;
+    }
+    if (::close(fd) != 0) {
         setError(error, path + ": " + std::strerror(errno));
         return false;
     }
@@ -101,9 +136,9 @@ bool writeTextFileAtomic(const std::string& path, const std::string& text, std::
     return writeFileAtomic(path, utf8ToCodePage(text), error);
 }
 
-bool appendTextToFile(const std::string& path, const std::string& text, std::string* error)
+bool appendTextToFile(const std::string& path, const std::string& text, std::string* error, bool freshLine)
 {
-    return appendToFile(path, utf8ToCodePage(text), error);
+    return appendToFile(path, utf8ToCodePage(text), error, freshLine);
 }
 
 bool takeLine(std::string_view& rest, std::string_view& line)

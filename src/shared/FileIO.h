@@ -17,8 +17,13 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string* e
 // function returns false (with a reason in *error when given).
 bool writeFileAtomic(const std::string& path, const std::string& bytes, std::string* error = nullptr);
 
-// Append bytes to a file (creating it), flushed before return.
-bool appendToFile(const std::string& path, const std::string& bytes, std::string* error = nullptr);
+// Append bytes to a file (creating it), handed to the system before return.
+// The bytes are written whole or not at all: an append that fails part-way
+// (a full disk) is cut back off the file.  With `freshLine`, a file that
+// does not end with a line end gets a CR LF first, so the appended line
+// never joins a line cut short before.
+bool appendToFile(const std::string& path, const std::string& bytes, std::string* error = nullptr,
+                  bool freshLine = false);
 
 // The same for text files: the file's bytes are Windows-1252 (see
 // CodePage.h) and the text in memory is UTF-8.  Every file the program reads
@@ -26,7 +31,8 @@ bool appendToFile(const std::string& path, const std::string& bytes, std::string
 // keep every byte.
 std::optional<std::string> readTextFile(const std::string& path, std::string* error = nullptr);
 bool writeTextFileAtomic(const std::string& path, const std::string& text, std::string* error = nullptr);
-bool appendTextToFile(const std::string& path, const std::string& text, std::string* error = nullptr);
+bool appendTextToFile(const std::string& path, const std::string& text, std::string* error = nullptr,
+                      bool freshLine = false);
 
 // Splits the first line off a text: the line is the text up to the first
 // CR LF, lone LF or lone CR (so a file that passed through other tools reads

@@ -126,6 +126,12 @@ double recordNumber(std::string_view text)
     return std::fabs(v) <= MaxAcceptedMagnitude ? v : 0.0;
 }
 
+double recordInterval(std::string_view text)
+{
+    const double v = leadingNumber(text);
+    return v >= 0 && v <= MaxRecordInterval ? v : 0.0;
+}
+
 bool hasLeadingNumber(std::string_view text) { return scanNumber(text).hasDigits; }
 
 bool isNumeric(std::string_view text)

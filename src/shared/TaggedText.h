@@ -52,6 +52,14 @@ constexpr double MaxAcceptedMagnitude = 1e9;
 // (the graph windows and the day restore) reads values and intervals so.
 double recordNumber(std::string_view text);
 
+// The longest logging interval the logger writes into a record's <L> item.
+constexpr double MaxRecordInterval = 600;
+
+// A record's <L> item: its number when it lies in 0..MaxRecordInterval,
+// the seconds a record can cover; anything else is garbled and gives 0, so
+// a damaged interval books no energy.
+double recordInterval(std::string_view text);
+
 // Shortest decimal text with at most 15 significant digits, "." as decimal
 // separator, no exponent for ordinary magnitudes: 3 -> "3", 0.1*132 -> "13.2",
 // -0.5 -> "-0.5", 4800 -> "4800".

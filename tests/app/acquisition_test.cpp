@@ -43,6 +43,7 @@ TEST(LoggerFraming, MessageSplitInsideAClosingTagIsFramedOnceComplete)
     Engine e(1);
     e.acq.onReceive("]"); // an earlier message leaves the buffer at "["
     EXPECT_EQ(e.acq.buffer(), "[");
+    e.acq.lampTimerTick();
     e.passes = 0;
 
     Acquisition::Received r = e.acq.onReceive("<A1>512</A");
@@ -134,8 +135,9 @@ TEST(LoggerFraming, NonFiniteEmptyAndAbsurdValuesNeverReachTheSums)
         e.acq.onReceive(std::string("<A1>") + bad + "</A1>]");
         EXPECT_EQ(e.g.RawValue[1], 50) << bad;
         EXPECT_TRUE(e.status.errorLamp) << bad;
-        EXPECT_DOUBLE_EQ(e.g.AccumulatedValue[1], 5) << bad;
-        EXPECT_TRUE(std::isfinite(e.g.AccumulatedWatts[1])) << bad;
+        // The message brought no reading: no pass over the old one either.
+        EXPECT_EQ(e.g.goodDATAcount, 0) << bad;
+        EXPECT_EQ(e.g.AccumulatedValue[1], 0) << bad;
     }
     Engine ok(1);
     ok.acq.onReceive("<A1> -12.5e1 </A1>]");
@@ -143,15 +145,40 @@ TEST(LoggerFraming, NonFiniteEmptyAndAbsurdValuesNeverReachTheSums)
     EXPECT_FALSE(ok.status.errorLamp);
 }
 
-TEST(LoggerFraming, MessageWithoutKnownTagsStillRunsAPass)
+TEST(LoggerFraming, AMessageThatBringsNoReadingIsNoGoodMessage)
 {
+    // Line noise holding a "]" after one good reading: it is framed and
+    // shown, but counts nothing, so no stale reading is booked as measured.
     Engine e(1);
-    e.g.RawValue[9] = 120;
-    const auto r = e.acq.onReceive("hello]");
-    EXPECT_EQ(r.calculated, 1);
-    EXPECT_TRUE(e.status.messageLamp);
-    EXPECT_EQ(e.g.LastMessage, "hello]");
-    EXPECT_DOUBLE_EQ(e.g.ChannelValue[9], 12);
+    e.acq.onReceive("<A1>50</A1><V1>120</V1>]");
+    e.acq.lampTimerTick();
+    for (const char* noise : {"hello]", "\x7f\x03]", "<A1></A1>]", "<Q9>12</Q9>]"}) {
+        const auto r = e.acq.onReceive(noise);
+        EXPECT_EQ(r.framed, 1) << noise;
+        EXPECT_EQ(r.calculated, 0) << noise;
+        EXPECT_TRUE(e.status.messageLamp) << noise;
+        EXPECT_TRUE(e.status.errorLamp) << noise;
+        EXPECT_EQ(e.g.LastMessage, std::string("[") + noise) << noise;
+        e.acq.lampTimerTick();
+    }
+    EXPECT_EQ(e.passes, 1);
+    EXPECT_EQ(e.g.goodDATAcount, 1);
+    EXPECT_DOUBLE_EQ(e.g.AccumulatedWatts[1], 60);
+
+    // The same for the Current Cost monitors; a CC128 sensor that this
+    // system does not read is simply passed by, without an error.
+    Engine classic(3);
+    EXPECT_EQ(classic.acq.onReceive("<msg><hist><dsw>00012</dsw></hist></msg>\r\n").calculated, 0);
+    EXPECT_TRUE(classic.status.errorLamp);
+    Engine cc128(4);
+    std::string sensor3 = kCc128Sensor9;
+    sensor3.replace(sensor3.find("<sensor>9"), 9, "<sensor>3");
+    EXPECT_EQ(cc128.acq.onReceive(sensor3).calculated, 0);
+    EXPECT_FALSE(cc128.status.errorLamp);
+    EXPECT_EQ(cc128.acq.onReceive("<msg><sensor>9</sensor><hist></hist></msg>").calculated, 0);
+    EXPECT_TRUE(cc128.status.errorLamp);
+    EXPECT_EQ(cc128.passes, 0);
+    EXPECT_EQ(cc128.acq.onReceive(kCc128Sensor9).calculated, 1);
 }
 
 TEST(LoggerFraming, ReversedTagsAbandonTheRestOfTheMessage)

@@ -37,6 +37,13 @@ TEST(DaySummary, OneLinePerDateChangeWhicheverTimerSeesItFirst)
     Rig r(1, 5);
     LocalTime t{2010, 7, 4, 23, 59, 0};
     r.engine.restoreDay(t);
+    // A second instance on the same folder (its port taken by the first),
+    // started before midnight too.
+    Global_Declarations g2;
+    g2.SystemType = 1;
+    EngineStatus status2;
+    LoggingEngine second(g2, status2, r.dir.path());
+    second.restoreDay(t);
     for (int s = 0; s < 120; ++s) {
         r.message(12, 10);
         if (s % 5 == 0)
@@ -51,6 +58,11 @@ TEST(DaySummary, OneLinePerDateChangeWhicheverTimerSeesItFirst)
     // Twelve ticks after midnight count into the new day.
     EXPECT_NEAR(r.g.WattHours[1], 2.0, 1e-9);
     EXPECT_FALSE(r.status.errorLamp);
+
+    // The second instance finds the date's line in the file and writes
+    // none of its own.
+    EXPECT_FALSE(second.summaryTimer(LocalTime{2010, 7, 5, 0, 0, 5}));
+    EXPECT_EQ(lines(r.whours()), 1);
 }
 
 TEST(DaySummary, TimerAloneWritesOnceAndLongTicksAloneWriteOnce)
@@ -167,20 +179,19 @@ TEST(DaySummary, FirstObservationOnlyTakesTheDay)
     EXPECT_EQ(r.g.WattHours[1], 5);
     EXPECT_FALSE(fileExists(r.dir.file("logs/Whours.txt")));
 
-    // Without a start-up restore (the port did not open) the first
-    // observation still takes a later date from Whours.txt's last line, and
-    // a last line that is no summary is passed over.
-    for (const std::string last : {"2010_07_06,00:00, Wh1, 1.0\r\n\r\n", "2010_07_06 end"}) {
+    // A date that has a line anywhere in Whours.txt gets no second one,
+    // whatever stands after it; its energy carries on to the next date.
+    for (const std::string last : {"2010_07_06,00:00, Wh1, 1.0\r\n\r\n", "2010_07_06 end",
+                                   "2010_07_06,00:00, Wh1, 2.0\r\n.0 ,Wh8, .0 Wh\r\n"}) {
         Rig s(1);
         s.writeLog("Whours.txt", "2010_07_03,00:00, Wh1, 2.0\r\n" + last);
         EXPECT_FALSE(s.engine.summaryTimer(LocalTime{2010, 7, 5, 23, 59, 0}));
+        s.g.WattHours[1] = 4;
         EXPECT_FALSE(s.engine.summaryTimer(LocalTime{2010, 7, 6, 0, 0, 5}));
+        EXPECT_EQ(s.g.WattHours[1], 4);
         EXPECT_TRUE(s.engine.summaryTimer(LocalTime{2010, 7, 7, 0, 0, 5}));
+        EXPECT_NE(s.whours().find("2010_07_07,00:00, Wh1, 4.0, Wh2"), std::string::npos);
     }
-    Rig t(1);
-    t.writeLog("Whours.txt", "2010_07_06,00:00, Wh1, 2.0\r\n.0 ,Wh8, .0 Wh\r\n");
-    EXPECT_FALSE(t.engine.summaryTimer(LocalTime{2010, 7, 5, 23, 59, 0}));
-    EXPECT_TRUE(t.engine.summaryTimer(LocalTime{2010, 7, 6, 0, 0, 5}));
 }
 
 // ---- Day restore -------------------------------------------------------

@@ -140,17 +140,49 @@ TEST(Replay, RestartWithTheClockSetBackIntoASummarisedDayWritesNoSecondLine)
     ASSERT_EQ(readFile(dir.file("logs/Whours.txt")), fifth);
 
     // The clock is set back to 4 July 23:30 and the program restarted: the
-    // highs of 4 July come back, its energy (already in the 5 July line) not.
+    // highs of 4 July come back, its energy (already in the 5 July line, to
+    // a tenth of a watt-hour) not.
     Replay again(dir.path(), LocalTime{2026, 7, 4, 23, 30, 0});
-    EXPECT_EQ(again.g.WattHours[1], 0);
+    EXPECT_NEAR(again.g.WattHours[1], 0, 0.05);
     EXPECT_DOUBLE_EQ(again.g.MaxMin[16], 66.0);
-    // 35 minutes of 66 W, across the second midnight into 5 July, then a
-    // quiet day: the energy goes into the line of 6 July.
-    std::istringstream script("repeat 210 10 " + msg + "\nwait 86400\n");
-    ASSERT_TRUE(again.run(script));
+    // 20 minutes of 66 W on the re-lived evening, and another restart:
+    // what was measured since the first restart comes back.
+    std::istringstream evening("repeat 120 10 " + msg + "\n");
+    ASSERT_TRUE(again.run(evening));
+    Replay third(dir.path(), again.now());
+    EXPECT_NEAR(third.g.WattHours[1], again.g.WattHours[1], 0.05);
+    // 15 more minutes, across the second midnight into 5 July, then a quiet
+    // day: all 35 minutes go into the line of 6 July.
+    std::istringstream script("repeat 90 10 " + msg + "\nwait 86400\n");
+    ASSERT_TRUE(third.run(script));
     EXPECT_EQ(readFile(dir.file("logs/Whours.txt")),
               fifth + "2026_07_06,00:00, Wh1, 38.5, Wh2, .0 ,Wh3, .0 ,Wh4, .0 ,Wh5, .0 ,Wh6, .0 ,Wh7, .0 ,Wh8, .0 Wh\r\n");
-    EXPECT_TRUE(again.status.errors.empty());
+    EXPECT_TRUE(third.status.errors.empty());
+}
+
+TEST(Replay, ALineDatedAheadByAWrongClockHoldsNoLaterSummaryBack)
+{
+    // A clock once a decade ahead across one midnight left a line dated
+    // 2036.  Corrected, each day restarted at noon: every midnight writes
+    // its line, and the single windmill's record starts the day from zero.
+    TempDir dir;
+    prepareFolder(dir.path(), 0, 10, true);
+    const std::string wrong =
+        "2036_07_05,00:00, Wh1, 50.0, Wh2, .0 ,Wh3, .0 ,Wh4, .0 ,Wh5, .0 ,Wh6, .0 ,Wh7, .0 ,Wh8, .0 Wh\r\n";
+    gvtest::writeFile(dir.file("logs/Whours.txt"), wrong);
+    const std::string msg = "<V>132</V><I>106</I>]"; // 13.2 V, 10.6 A: 139.92 W
+    for (int day : {5, 6}) {
+        Replay r(dir.path(), LocalTime{2026, 7, day, 12, 0, 0});
+        std::istringstream script("repeat 8640 10 " + msg + "\n");
+        ASSERT_TRUE(r.run(script));
+        EXPECT_TRUE(r.status.errors.empty());
+    }
+    EXPECT_EQ(readFile(dir.file("logs/Whours.txt")),
+              wrong + "2026_07_06,00:00, Wh1, 1678.7, Wh2, .0 ,Wh3, .0 ,Wh4, .0 ,Wh5, .0 ,Wh6, .0 ,Wh7, .0 ,Wh8, .0 Wh\r\n"
+                      "2026_07_07,00:00, Wh1, 3358.1, Wh2, .0 ,Wh3, .0 ,Wh4, .0 ,Wh5, .0 ,Wh6, .0 ,Wh7, .0 ,Wh8, .0 Wh\r\n");
+    const std::string seventh = readFile(dir.file("logs/WD_2026_07_07.txt"));
+    EXPECT_EQ(seventh.substr(0, seventh.find("\r\n")),
+              "<T>00:00</T><L>10</L><V>13.20</V><I>10.6</I><R>0</R><S>0</S>  0.000Wh");
 }
 
 TEST(Replay, CurrentCost128SensorsFillTheirOwnColumns)
@@ -206,12 +238,30 @@ TEST(Replay, ShortIntervalsWriteHourlyFiles)
     EXPECT_FALSE(gvtest::readFile(dir.file("logs/WD_2026_07_05.txt")).size());
 }
 
-TEST(Replay, LoggingOnBeforeAnyDataStopsWithoutWriting)
+TEST(Replay, AnAutomaticStartWaitsForALateDeviceAndTheStartItemDoesNot)
 {
+    // "Start Logger Automatically?": the logger comes 25 s after the
+    // computer (10 s interval) or 1.5 s late at 1 s; logging stays on and
+    // records from its first message on.
+    for (double delay : {10.0, 1.0}) {
+        SCOPED_TRACE(delay);
+        TempDir dir;
+        prepareFolder(dir.path(), 1, delay, true);
+        Replay r(dir.path(), LocalTime{2026, 7, 5, 14, 0, 0});
+        r.wait(delay > 5 ? 25 : 1.5);
+        EXPECT_EQ(r.g.LoggingOn, 1);
+        EXPECT_TRUE(r.filesWritten().empty());
+        std::istringstream script("repeat 30 1 <A1>50</A1><V1>132</V1>]\n");
+        ASSERT_TRUE(r.run(script));
+        EXPECT_EQ(r.g.LoggingOn, 1);
+        EXPECT_FALSE(r.filesWritten().empty());
+    }
+    // Started from the Start item before any message, logging stops.
     TempDir dir;
-    prepareFolder(dir.path(), 1, 10, true);
+    prepareFolder(dir.path(), 1, 10, false);
     Replay r(dir.path(), LocalTime{2026, 7, 5, 14, 0, 0});
-    r.wait(30);
+    std::istringstream script("logging on\nwait 30\n");
+    ASSERT_TRUE(r.run(script));
     EXPECT_EQ(r.g.LoggingOn, 0);
     EXPECT_TRUE(r.filesWritten().empty());
 }

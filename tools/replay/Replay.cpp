@@ -26,7 +26,7 @@ Replay::Replay(const std::string& programFolder, const LocalTime& start)
     nextTickMs_ = tickPeriodMs_;
     log_.restoreDay(start);
     if (g.LogOn == 1)
-        startLogging();
+        startLogging(true);
 }
 
 LocalTime Replay::now() const { return addSeconds(start_, nowMs_ / 1000); }
@@ -44,11 +44,12 @@ void Replay::send(std::string_view bytes)
     }
 }
 
-void Replay::startLogging()
+void Replay::startLogging(bool automatic)
 {
     const StartLogging s = checkLoggingInterval(numberText(g.LogDelay));
     if (!s.accepted)
         return;
+    autoStarted_ = automatic;
     tickPeriodMs_ = s.timerIntervalMs;
     gv::startLogging(g);
 }
@@ -57,10 +58,11 @@ void Replay::fireLoggingTick()
 {
     ++ticks_;
     summaryEnabled_ = false; // every tick switches the 5 s timer off
-    const TickResult r = log_.tick(TickInput{now(), dataSeen_, numberText(g.LogDelay)});
+    TickInput in{now(), dataSeen_, numberText(g.LogDelay), autoStarted_};
+    const TickResult r = log_.tick(in);
     files_.insert(files_.end(), r.filesWritten.begin(), r.filesWritten.end());
     if (r.noDataYet)
-        gv::stopLogging(g);
+        stopLogging();
 }
 
 void Replay::fireSummaryTimer() { log_.summaryTimer(now()); }

@@ -38,8 +38,14 @@ public:
 
     void send(std::string_view bytes);
     void wait(double seconds);
-    void startLogging();
-    void stopLogging() { gv::stopLogging(g); }
+    // The Start and Stop items.  `automatic` is the start-up's own start,
+    // which waits for the device's first message instead of stopping.
+    void startLogging(bool automatic = false);
+    void stopLogging()
+    {
+        autoStarted_ = false;
+        gv::stopLogging(g);
+    }
 
     LocalTime now() const;
     long long ticks() const { return ticks_; }
@@ -65,6 +71,7 @@ private:
     bool summaryEnabled_ = false;
     long long nextSummaryMs_ = 0;
     bool dataSeen_ = false;
+    bool autoStarted_ = false;
     long long ticks_ = 0;
     long long messages_ = 0;
     std::vector<std::string> files_;

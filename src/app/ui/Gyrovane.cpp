@@ -495,11 +495,12 @@ void Gyrovane::Form_Load()
         return;
     }
     // The serial port opens.
-    if (!openPort()) {
-        portProblem(portFailureText());
-        return;
-    }
-    // Today's totals and highs from today's log file.
+    const bool portOpened = openPort();
+    const QString portCause = portOpened ? QString() : portFailureText();
+    // Today's totals and highs from today's log files.  They come from the
+    // log, not the device, so they are rebuilt whether the port opened or
+    // not: a port set right later under Setup, or a second instance whose
+    // port is taken, must not close the day with the morning missing.
     const gv::DayRestoreResult restored = logging_->restoreDay(gv::localNow());
     if (restored.readFailed) {
         portProblem(QStringLiteral("today's log file could not be read: ") + qs(restored.failedFile));
@@ -507,6 +508,10 @@ void Gyrovane::Form_Load()
     }
     if (restored.defaultIntervalUsed)
         gv::showMessage(this, QLatin1String(gv::DefaultIntervalNotice));
+    if (!portOpened) {
+        portProblem(portCause);
+        return;
+    }
     // The automatic start of logging: an interval that is a number is
     // brought into 1..600, then the Start item runs; one that is not a
     // number starts nothing and shows no message.
@@ -518,6 +523,9 @@ void Gyrovane::Form_Load()
             else if (v < 1)
                 delay->setText(QStringLiteral("1"));
             startMENU_Click();
+            // Nobody may be at the screen (a restart after a power cut):
+            // logging waits for the device's first message.
+            autoStarted_ = true;
         }
     } else {
         stopMENU_Click();
@@ -550,8 +558,7 @@ QString Gyrovane::portFailureText() const
 void Gyrovane::reportProblem(const QString& line)
 {
     status_.recordError(ss(line));
-    std::fprintf(stderr, "Gyrovane: %s\n", line.toLocal8Bit().constData());
-    std::fflush(stderr);
+    gv::EngineStatus::notify(ss(line));
 }
 
 bool Gyrovane::openPort()
@@ -573,7 +580,7 @@ bool Gyrovane::loadConfiguration(QString* failure)
         *failure = qs(r.failureText());
     // Items missing from a damaged file, once per run (the start-up loads three times).
     for (const std::string& m : r.missingItems)
-        if (std::find(status_.errors.begin(), status_.errors.end(), m) == status_.errors.end())
+        if (missingItemsReported_.insert(m).second)
             reportProblem(qs(m));
     delay->setEnabled(true);
     delay->setText(qs(r.delayText));
@@ -763,6 +770,7 @@ void Gyrovane::Timer1_Timer()
     gv::TickInput in;
     in.now = gv::localNow();
     in.dataSeen = dataSeen_;
+    in.waitForDevice = autoStarted_;
     in.delayText = ss(delay->text());
     const gv::TickResult r = logging_->tick(in);
     if (r.noDataYet) {
@@ -789,6 +797,7 @@ void Gyrovane::startMENU_Click()
         gv::showMessage(this, QLatin1String(gv::InvalidDelayMessage));
         return;
     }
+    autoStarted_ = false;
     delay->setText(qs(s.delayText));
     Timer1->setInterval(s.timerIntervalMs);
     delay->setEnabled(false);
@@ -801,6 +810,7 @@ void Gyrovane::startMENU_Click()
 
 void Gyrovane::stopMENU_Click()
 {
+    autoStarted_ = false;
     startMENU->setEnabled(true);
     setup->setEnabled(true);
     setup->menuAction()->setEnabled(true);

@@ -15,6 +15,8 @@
 
 #include <array>
 #include <memory>
+#include <set>
+#include <string>
 
 class QAction;
 class QCheckBox;
@@ -196,7 +198,9 @@ private:
     std::unique_ptr<gv::Acquisition> acquisition_;
     std::unique_ptr<gv::LoggingEngine> logging_;
     bool dataSeen_ = false;        // a message has been calculated since start-up
+    bool autoStarted_ = false;     // logging was started by the start-up, not from the menu
     bool logOKRed_ = false;        // once red, the error lamp stays red
+    std::set<std::string> missingItemsReported_; // told once per run
     QString captionBeforeLoss_;
     QString label2BeforeLoss_;
 
