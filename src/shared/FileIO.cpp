@@ -75,7 +75,11 @@ bool writeFileAtomic(const std::string& path, const std::string& bytes, std::str
 
 bool appendToFile(const std::string& path, const std::string& bytes, std::string* error, bool freshLine)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    // Read access as well, to see how the file ends (freshLine); a file
+    // that may be written but not read is appended to all the same.
+    int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) {
         setError(error, path + ": " + std::strerror(errno));
         return false;

@@ -236,4 +236,19 @@ TEST(Calculation, OverflowingArithmeticAbandonsThePassWithoutTouchingAnything)
     EXPECT_EQ(g.MaxMin, before.MaxMin);
     EXPECT_EQ(g.AccumulatedValue, before.AccumulatedValue);
     EXPECT_EQ(g.AccumulatedWatts, before.AccumulatedWatts);
+
+    // Finite but beyond what the day restore and the graphs read back: an
+    // accepted reading of 1e9 counts on a house channel at 14 V would log
+    // 1.4e9 W.  The pass is abandoned the same way; 1e9 W itself still counts.
+    Global_Declarations house = startedState(5);
+    house.RawValue[9] = 140;
+    house.RawValue[1] = 1e9;
+    const Global_Declarations untouched = house;
+    EXPECT_FALSE(calculateChannels(house, false).done);
+    EXPECT_EQ(house.ChannelPower, untouched.ChannelPower);
+    EXPECT_EQ(house.AccumulatedWatts, untouched.AccumulatedWatts);
+    EXPECT_EQ(house.goodDATAcount, untouched.goodDATAcount);
+    house.ADCDivider[1] = 1.0 / 14;
+    ASSERT_TRUE(calculateChannels(house, false).done);
+    EXPECT_NEAR(house.ChannelPower[1], 1e9, 1);
 }

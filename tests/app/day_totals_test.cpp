@@ -369,6 +369,11 @@ TEST(DayRestore, AbsurdNumbersBookWhatAGarbledValueBooks)
          "<L>60</L><W1>x</W1><W4>x</W4>"},
         {5, "<L>60</L><V1>24.00</V1><W1>300</W1>", "<L>9e99</L><V1>24.00</V1><W1>5e9</W1>",
          "<L>x</L><V1>24.00</V1><W1>x</W1>"},
+        // An interval the logger never writes (it logs 0 to 600 s).
+        {5, "<L>60</L><V1>24.00</V1><W1>300</W1>", "<L>999999999</L><V1>24.00</V1><W1>140</W1>",
+         "<L>x</L><V1>24.00</V1><W1>140</W1>"},
+        {1, "<L>60</L><V1>12.00</V1><A1>4.0</A1>", "<L>-60</L><V1>12.00</V1><A1>4.0</A1>",
+         "<L>x</L><V1>12.00</V1><A1>4.0</A1>"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.damaged);

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -192,7 +194,24 @@ TEST(LoggingTick, FailedWritesLightTheErrorLampAndTheTickGoesOn)
         }
     }
     r.message(12, 3);
+    testing::internal::CaptureStderr();
     const TickResult res = r.tick(at(12, 0));
+    // A day of failing ticks: the record keeps the most recent failures and
+    // counts the rest; standard error hears once of each failing file.
+    for (int i = 1; i <= 600; ++i)
+        r.tick(at(12, 0));
+    const std::string failing = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(r.status.errors.size(), EngineStatus::KeptErrors);
+    EXPECT_EQ(r.status.olderErrors, static_cast<long long>(4 * 601 - EngineStatus::KeptErrors));
+    auto count = [](const std::string& text, const std::string& what) {
+        int n = 0;
+        for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(count(failing, "Gyrovane: "), 4) << failing;
+    EXPECT_EQ(count(failing, "Log record not written: " + r.dir.file("logs/GV_2010_07_04.txt") + ": "), 1)
+        << failing;
     for (const char* f : {"logs", "Excel"}) {
         if (root) {
             std::filesystem::remove(r.dir.file(f));
@@ -203,14 +222,62 @@ TEST(LoggingTick, FailedWritesLightTheErrorLampAndTheTickGoesOn)
     }
     EXPECT_TRUE(res.filesWritten.empty());
     EXPECT_TRUE(r.status.errorLamp);
-    EXPECT_EQ(r.status.errors.size(), 4u);  // three records and the Excel table
-    EXPECT_NE(r.status.errors[0].find("GV_2010_07_04.txt"), std::string::npos);
+    EXPECT_NE(r.status.errors.back().find("Excel"), std::string::npos);
     EXPECT_DOUBLE_EQ(r.g.WattHours[1], 36.0 * 10 / 3600);
     EXPECT_EQ(r.g.goodDATAcount, 0);
     EXPECT_EQ(r.g.AccumulatedValue[9], 0);
-    // Writable again: the next tick logs normally.
+    // Writable again: the next tick logs normally, and says so once per file.
     r.message(12, 3);
+    testing::internal::CaptureStderr();
     EXPECT_EQ(r.tick(at(12, 1)).filesWritten.size(), 4u);
+    r.tick(at(12, 2));
+    const std::string back = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(count(back, "Gyrovane: "), 4) << back;
+    EXPECT_EQ(count(back, "Log record written again: " + r.dir.file("logs/RE_2010_07_04.txt")), 1) << back;
+}
+
+TEST(LoggingTick, AFullDiskNeverCutsARecordNorJoinsTwo)
+{
+    Rig r(1, 10);
+    const std::string name = "GV_2010_07_04.txt";
+    r.message(12, 3);
+    ASSERT_EQ(r.tick(at(12, 0)).filesWritten.size(), 1u);
+    const std::string first = r.log(name);
+
+    // The disk fills up 30 bytes into the next record (a file size limit
+    // stands in for the full disk: the write stops part-way the same way).
+    struct rlimit old {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit full = old;
+    full.rlim_cur = first.size() + 30;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+    r.message(12.5, 3);
+    testing::internal::CaptureStderr();
+    const TickResult failed = r.tick(at(12, 1));
+    testing::internal::GetCapturedStderr();
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &old), 0);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_TRUE(failed.filesWritten.empty());
+    EXPECT_TRUE(r.status.errorLamp);
+    EXPECT_EQ(r.log(name), first) << "the cut record is taken off again";
+
+    // Space again: the next record is whole and on its own line.
+    r.message(13, 3);
+    testing::internal::CaptureStderr();
+    r.tick(at(12, 2));
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(r.log(name), first + "<T>12:02</T><L>10</L><V1>13.00</V1><A1>3.0</A1><A2>0.0</A2><A3>0.0</A3>"
+                                   "<A4>0.0</A4><R2>0</R2><R1>0</R1><WS>0</WS>\r\n");
+
+    // A record cut short by a crash is not joined by the next one either.
+    r.writeLog(name, first + "<T>12:03</T><L>10</L><V1>13");
+    r.message(13, 3);
+    r.tick(at(12, 4));
+    const std::string text = r.log(name);
+    EXPECT_EQ(text.substr(first.size()), "<T>12:03</T><L>10</L><V1>13\r\n<T>12:04</T><L>10</L><V1>13.00</V1>"
+                                         "<A1>3.0</A1><A2>0.0</A2><A3>0.0</A3><A4>0.0</A4><R2>0</R2><R1>0</R1>"
+                                         "<WS>0</WS>\r\n");
 }
 
 TEST(LoggingTick, MissingFoldersAreReportedNotSilent)

@@ -150,10 +150,17 @@ TEST(GraphReader, LineEndsCrLfLfOrCrAndAbsurdNumbersReadAsGarbled)
         "<T>11:01</T><L>1e300</L><V1>-1e300</V1><A1>1e10</A1>",
         "<T>11:02</T><L>10</L><V1>1e400</V1><A1>-2e9</A1>",
         "<T>11:03</T><L>10</L><V1>1e9</V1><A1>-1e9</A1>",
+        "<T>11:04</T><L>999999999</L><V1>14</V1><A1>10</A1>",
+        "<T>11:05</T><L>-10</L><V1>14</V1><A1>10</A1>",
+        "<T>11:06</T><L>600</L><V1>14</V1><A1>10</A1>",
     });
     GraphRecordSet set;
     ASSERT_EQ(readRecords(absurd, wholeDay(), testLayout(), set), ReadStatus::Ok);
-    ASSERT_EQ(set.RecordCount, 4);
+    ASSERT_EQ(set.RecordCount, 7);
+    // An interval outside the logger's 0..600 s is garbled too.
+    EXPECT_EQ(set.interval(5), 0.0);
+    EXPECT_EQ(set.interval(6), 0.0);
+    EXPECT_EQ(set.interval(7), 600.0);
     for (long i = 1; i <= 3; ++i) {
         EXPECT_EQ(set.value(0, i), 0.0) << i;
         EXPECT_EQ(set.value(2, i), 0.0) << i;
