@@ -65,6 +65,8 @@ int main(int argc, char** argv)
               << gv::dayName(replay.now()) << " " << gv::hourMinute(replay.now()) << "\n";
     for (int k = 1; k <= 8; ++k)
         std::cout << "Wh" << k << " " << gv::formatPicture(replay.g.WattHours[k], "0.000") << "\n";
+    if (replay.status.olderErrors > 0)
+        std::cout << "errors before these: " << replay.status.olderErrors << "\n";
     for (const auto& e : replay.status.errors)
         std::cout << "error: " << e << "\n";
     return replay.status.errors.empty() ? 0 : 1;
