@@ -217,7 +217,11 @@ std::string GraphController::exportCsv(const std::string& excelFolder, const std
                                        const std::string& h1, const std::string& m1, const std::string& h2,
                                        const std::string& m2) const
 {
-    if (GraphRecordSet.RecordCount < 1)
+    // Only the day the records came from is exported.  A read that did not
+    // show the picked day (too many records, a missing or unreadable file)
+    // leaves the day before in the set; under the picked day's name that
+    // day has no records to offer, as for a day without data.
+    if (GraphRecordSet.RecordCount < 1 || !sameNameNoCase(GraphRecordSet.SourceFile, fileNameCaption))
         return NoDataMessage;
     const CsvRequest rq{excelFolder, fileNameCaption, h1, m1, h2, m2, rules_.csvHeader, rules_.csvColumns,
                         rules_.csvSideFile};

@@ -164,6 +164,8 @@ public:
     void zoomDone() { gv::zoomDone(GraphRecordSet); }
 
     // ---- Outputs: the message to show (empty: none) ----
+    // Exports the displayed records when they are those of the named day
+    // file; otherwise, as without records, "No data for that date".
     std::string exportCsv(const std::string& excelFolder, const std::string& fileNameCaption,
                           const std::string& h1, const std::string& m1, const std::string& h2,
                           const std::string& m2) const;

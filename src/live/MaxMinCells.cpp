@@ -45,6 +45,16 @@ TypeCells cellsOf(int systemType)
     }
 }
 
+// Row of the channel table that names, gates and colours a channel's cell.
+// In the Current Cost types the first meter's watts are powers 2..4, held in
+// the slots of channels 18..20, and the main window shows them under rows
+// 19..21; the second meter's channels 22..24 are their own rows.
+int tableRow(int systemType, int ch)
+{
+    const bool currentCost = systemType == 3 || systemType == 4;
+    return currentCost && ch >= 18 && ch <= 20 ? ch + 1 : ch;
+}
+
 } // namespace
 
 std::vector<MaxMinCell> maxMinCells(const Global_Declarations& g)
@@ -52,11 +62,12 @@ std::vector<MaxMinCell> maxMinCells(const Global_Declarations& g)
     std::vector<MaxMinCell> out;
     const TypeCells t = cellsOf(g.SystemType);
     for (int ch : t.channels) {
-        if (ch < 1 || ch > 24 || !flagSet(g.HARDWAREenabled[ch]))
+        const int row = tableRow(g.SystemType, ch);
+        if (ch < 1 || row > 24 || !flagSet(g.HARDWAREenabled[row]))
             continue;
-        out.push_back({ch - 1, "MAX " + g.ChannelName[ch], g.LineColour[ch]});
+        out.push_back({ch - 1, "MAX " + g.ChannelName[row], g.LineColour[row]});
         if (ch >= 9 && ch <= 11)
-            out.push_back({ch + 15, "MIN " + g.ChannelName[ch], g.LineColour[ch]});
+            out.push_back({ch + 15, "MIN " + g.ChannelName[row], g.LineColour[row]});
     }
     if (t.temperatureSensors >= 1) {
         out.push_back({MaxMinSlot::Temp1Max, "MAX TEMPERATURE", 65280});

@@ -20,7 +20,8 @@ struct MaxMinCell {
 
 // The cells shown for the current system type, channel table and hardware
 // switches, in the order they are laid out.  A system type outside 0..8 shows
-// none.
+// none.  In the Current Cost types the cells of channels 18..20 take the
+// name, hardware switch and colour of rows 19..21, as the main window does.
 std::vector<MaxMinCell> maxMinCells(const Global_Declarations& g);
 
 // Place of a slot in the grid, rows 1..8, columns 1..4.  Row 6, column 4

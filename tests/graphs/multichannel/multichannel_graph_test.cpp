@@ -1,6 +1,8 @@
 // Readers, time plots, read-out, CSV exports and watt-hour collation of the
 // house (RE), mixed (ML) and Current Cost (CC, site variant QF) graph
-// windows, driven through the graph controller the windows own.
+// windows, driven through the graph controller the windows own; the check
+// that no export names a day it did not read runs the two windmill windows'
+// rules too.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +10,7 @@
 
 #include "graphs/multichannel/MultiChannelSeries.h"
 #include "graphs/multichannel/fixture_logs.h"
+#include "graphs/windmill/WindmillGraph.h"
 #include "shared/FileIO.h"
 #include "support/test_paths.h"
 
@@ -65,6 +68,20 @@ std::string minutes(int n, F line)
         out += line(i, std::string(t)) + "\r\n";
     }
     return out;
+}
+
+// 10,000 records stamped inside the day (seconds make them distinct): one
+// more than a read keeps.
+std::string tenThousandRecords()
+{
+    std::string big;
+    big.reserve(10000 * 40);
+    for (int i = 0; i < 10000; ++i) {
+        char t[16];
+        std::snprintf(t, sizeof t, "%02d:%02d:%02d", 1 + i / 3600, (i / 60) % 60, i % 60);
+        big += std::string("<T>") + t + "</T><L>1</L><W1>5</W1><V1>24</V1>\r\n";
+    }
+    return big;
 }
 
 // Every test has its logs and Excel folders and its channel table.
@@ -228,14 +245,7 @@ TEST_F(MultiChannelReader, SiteVariantDerivesSixSeriesPerRecord)
 
 TEST_F(MultiChannelReader, OverLimitMessagesPerWindow)
 {
-    // 10,000 records stamped inside the day (seconds make them distinct).
-    std::string big;
-    big.reserve(10000 * 40);
-    for (int i = 0; i < 10000; ++i) {
-        char t[16];
-        std::snprintf(t, sizeof t, "%02d:%02d:%02d", 1 + i / 3600, (i / 60) % 60, i % 60);
-        big += std::string("<T>") + t + "</T><L>1</L><W1>5</W1><V1>24</V1>\r\n";
-    }
+    const std::string big = tenThousandRecords();
     writeFile(f.logs + "/RE_2026_12_08.txt", big);
     writeFile(f.logs + "/ML_2026_12_08.txt", big);
     writeFile(f.logs + "/CC_2026_12_08.txt", big);
@@ -477,6 +487,55 @@ TEST_F(MultiChannelCsv, EmptyExportKeepsEarlierFileAndFailuresAreReported)
     std::filesystem::remove_all(f.excel);
     EXPECT_EQ(cc.exportCsv(f.excel, "CC_2026_12_08.txt", "00", "00", "23", "59"),
               "Could not write " + f.excel + "/CC_2026_12_08_0000_2359.csv");
+}
+
+// A read that does not show the picked day (too many records, or no file
+// where the window keeps what it held) leaves the records of the day before:
+// none of the six windows exports them, or collates them, under the picked
+// day's name.
+TEST_F(MultiChannelCsv, NoWindowWritesOneDayUnderAnotherDaysName)
+{
+    struct Case {
+        const char* window;
+        GraphRules rules;
+        std::string prefix;
+    };
+    const std::vector<Case> cases = {{"GraphGV", windmillRules(WindmillFamily::GV), "GV_"},
+                                     {"GraphDEMO", windmillRules(WindmillFamily::WD), "WD_"},
+                                     {"GraphRE", multiChannelRules(WindowKind::RE), "RE_"},
+                                     {"GraphML", multiChannelRules(WindowKind::ML), "ML_"},
+                                     {"GraphCC", multiChannelRules(WindowKind::CC), "CC_"},
+                                     {"GraphCC_QF", multiChannelRules(WindowKind::QF), "CC_"}};
+    const std::string big = tenThousandRecords();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.window);
+        const std::string shown = c.prefix + "2026_12_07.txt";
+        const std::string tooBig = c.prefix + "2026_12_08.txt";
+        const std::string missing = c.prefix + "2026_12_09.txt";
+        writeFile(f.logs + "/" + shown, minutes(50, [](int, const std::string& t) {
+                      return "<T>" + t + "</T><L>60</L><V1>25.00</V1><W1>100</W1>";
+                  }));
+        writeFile(f.logs + "/" + tooBig, big);
+        GraphController w(g, c.rules);
+        w.open();
+        ASSERT_TRUE(readDay(w, shown).plot);
+        RecordingSurface surface;
+        w.plotByTime(surface);
+        ASSERT_EQ(w.exportCsv(f.excel, shown, "00", "00", "23", "59"), "Done");
+
+        for (const std::string& picked : {tooBig, missing}) {
+            EXPECT_FALSE(readDay(w, picked).plot) << picked;
+            EXPECT_EQ(w.exportCsv(f.excel, picked, "00", "00", "23", "59"), "No data for that date") << picked;
+            const std::string base = picked.substr(0, picked.find('.'));
+            EXPECT_FALSE(fileExists(f.excel + "/" + base + "_0000_2359.csv")) << picked;
+            w.collate(f.logs, picked);
+        }
+        if (!c.rules.collationFile.empty()) {
+            const std::string collated = readFile(f.logs + "/" + c.rules.collationFile);
+            EXPECT_EQ(collated.find(tooBig), std::string::npos);
+            EXPECT_EQ(collated.find(missing), std::string::npos);
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------

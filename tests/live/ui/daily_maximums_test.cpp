@@ -89,7 +89,7 @@ TEST(dailyMaximums, CurrentCostTypesShowTemperatures)
     gv::Global_Declarations g = runningSystem();
     g.SystemType = 4;
     g.HARDWAREenabled.fill(0);
-    g.HARDWAREenabled[18] = 1;
+    g.HARDWAREenabled[19] = 1;
     g.MaxMin[17] = 2350;
     g.MaxMin[27] = 22.4;
     g.MaxMin[28] = 17.9;
@@ -100,6 +100,53 @@ TEST(dailyMaximums, CurrentCostTypesShowTemperatures)
     w->Timer1_Timer();
     grabTo(w, "maxmin_cc128");
     delete w;
+}
+
+// The first meter's watts are held in the slots of channels 18..20, but the
+// main window names, gates and colours them by rows 19..21; the second
+// meter's channels 22..24 are their own rows.  The cells follow the main
+// window.
+TEST(dailyMaximums, CurrentCostMetersTakeTheRowsTheMainWindowShowsThemUnder)
+{
+    gv::Global_Declarations g = runningSystem();
+    g.ChannelName[18] = "MILL2 POWER";
+    g.ChannelName[19] = "SOLAR POWER";
+    g.ChannelName[20] = "HOT WATER";
+    g.ChannelName[21] = "KITCHEN";
+    g.ChannelName[22] = "PUMP";
+    g.ChannelName[24] = "SHED";
+    g.LineColour[19] = 65280;
+    g.LineColour[21] = 16711935;
+    g.LineColour[24] = 8421631;
+    g.MaxMin[17] = 2350;
+    g.MaxMin[18] = 1480;
+    g.MaxMin[19] = 960;
+    for (int type : {3, 4}) {
+        SCOPED_TRACE(type);
+        g.SystemType = static_cast<std::int16_t>(type);
+        g.HARDWAREenabled.fill(1);
+        g.HARDWAREenabled[18] = 0; // the second windmill's row plays no part
+        g.HARDWAREenabled[20] = 0; // the second meter channel is switched off
+        auto* w = new dailyMaximums(g);
+        const std::vector<int> cells =
+            type == 3 ? std::vector<int>{17, 19, 27, 28} : std::vector<int>{17, 19, 21, 22, 23, 27, 28, 29, 30};
+        EXPECT_EQ(shownCells(*w), cells);
+        EXPECT_EQ(w->Channel[17]->caption(), "MAX SOLAR POWER");
+        EXPECT_EQ(w->Channel[17]->captionColour(), gv::colourFromBGR(65280));
+        EXPECT_EQ(w->value[17]->palette().color(QPalette::WindowText), gv::colourFromBGR(65280));
+        EXPECT_EQ(w->Channel[19]->caption(), "MAX KITCHEN");
+        EXPECT_EQ(w->Channel[19]->captionColour(), gv::colourFromBGR(16711935));
+        w->Timer1_Timer();
+        EXPECT_EQ(w->value[17]->text(), "2350 W") << "each cell keeps its value slot";
+        EXPECT_EQ(w->value[19]->text(), "960 W");
+        if (type == 4) {
+            EXPECT_EQ(w->Channel[21]->caption(), "MAX PUMP");
+            EXPECT_EQ(w->Channel[23]->caption(), "MAX SHED");
+            EXPECT_EQ(w->Channel[23]->captionColour(), gv::colourFromBGR(8421631));
+        }
+        grabTo(w, type == 3 ? "maxmin_cc_classic_names" : "maxmin_cc128_names");
+        delete w;
+    }
 }
 
 TEST(dailyMaximums, EveryChannelOnTheAllChannelsType)

@@ -556,6 +556,16 @@ TEST_F(WindmillWindowOutputs, CollationOnPickingTheNextDay)
     EXPECT_EQ(readFile(site.logs("GVWattHours.txt")),
               crlf({"daily watthours for these dates", "", "GV_2026_12_07.txt  ,  00395"}));
     EXPECT_TRUE(msgs.texts.empty()) << msgs.last().toStdString();
+
+    // A collation file that cannot be written (a folder holds its name): the
+    // pick says so, then reads and shows the picked day all the same.
+    std::filesystem::remove(site.logs("GVWattHours.txt"));
+    std::filesystem::create_directory(site.logs("GVWattHours.txt"));
+    ASSERT_TRUE(w.pickFile("GV_2026_12_07.txt"));
+    ASSERT_EQ(msgs.texts.size(), 1u);
+    EXPECT_EQ(msgs.last().toStdString(), "Could not write " + site.logs("GVWattHours.txt"));
+    EXPECT_EQ(w.FileName->text(), "GV_2026_12_07.txt");
+    EXPECT_EQ(w.graph.Model.PlottedFile, "GV_2026_12_07.txt");
 }
 
 TEST_F(WindmillWindowOutputs, PrintGoesToPdfAndRedrawsOnGrey)
