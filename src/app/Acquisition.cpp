@@ -132,6 +132,7 @@ void Acquisition::announce(const std::string& message)
 {
     status_.messageLamp = true;
     g_.LastMessage = message;
+    readings_ = 0;
 }
 
 Acquisition::Item Acquisition::extract(std::string_view text, std::string_view open, std::string_view close,
@@ -147,6 +148,7 @@ Acquisition::Item Acquisition::extract(std::string_view text, std::string_view o
     const std::string_view value = text.substr(from, q - from);
     if (validReading(value)) {
         g_.RawValue[slot] = leadingNumber(value);
+        ++readings_;
         return Item::Read;
     }
     status_.errorLamp = true;
@@ -158,30 +160,21 @@ bool Acquisition::handleLogger(const std::string& message)
     messageText_ = message;
     announce(message);
 
-    int read = 0;
-    auto take = [&](Item item) {
-        read += item == Item::Read;
-        return item != Item::Fault;
-    };
     if (g_.SystemType == 0) {
         static constexpr struct {
             std::string_view open, close;
             int slot;
         } fixed[] = {{"<V>", "</V>", 9}, {"<I>", "</I>", 1}, {"<S>", "</S>", 12}, {"<R>", "</R>", 13}};
         for (const auto& item : fixed)
-            if (!take(extract(message, item.open, item.close, item.slot)))
+            if (extract(message, item.open, item.close, item.slot) == Item::Fault)
                 return abandon();
     } else {
         for (int n = 1; n <= 24; ++n) {
             const std::string& tag = g_.XMLhardware[n];
-            if (!take(extract(message, "<" + tag + ">", "</" + tag + ">", n)))
+            if (extract(message, "<" + tag + ">", "</" + tag + ">", n) == Item::Fault)
                 return abandon();
         }
     }
-    // Line noise that happens to hold a "]" brings no reading: a pass over
-    // the previous readings would count them again as measured.
-    if (read == 0)
-        return abandon();
     return calculate();
 }
 
@@ -189,14 +182,10 @@ bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
 {
     announce(message);
 
-    int read = 0;
     auto readGroup = [&](int firstSlot) {
-        for (const auto& item : CcItems) {
-            const Item got = extract(message, item.open, item.close, firstSlot + item.offset);
-            if (got == Item::Fault)
+        for (const auto& item : CcItems)
+            if (extract(message, item.open, item.close, firstSlot + item.offset) == Item::Fault)
                 return false;
-            read += got == Item::Read;
-        }
         return true;
     };
     bool ok = true;
@@ -213,8 +202,7 @@ bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
         if (ok && second)
             ok = readGroup(21);
     }
-    // A message that brings no reading gets no pass over the old ones.
-    return ok && read > 0 ? calculate() : abandon();
+    return ok ? calculate() : abandon();
 }
 
 bool Acquisition::abandon()
@@ -225,6 +213,10 @@ bool Acquisition::abandon()
 
 bool Acquisition::calculate()
 {
+    // A message that brought no reading (line noise holding a "]") gets no
+    // pass: one over the previous readings would count them again as measured.
+    if (readings_ == 0)
+        return abandon();
     const CalcResult res = calculateChannels(g_, check1);
     if (!res.done)
         return abandon();

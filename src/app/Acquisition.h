@@ -91,7 +91,7 @@ private:
     // Returns true when the message got its calculation pass.
     bool handleLogger(const std::string& message);
     bool handleCurrentCost(const std::string& message, bool cc128);
-    // Shared start of every framed message: lamp, LastMessage.
+    // Shared start of every framed message: lamp, LastMessage, no readings yet.
     void announce(const std::string& message);
     bool calculate();
     // A message that gets no calculation pass: error lamp lit; false.
@@ -106,6 +106,7 @@ private:
     bool bracket_ = false;     // a logger message was taken: the buffer starts with "["
     std::size_t scanFrom_ = 0; // marker search resumes here (nothing earlier can complete one)
     int scanType_ = -1;        // system type the scan position belongs to
+    int readings_ = 0;         // readings taken from the message being handled
     std::string messageText_;
     std::string caption_;
 };

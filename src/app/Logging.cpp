@@ -109,9 +109,11 @@ TickResult LoggingEngine::tick(const TickInput& in)
         if (g.SaveExcel == 1) {
             const std::string path = joinPath(excelFolder(), excelFileName(day));
             bool ready = true;
-            // A table that a failed first write left empty still needs its header.
+            // A table that is missing, or that a failed first write left
+            // empty, still needs its header.
             std::error_code ec;
-            if (!fileExists(path) || std::filesystem::file_size(path, ec) == 0) {
+            const auto size = std::filesystem::file_size(path, ec);
+            if (ec || size == 0) {
                 std::string why;
                 ready = appendTextToFile(path, excelHeader(g.WSUnits), &why);
                 if (!ready)

@@ -113,8 +113,9 @@ bool appendToFile(const std::string& path, const std::string& bytes, std::string
     if (why != 0) {
         // Written whole or not at all: a disk that filled up part-way
         // through must not leave half a record for the next one to join.
-        if (before >= 0 && ::ftruncate(fd, before) != 0) {
-            // Nothing more can be done here; a fresh-line append repairs it.
+        // Should the cut fail too, the next fresh-line append starts anew.
+        if (before >= 0) {
+            [[maybe_unused]] const int cut = ::ftruncate(fd, before);
         }
         ::close(fd);
         setError(error, path + ": " + std::strerror(why));
