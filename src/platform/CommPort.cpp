@@ -105,7 +105,7 @@ bool CommPort::applySettings(const CommSettings& s)
            serial_.setStopBits(s.stopBits);
 }
 
-QString CommPort::devicePath() const { return portDevicePath(port_, folder_); }
+QString CommPort::devicePath() const { return portDevicePath(port_, folder_, fallbackPrefix_); }
 
 bool CommPort::openDevice(const QString& path)
 {

@@ -19,6 +19,8 @@
 // make the port read whatever serial device stands behind the fallback.
 // A port closed on purpose (setPortOpen(false)) is never reopened.
 
+#include "platform/PortMapping.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QSerialPort>
@@ -58,6 +60,9 @@ public:
 
     // The folder whose "COMn" links name the devices (see PortMapping.h).
     void setProgramFolder(const QString& folder) { folder_ = folder; }
+    // The devices behind port numbers without a "COMn" link ("/dev/ttyS";
+    // a test points it at pseudo-terminals of its own).
+    void setFallbackPrefix(const QString& prefix) { fallbackPrefix_ = prefix; }
     QString devicePath() const;
 
     // Opens (true) or closes (false) the port.  Opening fails, returning false
@@ -100,6 +105,7 @@ private:
     QString settingsText_ = QStringLiteral("9600,N,8,1");
     int inputLen_ = 0;
     QString folder_;
+    QString fallbackPrefix_ = DefaultFallbackPrefix;
     QString openedPath_; // the device the port was opened on, retried after a loss
     QString error_;
     int reopenMs_ = 2000;

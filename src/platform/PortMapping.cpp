@@ -4,16 +4,17 @@
 
 namespace gv {
 
-QString portDevicePath(int portNumber, const QString& programFolder)
+QString portDevicePath(int portNumber, const QString& programFolder, const QString& fallbackPrefix)
 {
 #ifdef Q_OS_WIN
     Q_UNUSED(programFolder);
+    Q_UNUSED(fallbackPrefix);
     return QStringLiteral("COM%1").arg(portNumber);
 #else
     const QString link = programFolder + QStringLiteral("/COM%1").arg(portNumber);
     if (QFileInfo(link).exists() || QFileInfo(link).isSymLink())
         return link;
-    return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
+    return fallbackPrefix + QString::number(portNumber - 1);
 #endif
 }
 

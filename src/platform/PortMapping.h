@@ -8,6 +8,11 @@
 
 namespace gv {
 
-QString portDevicePath(int portNumber, const QString& programFolder);
+// The devices that stand behind port numbers without a "COMn" entry:
+// port n is this prefix followed by n - 1.
+inline const QString DefaultFallbackPrefix = QStringLiteral("/dev/ttyS");
+
+QString portDevicePath(int portNumber, const QString& programFolder,
+                       const QString& fallbackPrefix = DefaultFallbackPrefix);
 
 } // namespace gv

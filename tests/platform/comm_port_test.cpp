@@ -110,14 +110,18 @@ TEST(CommPort, ReopensADeviceThatCameBack)
 {
     if (!gvtest::socatAvailable())
         GTEST_SKIP() << "socat not installed";
-    // Port 1: where the machine has a /dev/ttyS0, a retry that fell back to
-    // it while the COM1 link is gone would open it and report the device back.
+    // Port 1 without its COM1 link stands for the fallback device ttyS0,
+    // here a pseudo-terminal of the test's own: a retry that fell back to it
+    // while the link is gone would open it and report the device back.
     QTemporaryDir dir;
     gvtest::PtyPair pair(dir.path() + "/COM1", dir.path() + "/device");
     ASSERT_TRUE(pair.start());
+    gvtest::LocalPty fallback(dir.path() + "/ttyS0");
+    ASSERT_TRUE(fallback.ok());
 
     gv::CommPort port;
     port.setProgramFolder(dir.path());
+    port.setFallbackPrefix(dir.path() + "/ttyS");
     port.setCommPort(1);
     port.setSettings("4800,N,8,1");
     port.setReopenInterval(100);
@@ -131,6 +135,7 @@ TEST(CommPort, ReopensADeviceThatCameBack)
     ASSERT_TRUE(QTest::qWaitFor([&] { return lost.count() > 0; }, 5000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !port.portOpen(); }, 2000));
     EXPECT_TRUE(port.deviceMissing());
+    EXPECT_EQ(port.devicePath(), dir.path() + "/ttyS0");
     // Nothing there yet: the retries fail quietly and open nothing else.
     QTest::qWait(600);
     EXPECT_EQ(back.count(), 0);
