@@ -13,6 +13,7 @@ namespace {
 constexpr std::string_view LoggerEnd = "]";
 constexpr std::string_view MsgOpen = "<msg>";
 constexpr std::string_view MsgClose = "</msg>";
+constexpr std::string_view HistOpen = "<hist>";
 
 bool isLoggerType(int type)
 {
@@ -181,6 +182,11 @@ bool Acquisition::handleLogger(const std::string& message)
 bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
 {
     announce(message);
+    // History messages (the monitor's stored totals, sent every few hours
+    // beside the live readings) carry no live reading: device traffic, no
+    // pass and no error.
+    if (message.find(HistOpen) != std::string::npos)
+        return false;
 
     auto readGroup = [&](int firstSlot) {
         for (const auto& item : CcItems)

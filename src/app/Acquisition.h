@@ -35,8 +35,10 @@
 // is lit.  A calculation pass that would give a value beyond MaxReading, or
 // not finite, is abandoned the same way.  A message from which no reading is
 // taken (line noise holding a "]", an item that is not a number) is no good
-// message either: no pass, error lamp lit; a Current Cost 128 message of a
-// sensor other than 9 and 0 gets no pass and no error.
+// message either: no pass, error lamp lit.  A Current Cost message that
+// carries "<hist>" (the monitor's history of stored totals) or, on a 128,
+// comes from a sensor other than 9 and 0 is device traffic: no pass and no
+// error.
 
 #include <cstddef>
 #include <functional>

@@ -168,17 +168,55 @@ TEST(LoggerFraming, AMessageThatBringsNoReadingIsNoGoodMessage)
     // The same for the Current Cost monitors; a CC128 sensor that this
     // system does not read is simply passed by, without an error.
     Engine classic(3);
-    EXPECT_EQ(classic.acq.onReceive("<msg><hist><dsw>00012</dsw></hist></msg>\r\n").calculated, 0);
+    EXPECT_EQ(classic.acq.onReceive("<msg><src><name>CC02</name></src></msg>\r\n").calculated, 0);
     EXPECT_TRUE(classic.status.errorLamp);
     Engine cc128(4);
     std::string sensor3 = kCc128Sensor9;
     sensor3.replace(sensor3.find("<sensor>9"), 9, "<sensor>3");
     EXPECT_EQ(cc128.acq.onReceive(sensor3).calculated, 0);
     EXPECT_FALSE(cc128.status.errorLamp);
-    EXPECT_EQ(cc128.acq.onReceive("<msg><sensor>9</sensor><hist></hist></msg>").calculated, 0);
+    EXPECT_EQ(cc128.acq.onReceive("<msg><sensor>9</sensor><src>CC128</src></msg>").calculated, 0);
     EXPECT_TRUE(cc128.status.errorLamp);
     EXPECT_EQ(cc128.passes, 0);
     EXPECT_EQ(cc128.acq.onReceive(kCc128Sensor9).calculated, 1);
+}
+
+TEST(CurrentCostHistory, HistoryMessagesAreDeviceTrafficNotNoise)
+{
+    // What the monitors send every few hours beside the live readings.
+    const std::string classicHist =
+        "<msg><date><dsb>00030</dsb><hr>02</hr><min>00</min><sec>05</sec></date>"
+        "<src><name>CC02</name><id>00077</id><type>1</type><sver>0.07</sver></src>"
+        "<hist><hrs><h02>000.3</h02><h04>000.2</h04></hrs><days><d01>0004</d01></days></hist></msg>\r\n";
+    std::string cc128Hist = "<msg><src>CC128-v0.11</src><dsb>00089</dsb><time>13:10:50</time><hist>"
+                            "<dsw>00089</dsw><type>1</type><units>kwhr</units>";
+    for (const char* sensor : {"0", "1", "9"})
+        cc128Hist += std::string("<data><sensor>") + sensor + "</sensor><h024>001.1</h024><h022>000.9</h022></data>";
+    cc128Hist += "</hist></msg>\r\n";
+
+    struct Case {
+        int type;
+        std::string live, hist;
+    } cases[] = {{3, kClassic, classicHist}, {4, kCc128Sensor9, cc128Hist}};
+    for (const Case& c : cases) {
+        // Alone: framed and shown, but no pass and no error.
+        Engine alone(c.type);
+        const auto r = alone.acq.onReceive(c.hist);
+        EXPECT_EQ(r.framed, 1) << c.type;
+        EXPECT_EQ(r.calculated, 0) << c.type;
+        EXPECT_FALSE(alone.status.errorLamp) << c.type;
+        EXPECT_TRUE(alone.status.messageLamp) << c.type;
+        EXPECT_EQ(alone.g.goodDATAcount, 0) << c.type;
+
+        // Between two live messages in one read: the live ones count.
+        Engine between(c.type);
+        const auto b = between.acq.onReceive(c.live + c.hist + c.live);
+        EXPECT_EQ(b.framed, 3) << c.type;
+        EXPECT_EQ(b.calculated, 2) << c.type;
+        EXPECT_EQ(between.passes, 2) << c.type;
+        EXPECT_FALSE(between.status.errorLamp) << c.type;
+        EXPECT_EQ(between.g.RawValue[18], 345) << c.type;
+    }
 }
 
 TEST(LoggerFraming, ReversedTagsAbandonTheRestOfTheMessage)
