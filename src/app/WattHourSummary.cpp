@@ -4,6 +4,7 @@
 #include "shared/NumberPicture.h"
 #include "shared/TaggedText.h"
 
+#include <cmath>
 #include <string_view>
 
 namespace gv {
@@ -81,8 +82,10 @@ void addLineValues(std::string_view line, std::array<double, 11>& totals)
             label.remove_suffix(1);
         if (label.size() == 3 && label[0] == 'W' && label[1] == 'h' && label[2] >= '1' && label[2] <= '8') {
             const size_t end = line.find(',', from);
-            totals[label[2] - '0'] +=
-                recordNumber(line.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from));
+            const double v =
+                leadingNumber(line.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from));
+            if (std::fabs(v) <= MaxSummaryWattHours)
+                totals[label[2] - '0'] += v;
         }
     }
 }

@@ -194,6 +194,41 @@ TEST(DaySummary, FirstObservationOnlyTakesTheDay)
     }
 }
 
+TEST(DaySummary, EveryDayTotalTheWriterWritesIsReadBack)
+{
+    // A Current Cost day at readings just under the reading bound passes
+    // 1e9 Wh.  The clock is then set back into that day: the restart takes
+    // the closed day's line off again, or the next line counts it twice.
+    Rig r(3, 600);
+    std::string records;
+    for (int i = 0; i < 8; ++i)
+        records += "<T>1" + std::to_string(i) + ":00</T><L>600</L><W1>999999999</W1>\r\n";
+    r.writeLog("CC_2010_07_04.txt", records);
+    r.engine.restoreDay(LocalTime{2010, 7, 4, 18, 0, 0});
+    ASSERT_GT(r.g.WattHours[2], 1e9);
+    ASSERT_TRUE(r.engine.summaryTimer(LocalTime{2010, 7, 5, 0, 0, 5}));
+    ASSERT_NE(r.whours().find("Wh2, 1333333332.0 ,Wh3"), std::string::npos) << r.whours();
+    Global_Declarations again;
+    defaultNames(again);
+    again.SystemType = 3;
+    again.LogDelay = 600;
+    EngineStatus status;
+    LoggingEngine relived(again, status, r.dir.path());
+    relived.restoreDay(LocalTime{2010, 7, 4, 23, 30, 0});
+    EXPECT_NEAR(again.WattHours[2], 0, 0.05);
+
+    // The bound is a whole day at the largest reading; beyond it a value is
+    // garbled and reads as 0.
+    std::array<double, 11> day{};
+    day[1] = MaxSummaryWattHours;
+    day[2] = 1.0000001 * MaxSummaryWattHours;
+    r.writeLog("Whours.txt", whoursLine(day, LocalTime{2010, 7, 9, 0, 0, 0}));
+    const auto read = summaryOfDate(r.dir.file("logs"), LocalTime{2010, 7, 9, 0, 0, 0});
+    ASSERT_TRUE(read);
+    EXPECT_DOUBLE_EQ((*read)[1], 24 * MaxAcceptedMagnitude);
+    EXPECT_EQ((*read)[2], 0);
+}
+
 // ---- Day restore -------------------------------------------------------
 
 namespace {
