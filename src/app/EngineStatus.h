@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <deque>
+#include <set>
 #include <string>
 
 namespace gv {
@@ -39,6 +40,32 @@ struct EngineStatus {
         std::fprintf(stderr, "Gyrovane: %s\n", line.c_str());
         std::fflush(stderr);
     }
+};
+
+// Failed writes of one kind of file: a record family, the Excel day table,
+// the daily summary.  Standard error hears of a kind when it starts failing
+// and when it writes again, once each however long the failure lasts and
+// whichever of its files fails (with short intervals each hour has its own
+// files); every failure still goes into the error record.
+class WriteWatch {
+public:
+    explicit WriteWatch(EngineStatus& status) : status_(status) {}
+
+    void failed(const std::string& kind, const std::string& line)
+    {
+        status_.recordError(line);
+        if (failing_.insert(kind).second)
+            EngineStatus::notify(line);
+    }
+    void wrote(const std::string& kind, const std::string& line)
+    {
+        if (failing_.erase(kind) > 0)
+            EngineStatus::notify(line);
+    }
+
+private:
+    EngineStatus& status_;
+    std::set<std::string> failing_; // the kinds whose last write failed: a handful at most
 };
 
 } // namespace gv

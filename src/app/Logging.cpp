@@ -12,6 +12,12 @@
 
 namespace gv {
 
+namespace {
+// The Excel day table's kind of file for the failure notices; the record
+// families go by their codes.
+const std::string ExcelKind = "Excel";
+} // namespace
+
 StartLogging checkLoggingInterval(const std::string& delayText)
 {
     StartLogging s;
@@ -32,33 +38,18 @@ LoggingEngine::LoggingEngine(Global_Declarations& g, EngineStatus& status, std::
 std::string LoggingEngine::logsFolder() const { return joinPath(folder_, "logs"); }
 std::string LoggingEngine::excelFolder() const { return joinPath(folder_, "Excel"); }
 
-void LoggingEngine::append(const std::string& path, const std::string& text, const char* what,
-                           TickResult& result)
+void LoggingEngine::append(const std::string& path, const std::string& text, const std::string& kind,
+                           const char* what, TickResult& result)
 {
     // Records and rows start on a line of their own, so one cut short before
     // (a crash, a full disk) never swallows the next.
     std::string why;
     if (appendTextToFile(path, text, &why, true)) {
         result.filesWritten.push_back(path);
-        writeSucceeded(path, what);
+        writes_.wrote(kind, std::string(what) + " written again: " + path);
     } else {
-        writeFailed(path, what, why);
+        writes_.failed(kind, std::string(what) + " not written: " + why);
     }
-}
-
-void LoggingEngine::writeFailed(const std::string& path, const char* what, const std::string& why)
-{
-    const std::string line = std::string(what) + " not written: " + why;
-    status_.recordError(line);
-    // A file that keeps failing is told once, not at every tick.
-    if (failing_.insert(path).second)
-        EngineStatus::notify(line);
-}
-
-void LoggingEngine::writeSucceeded(const std::string& path, const char* what)
-{
-    if (failing_.erase(path) > 0)
-        EngineStatus::notify(std::string(what) + " written again: " + path);
 }
 
 TickResult LoggingEngine::tick(const TickInput& in)
@@ -68,7 +59,7 @@ TickResult LoggingEngine::tick(const TickInput& in)
 
     // A new date closes the previous day's totals before this interval's
     // share is counted into the new day.
-    result.daySummaryWritten = summary_.observe(g, status_, logsFolder(), in.now);
+    result.daySummaryWritten = summary_.observe(g, writes_, logsFolder(), in.now);
 
     const std::string day = logDayName(in.now, g.LogDelay);
 
@@ -105,7 +96,7 @@ TickResult LoggingEngine::tick(const TickInput& in)
     if (g.LoggingOn == 1 && in.dataSeen) {
         for (LogFamily f : familiesForSystemType(g.SystemType))
             append(joinPath(logsFolder(), logFileName(f, day)), buildRecord(f, g, in.now, recordInterval),
-                   "Log record", result);
+                   familyCode(f), "Log record", result);
         if (g.SaveExcel == 1) {
             const std::string path = joinPath(excelFolder(), excelFileName(day));
             bool ready = true;
@@ -117,10 +108,10 @@ TickResult LoggingEngine::tick(const TickInput& in)
                 std::string why;
                 ready = appendTextToFile(path, excelHeader(g.WSUnits), &why);
                 if (!ready)
-                    writeFailed(path, "Excel day table", why);
+                    writes_.failed(ExcelKind, "Excel day table not written: " + why);
             }
             if (ready)
-                append(path, excelRow(g, in.now), "Excel row", result);
+                append(path, excelRow(g, in.now), ExcelKind, "Excel row", result);
         }
     }
 
@@ -143,7 +134,7 @@ TickResult LoggingEngine::tick(const TickInput& in)
 
 bool LoggingEngine::summaryTimer(const LocalTime& now)
 {
-    return summary_.observe(g_, status_, logsFolder(), now);
+    return summary_.observe(g_, writes_, logsFolder(), now);
 }
 
 DayRestoreResult LoggingEngine::restoreDay(const LocalTime& today)

@@ -12,7 +12,6 @@
 #include "shared/Global_Declarations.h"
 #include "shared/LocalTime.h"
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -93,18 +92,16 @@ public:
     DayRestoreResult restoreDay(const LocalTime& today);
 
 private:
-    void append(const std::string& path, const std::string& text, const char* what,
+    // Appends a record or row to `path`; `kind` names the kind of file for
+    // the failure notices (see WriteWatch).
+    void append(const std::string& path, const std::string& text, const std::string& kind, const char* what,
                 TickResult& result);
-    // Every failed write is recorded; standard error hears of a file when it
-    // starts failing and when it writes again.
-    void writeFailed(const std::string& path, const char* what, const std::string& why);
-    void writeSucceeded(const std::string& path, const char* what);
 
     Global_Declarations& g_;
     EngineStatus& status_;
     std::string folder_;
     DaySummary summary_;
-    std::set<std::string> failing_; // files whose last write failed
+    WriteWatch writes_{status_};
 };
 
 } // namespace gv

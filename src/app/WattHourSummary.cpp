@@ -113,7 +113,7 @@ std::optional<std::array<double, 11>> summaryOfDate(const std::string& logsFolde
     return totals;
 }
 
-bool DaySummary::observe(Global_Declarations& g, EngineStatus& status, const std::string& logsFolder,
+bool DaySummary::observe(Global_Declarations& g, WriteWatch& writes, const std::string& logsFolder,
                          const LocalTime& now)
 {
     if (!day_) {
@@ -133,12 +133,11 @@ bool DaySummary::observe(Global_Declarations& g, EngineStatus& status, const std
     const std::string line = whoursLine(g.WattHours, now);
     const std::string path = joinPath(logsFolder, WhoursFileName);
     std::string why;
-    if (!appendTextToFile(path, line, &why, true)) {
-        const std::string what =
-            "Daily watt-hour summary not written: " + why + " (" + line.substr(0, line.size() - 2) + ")";
-        status.recordError(what);
-        EngineStatus::notify(what);
-    }
+    if (appendTextToFile(path, line, &why, true))
+        writes.wrote(WhoursFileName, "Daily watt-hour summary written again: " + path);
+    else
+        writes.failed(WhoursFileName, "Daily watt-hour summary not written: " + why + " (" +
+                                          line.substr(0, line.size() - 2) + ")");
     for (int k = 1; k <= 8; ++k)
         g.WattHours[k] = 0;
     return true;

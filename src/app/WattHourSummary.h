@@ -56,10 +56,10 @@ public:
 
     // When `now` falls on a later date than the last one seen and that date
     // has no line in <logsFolder>/Whours.txt: append the summary line, clear
-    // WattHours(1..8) and return true.  A failed write is recorded in
-    // `status` (the line text goes with it) and told on standard error; the
-    // totals are cleared all the same, so the new day starts from zero.
-    bool observe(Global_Declarations& g, EngineStatus& status, const std::string& logsFolder,
+    // WattHours(1..8) and return true.  A failed write goes to `writes`
+    // (the line text goes with it); the totals are cleared all the same, so
+    // the new day starts from zero.
+    bool observe(Global_Declarations& g, WriteWatch& writes, const std::string& logsFolder,
                  const LocalTime& now);
 
 private:

@@ -180,7 +180,8 @@ TEST(LoggingTick, CautionFollowsTheIntervalBox)
 
 TEST(LoggingTick, FailedWritesLightTheErrorLampAndTheTickGoesOn)
 {
-    Rig r(8, 10);
+    // Five-second logging: each hour has its own files.
+    Rig r(8, 5);
     r.g.SaveExcel = 1;
     // Read-only folders; the superuser writes there all the same, so for it
     // the folders are replaced by plain files, which refuse every write too.
@@ -195,23 +196,35 @@ TEST(LoggingTick, FailedWritesLightTheErrorLampAndTheTickGoesOn)
     }
     r.message(12, 3);
     testing::internal::CaptureStderr();
-    const TickResult res = r.tick(at(12, 0));
-    // A day of failing ticks: the record keeps the most recent failures and
-    // counts the rest; standard error hears once of each failing file.
-    for (int i = 1; i <= 600; ++i)
-        r.tick(at(12, 0));
+    LocalTime t = at(20, 0);
+    const TickResult res = r.tick(t);
+    EXPECT_TRUE(res.filesWritten.empty());
+    EXPECT_TRUE(r.status.errorLamp);
+    EXPECT_NE(r.status.errors.back().find("Excel"), std::string::npos);
+    EXPECT_DOUBLE_EQ(r.g.WattHours[1], 36.0 * 5 / 3600);
+    EXPECT_EQ(r.g.goodDATAcount, 0);
+    EXPECT_EQ(r.g.AccumulatedValue[9], 0);
+    // Ten hours of failing ticks, across midnight: the record keeps the most
+    // recent failures and counts the rest; standard error hears once of each
+    // kind of file (three record families, the Excel table, the summary),
+    // not again for each hour's new files.
+    for (int i = 1; i <= 600; ++i) {
+        t = addSeconds(t, 60);
+        r.tick(t);
+    }
     const std::string failing = testing::internal::GetCapturedStderr();
     EXPECT_EQ(r.status.errors.size(), EngineStatus::KeptErrors);
-    EXPECT_EQ(r.status.olderErrors, static_cast<long long>(4 * 601 - EngineStatus::KeptErrors));
+    EXPECT_EQ(r.status.olderErrors, static_cast<long long>(4 * 601 + 1 - EngineStatus::KeptErrors));
     auto count = [](const std::string& text, const std::string& what) {
         int n = 0;
         for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1))
             ++n;
         return n;
     };
-    EXPECT_EQ(count(failing, "Gyrovane: "), 4) << failing;
-    EXPECT_EQ(count(failing, "Log record not written: " + r.dir.file("logs/GV_2010_07_04.txt") + ": "), 1)
+    EXPECT_EQ(count(failing, "Gyrovane: "), 5) << failing;
+    EXPECT_EQ(count(failing, "Log record not written: " + r.dir.file("logs/GV_2010_07_04_20.txt") + ": "), 1)
         << failing;
+    EXPECT_EQ(count(failing, "Daily watt-hour summary not written: "), 1) << failing;
     for (const char* f : {"logs", "Excel"}) {
         if (root) {
             std::filesystem::remove(r.dir.file(f));
@@ -220,20 +233,17 @@ TEST(LoggingTick, FailedWritesLightTheErrorLampAndTheTickGoesOn)
             ::chmod(r.dir.file(f).c_str(), 0755);
         }
     }
-    EXPECT_TRUE(res.filesWritten.empty());
-    EXPECT_TRUE(r.status.errorLamp);
-    EXPECT_NE(r.status.errors.back().find("Excel"), std::string::npos);
-    EXPECT_DOUBLE_EQ(r.g.WattHours[1], 36.0 * 10 / 3600);
-    EXPECT_EQ(r.g.goodDATAcount, 0);
-    EXPECT_EQ(r.g.AccumulatedValue[9], 0);
-    // Writable again: the next tick logs normally, and says so once per file.
+    // Writable again: the next tick logs normally, and says so once per
+    // kind; the summary says so at the next midnight.
     r.message(12, 3);
     testing::internal::CaptureStderr();
-    EXPECT_EQ(r.tick(at(12, 1)).filesWritten.size(), 4u);
-    r.tick(at(12, 2));
+    EXPECT_EQ(r.tick(addSeconds(t, 60)).filesWritten.size(), 4u);
+    r.tick(addSeconds(t, 3600));
+    EXPECT_TRUE(r.engine.summaryTimer(LocalTime{2010, 7, 6, 0, 0, 5}));
     const std::string back = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(count(back, "Gyrovane: "), 4) << back;
-    EXPECT_EQ(count(back, "Log record written again: " + r.dir.file("logs/RE_2010_07_04.txt")), 1) << back;
+    EXPECT_EQ(count(back, "Gyrovane: "), 5) << back;
+    EXPECT_EQ(count(back, "Log record written again: " + r.dir.file("logs/RE_2010_07_05_06.txt")), 1) << back;
+    EXPECT_EQ(count(back, "Daily watt-hour summary written again: " + r.dir.file("logs/Whours.txt")), 1) << back;
 }
 
 TEST(LoggingTick, AFullDiskNeverCutsARecordNorJoinsTwo)
