@@ -44,9 +44,13 @@ std::optional<std::array<double, 11>> summaryOfDate(const std::string& logsFolde
 // already has a line (the clock was set back and lives that midnight again,
 // or another instance wrote it), nothing is written and the energy carries
 // on into the next date that gets a line.  A clock set back to an earlier
-// date is no midnight: it writes nothing.  So no date gets a second line, a
-// line dated ahead by a wrong clock holds nothing back, and no energy is
-// dropped or counted twice.
+// date is no midnight: it writes nothing.  So no date gets a second line
+// and a line dated ahead by a wrong clock holds nothing back.
+//
+// Energy carried past a re-lived midnight lives only in memory, in
+// WattHours, until the next line is written: the day restore rebuilds the
+// new date from that date's own log files, so a restart before the next
+// line drops the carried energy.
 class DaySummary {
 public:
     // Takes today as the day whose totals WattHours holds from now on (at

@@ -285,7 +285,7 @@ GraphRecordSet constantSet(int n, double volts, double amps, int interval)
     return set;
 }
 
-TimePlotLayout spec3(bool showAll = true)
+TimePlotLayout threeSeriesLayout(bool showAll = true)
 {
     TimePlotLayout s;
     s.series.resize(3);
@@ -305,7 +305,7 @@ TEST(GraphTimePlot, WattHoursCoverTheInnerRecordsOnly)
     ASSERT_EQ(set.RecordCount, 361);
     PlotModel model;
     RecordingSurface surface;
-    const auto r = plotByTime(set, spec3(), 1, model, surface);
+    const auto r = plotByTime(set, threeSeriesLayout(), 1, model, surface);
     EXPECT_EQ(r.status, PlotStatus::Drawn);
     EXPECT_NEAR(model.WattHours[2], 359.0, 1e-9);
     EXPECT_NEAR(model.DayWattHours, 359.0, 1e-9);
@@ -316,13 +316,13 @@ TEST(GraphTimePlot, WattHoursCoverTheInnerRecordsOnly)
     EXPECT_EQ(surface.lines.size(), 359u * 3); // records 1..360 joined
 
     // The loop may start one record earlier; record FirstShown then counts.
-    TimePlotLayout early = spec3();
+    TimePlotLayout early = threeSeriesLayout();
     early.firstOffset = 0;
     plotByTime(set, early, 1, model, surface);
     EXPECT_NEAR(model.WattHours[2], 360.0, 1e-9);
 
     // An unticked series is not drawn, its watt-hours still count.
-    TimePlotLayout hidden = spec3(false);
+    TimePlotLayout hidden = threeSeriesLayout(false);
     plotByTime(set, hidden, 1, model, surface);
     EXPECT_TRUE(surface.lines.empty());
     EXPECT_NEAR(model.WattHours[2], 359.0, 1e-9);
@@ -336,7 +336,7 @@ TEST(GraphTimePlot, ScalesFlatSeriesAndZeroLine)
         text += rec("10:0" + std::to_string(i), 12, amps[i]) + CRLF;
     GraphRecordSet set;
     readRecords(text, wholeDay(), testLayout(), set);
-    TimePlotLayout s = spec3();
+    TimePlotLayout s = threeSeriesLayout();
     s.series[1].zeroLine = true;
     PlotModel model;
     RecordingSurface surface;
@@ -379,12 +379,12 @@ TEST(GraphTimePlot, ShortAndEmptyRangesDrawSafely)
     PlotModel model;
     RecordingSurface surface;
     GraphRecordSet none;
-    EXPECT_EQ(plotByTime(none, spec3(), 1, model, surface).status, PlotStatus::Empty);
+    EXPECT_EQ(plotByTime(none, threeSeriesLayout(), 1, model, surface).status, PlotStatus::Empty);
     EXPECT_EQ(surface.clears, 1);
 
     for (int n = 1; n <= 4; ++n) {
         GraphRecordSet set = constantSet(n, 12, 1, 10);
-        const auto r = plotByTime(set, spec3(), 1, model, surface);
+        const auto r = plotByTime(set, threeSeriesLayout(), 1, model, surface);
         EXPECT_EQ(r.status, n == 1 ? PlotStatus::Empty : PlotStatus::Drawn) << n;
         EXPECT_GE(surface.scaleWidth(), 1) << n;
         for (const auto& l : surface.lines) {
@@ -393,7 +393,7 @@ TEST(GraphTimePlot, ShortAndEmptyRangesDrawSafely)
     }
 
     // A minimum span refuses short ranges after writing the times.
-    TimePlotLayout s = spec3();
+    TimePlotLayout s = threeSeriesLayout();
     s.minimumSpan = 5;
     GraphRecordSet three = constantSet(3, 12, 1, 10);
     const auto r = plotByTime(three, s, 1, model, surface);
@@ -404,7 +404,7 @@ TEST(GraphTimePlot, ShortAndEmptyRangesDrawSafely)
     EXPECT_TRUE(model.PlottedFile.empty());
 
     // A full scale of 0 gives a flat line, never a division by zero.
-    TimePlotLayout zero = spec3();
+    TimePlotLayout zero = threeSeriesLayout();
     for (auto& ps : zero.series)
         ps.fullScale = 0;
     GraphRecordSet set = constantSet(10, 12, 1, 10);
@@ -420,7 +420,7 @@ TEST(GraphTimePlot, FractionalBoundsRoundHalfToEven)
     set.LastShown = 250.7;
     PlotModel model;
     RecordingSurface surface;
-    const auto r = plotByTime(set, spec3(), 1, model, surface);
+    const auto r = plotByTime(set, threeSeriesLayout(), 1, model, surface);
     EXPECT_EQ(r.startTime, shortTime(set.time(100)));
     EXPECT_EQ(r.finishTime, shortTime(set.time(251)));
     // x stays whole: first segment from 0 to 1.
@@ -429,7 +429,7 @@ TEST(GraphTimePlot, FractionalBoundsRoundHalfToEven)
     // Bounds beyond the records only read existing records for the labels.
     set.FirstShown = 990;
     set.LastShown = 5e5;
-    const auto far = plotByTime(set, spec3(), 1, model, surface);
+    const auto far = plotByTime(set, threeSeriesLayout(), 1, model, surface);
     EXPECT_EQ(far.finishTime, shortTime(set.time(1000)));
 }
 
@@ -453,7 +453,7 @@ TEST(GraphTimePlot, FractionalBoundsVisitEachRecordOnce)
 
     PlotModel model;
     RecordingSurface surface;
-    const auto r = plotByTime(set, spec3(), 1, model, surface);
+    const auto r = plotByTime(set, threeSeriesLayout(), 1, model, surface);
     EXPECT_EQ(r.startTime, "01:09");
     EXPECT_EQ(r.finishTime, "01:19");
     // Segments join records 10..19; records 11..19 add their watt-hours.
@@ -462,7 +462,7 @@ TEST(GraphTimePlot, FractionalBoundsVisitEachRecordOnce)
     for (size_t k = 0; k < surface.lines.size(); k += 3)
         EXPECT_EQ(surface.lines[k].x2 - surface.lines[k].x1, 1.0);
     // A re-plot gives the same totals.
-    plotByTime(set, spec3(), 1, model, surface);
+    plotByTime(set, threeSeriesLayout(), 1, model, surface);
     EXPECT_NEAR(model.WattHours[2], 9.0, 1e-9);
     EXPECT_NEAR(model.DayWattHours, 9.0, 1e-9);
 }
@@ -638,7 +638,7 @@ TEST(GraphOutputs, DayOnDisplayNeedsTheSameFilePlotted)
     PlotModel model;
     RecordingSurface surface;
     EXPECT_FALSE(dayOnDisplay(set, model, "GV_2026_12_08.txt"));
-    plotByTime(set, spec3(), 1, model, surface);
+    plotByTime(set, threeSeriesLayout(), 1, model, surface);
     EXPECT_TRUE(dayOnDisplay(set, model, "GV_2026_12_08.txt"));
     EXPECT_TRUE(dayOnDisplay(set, model, "gv_2026_12_08.txt"));
     EXPECT_FALSE(dayOnDisplay(set, model, "GV_2026_12_09.txt"));
