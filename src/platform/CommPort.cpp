@@ -140,6 +140,7 @@ bool CommPort::setPortOpen(bool open)
         // A port closed on purpose is not reopened behind the user's back.
         reopen_.stop();
         missing_ = false;
+        remap_ = false;
         if (serial_.isOpen())
             serial_.close();
         return true;
@@ -150,6 +151,7 @@ bool CommPort::setPortOpen(bool open)
     }
     reopen_.stop();
     missing_ = false;
+    remap_ = false;
     // The port is chosen here: the mapping decides which device it is.
     const QString path = devicePath();
     if (!openDevice(path))
@@ -201,16 +203,29 @@ void CommPort::closeLostDevice()
     emit deviceLost();
 }
 
+void CommPort::keepTryingToOpen()
+{
+    if (serial_.isOpen() || reopenMs_ <= 0)
+        return;
+    remap_ = true;
+    reopen_.start(reopenMs_);
+}
+
 void CommPort::tryReopen()
 {
     if (serial_.isOpen()) {
         reopen_.stop();
         return;
     }
-    if (!openDevice(openedPath_))
+    // A device that was lost is looked for where it was; a port that never
+    // opened is looked for as an open would.
+    const QString path = remap_ ? devicePath() : openedPath_;
+    if (!openDevice(path))
         return;
+    openedPath_ = path;
     reopen_.stop();
     missing_ = false;
+    remap_ = false;
     emit deviceBack();
 }
 

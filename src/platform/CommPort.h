@@ -18,6 +18,11 @@
 // /dev/ttyS fallback: a "COMn" link that vanished with its bridge must not
 // make the port read whatever serial device stands behind the fallback.
 // A port closed on purpose (setPortOpen(false)) is never reopened.
+//
+// A port that did not open can be left trying (keepTryingToOpen()): it is
+// tried again on the same timer, the port number mapped afresh each time
+// (a "COMn" link made later is found, as it would be by an open), until it
+// opens, which deviceBack() reports.
 
 #include "platform/PortMapping.h"
 
@@ -77,7 +82,12 @@ public:
     // driver's queue is never flushed, so bytes that arrive later are not lost.
     void setInBufferCount(int n);
 
-    // Retry period after a lost device; 0 switches reopening off.
+    // After a failed open: tries to open again every retry period until the
+    // port opens or is closed on purpose.
+    void keepTryingToOpen();
+
+    // Retry period after a lost device or a failed open; 0 switches
+    // reopening off.
     void setReopenInterval(int ms) { reopenMs_ = ms; }
     // True between deviceLost() and deviceBack().
     bool deviceMissing() const { return missing_; }
@@ -110,6 +120,7 @@ private:
     QString error_;
     int reopenMs_ = 2000;
     bool missing_ = false;
+    bool remap_ = false; // the retries map the port number afresh (it never opened)
 };
 
 } // namespace gv

@@ -508,9 +508,19 @@ void Gyrovane::Form_Load()
     }
     if (restored.defaultIntervalUsed)
         gv::showMessage(this, QLatin1String(gv::DefaultIntervalNotice));
-    if (!portOpened) {
+    // Without its port the start-up ends here, unless logging starts by
+    // itself: then nobody may be at the screen (a restart after a power
+    // cut) and the device may come late (a USB adapter plugged in after
+    // start-up), so the start-up goes on and the port is tried again until
+    // it opens.  The message still tells of the problem, at the end.
+    const bool waitForPort = !portOpened && g_.LogOn == 1;
+    if (!portOpened && !waitForPort) {
         portProblem(portCause);
         return;
+    }
+    if (waitForPort) {
+        reportProblem(portCause + QStringLiteral("; trying again until it opens"));
+        MSComm1->keepTryingToOpen();
     }
     // The automatic start of logging: an interval that is a number is
     // brought into 1..600, then the Start item runs; one that is not a
@@ -536,6 +546,9 @@ void Gyrovane::Form_Load()
         portProblem(unread);
         return;
     }
+    // The retries go on while the message waits for its OK.
+    if (waitForPort)
+        gv::showMessage(this, qs(gv::commsProblemMessage()));
 }
 
 // Why the port did not open, with the device it stands for and the system's
@@ -752,6 +765,8 @@ void Gyrovane::onDeviceLost()
 
 void Gyrovane::onDeviceBack()
 {
+    gv::EngineStatus::notify(
+        ss(QStringLiteral("serial port %1 (%2) is open").arg(MSComm1->commPort()).arg(MSComm1->devicePath())));
     if (Label2->text() == QLatin1String(gv::CommsProblemLabel))
         Label2->setText(label2BeforeLoss_);
     if (windowTitle() == QLatin1String(gv::CommsProblemLabel))

@@ -34,6 +34,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -155,7 +156,6 @@ TEST_F(MainWindowTest, AHardwareFileCutShortIsWrittenBackWholeAndItsGapsRecorded
 TEST_F(MainWindowTest, APortThatDoesNotExistGivesOneMessageAndNoLoggingButRestoresTheDay)
 {
     setItem(folder, "hardware.cfg", "Port", "77");
-    setItem(folder, "hardware.cfg", "LogOn", "1");
     setItem(folder, "hardware.cfg", "SystemType", "1");
     // Today's totals come from today's log file, not from the device: they
     // are rebuilt though the port fails, so the day's line misses nothing.
@@ -198,6 +198,67 @@ TEST_F(MainWindowTest, APortThatDoesNotExistGivesOneMessageAndNoLoggingButRestor
                              ") did not open: No such file or directory";
     EXPECT_EQ(status.errors.back(), why2);
     EXPECT_NE(err2.find(why2), std::string::npos) << err2;
+}
+
+TEST_F(MainWindowTest, AnAutomaticStartWaitsForAPortThatAppearsLate)
+{
+    setItem(folder, "hardware.cfg", "Port", "4");
+    setItem(folder, "hardware.cfg", "LogOn", "1");
+    setItem(folder, "hardware.cfg", "LogDelay", "20");
+    setItem(folder, "hardware.cfg", "SystemType", "1");
+    const QString log = folder + "/logs/GV_" + QString::fromStdString(gv::dayName(gv::localNow())) + ".txt";
+    // No COM4 link at start-up and nothing behind the fallback: the link of
+    // a USB adapter plugged in late appears while the message waits.
+    std::unique_ptr<gvtest::LocalPty> late;
+    auto startWith = [&](bool linkAppears) {
+        w = std::make_unique<Gyrovane>(g, status, nullptr, folder);
+        w->MSComm1->setFallbackPrefix(folder + "/ttyS");
+        w->MSComm1->setReopenInterval(100);
+        gv::setMessageHook([&, linkAppears](const gv::ShownMessage& m) {
+            messages.push_back(m.text);
+            if (!linkAppears)
+                return;
+            late = std::make_unique<gvtest::LocalPty>(folder + "/COM4");
+            ASSERT_TRUE(late->ok());
+            EXPECT_TRUE(QTest::qWaitFor([&] { return w->MSComm1->portOpen(); }, 3000));
+        });
+        testing::internal::CaptureStderr();
+        w->Form_Load();
+        return testing::internal::GetCapturedStderr();
+    };
+    const std::string err = startWith(true);
+    ASSERT_EQ(messages, QStringList{Gyrovane::portProblemText()});
+    EXPECT_TRUE(w->MSComm1->portOpen());
+    EXPECT_EQ(w->MSComm1->devicePath(), folder + "/COM4");
+    EXPECT_NE(err.find("serial port 4 (" + folder.toStdString() + "/ttyS3) did not open"), std::string::npos) << err;
+    // The rest of the start-up ran: logging on, the timer at the interval,
+    // the box locked.
+    EXPECT_EQ(g.LoggingOn, 1);
+    EXPECT_EQ(w->Timer1->Interval(), 20000);
+    EXPECT_FALSE(w->delay->isEnabled());
+    EXPECT_FALSE(w->startMENU->isEnabled());
+    // Nothing is written before the device's first message.
+    w->Timer1_Timer();
+    EXPECT_FALSE(QFile::exists(log));
+    EXPECT_EQ(g.LoggingOn, 1);
+    ASSERT_TRUE(late->send("<A1>50</A1><V1>132</V1>]"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->dataSeen(); }, 3000));
+    w->Timer1_Timer();
+    EXPECT_NE(readText(log).find("<L>20</L><V1>13.20</V1><A1>5.0</A1>"), std::string::npos) << readText(log);
+
+    // Without the automatic start the start-up stops at the message, as
+    // ever, and the port is not tried again.
+    w.reset();
+    late.reset();
+    messages.clear();
+    g = gv::Global_Declarations{};
+    setItem(folder, "hardware.cfg", "LogOn", "0");
+    startWith(false);
+    ASSERT_EQ(messages, QStringList{Gyrovane::portProblemText()});
+    late = std::make_unique<gvtest::LocalPty>(folder + "/COM4");
+    QTest::qWait(400);
+    EXPECT_FALSE(w->MSComm1->portOpen());
+    EXPECT_EQ(g.LoggingOn, 0);
 }
 
 TEST_F(MainWindowTest, AnUnreadableSettingsFileIsNamedWithTheSystemsReason)
