@@ -17,6 +17,8 @@ int main(int argc, char** argv)
     gv::EngineStatus status;
     Gyrovane window(g, status);
     window.Form_Load();
+    if (window.folderInUse())
+        return 1; // another Gyrovane runs on this folder; this one wrote nothing
     window.show();
     return app.exec();
 }

@@ -38,12 +38,11 @@ std::optional<std::array<double, 11>> summaryOfDate(const std::string& logsFolde
 // twice (two firings).
 //
 // Whours.txt itself says which dates have their line: it is read whenever
-// a line is due (one short line a day, and another instance of the program
-// may share the folder).  At a midnight whose date has no line yet, the
-// line is written and the totals start again from zero; at one whose date
-// already has a line (the clock was set back and lives that midnight again,
-// or another instance wrote it), nothing is written and the energy carries
-// on into the next date that gets a line.  A clock set back to an earlier
+// a line is due (one short line a day).  At a midnight whose date has no
+// line yet, the line is written and the totals start again from zero; at
+// one whose date already has a line (the clock was set back and lives that
+// midnight again), nothing is written and the energy carries on into the
+// next date that gets a line.  A clock set back to an earlier
 // date is no midnight: it writes nothing.  So no date gets a second line
 // and a line dated ahead by a wrong clock holds nothing back.
 //

@@ -37,8 +37,7 @@ TEST(DaySummary, OneLinePerDateChangeWhicheverTimerSeesItFirst)
     Rig r(1, 5);
     LocalTime t{2010, 7, 4, 23, 59, 0};
     r.engine.restoreDay(t);
-    // A second instance on the same folder (its port taken by the first),
-    // started before midnight too.
+    // Another engine on the same folder, started before midnight too.
     Global_Declarations g2;
     g2.SystemType = 1;
     EngineStatus status2;
@@ -59,8 +58,8 @@ TEST(DaySummary, OneLinePerDateChangeWhicheverTimerSeesItFirst)
     EXPECT_NEAR(r.g.WattHours[1], 2.0, 1e-9);
     EXPECT_FALSE(r.status.errorLamp);
 
-    // The second instance finds the date's line in the file and writes
-    // none of its own.
+    // The other engine finds the date's line in the file and writes none
+    // of its own.
     EXPECT_FALSE(second.summaryTimer(LocalTime{2010, 7, 5, 0, 0, 5}));
     EXPECT_EQ(lines(r.whours()), 1);
 }

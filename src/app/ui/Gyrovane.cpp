@@ -27,6 +27,7 @@
 #include "platform/ClickLabel.h"
 #include "platform/CommPort.h"
 #include "platform/FormTimer.h"
+#include "platform/FolderLock.h"
 #include "platform/FrameBox.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramFolder.h"
@@ -451,8 +452,35 @@ void Gyrovane::showEngineStatus()
 
 // ---------------------------------------------------------------- start-up
 
+QString Gyrovane::folderInUseText(const QString& folder)
+{
+    return QStringLiteral("Gyrovane is already running with the program folder\r\n") + folder +
+           QStringLiteral("\r\n\r\nThis copy closes without changing anything there.");
+}
+
 void Gyrovane::Form_Load()
 {
+    // One running program per program folder: a second one would restore
+    // the day's totals again, write its own summary line from them and save
+    // its own settings over the first one's.  It stops before the first-run
+    // work, so it writes nothing there, and its timers never tick.
+    folderLock_ = std::make_unique<gv::FolderLock>(folder_);
+    switch (folderLock_->acquire()) {
+    case gv::FolderLock::State::Held:
+        break;
+    case gv::FolderLock::State::InUse:
+        folderInUse_ = true;
+        Timer1->setEnabled(false);
+        Timer2->setEnabled(false);
+        Timer3->setEnabled(false);
+        gv::showMessage(this, folderInUseText(folder_));
+        return;
+    case gv::FolderLock::State::Unavailable:
+        // Nothing shows another program there; the folder itself will tell
+        // what else fails.
+        reportProblem(QStringLiteral("program folder lock not made: ") + folderLock_->path());
+        break;
+    }
     // First-run work in the splash window, shown modally.
     frmSplash::showAtStartup(g_, folder_, this);
     // The logging timer ticks from here on.
@@ -499,8 +527,8 @@ void Gyrovane::Form_Load()
     const QString portCause = portOpened ? QString() : portFailureText();
     // Today's totals and highs from today's log files.  They come from the
     // log, not the device, so they are rebuilt whether the port opened or
-    // not: a port set right later under Setup, or a second instance whose
-    // port is taken, must not close the day with the morning missing.
+    // not: a port set right later under Setup, or one that opens late, must
+    // not close the day with the morning missing.
     const gv::DayRestoreResult restored = logging_->restoreDay(gv::localNow());
     if (restored.readFailed) {
         portProblem(QStringLiteral("today's log file could not be read: ") + qs(restored.failedFile));

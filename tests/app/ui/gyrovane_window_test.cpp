@@ -9,6 +9,7 @@
 #include "live/ui/plotDiagnostics.h"
 #include "platform/ClickLabel.h"
 #include "platform/CommPort.h"
+#include "platform/FolderLock.h"
 #include "platform/FormTimer.h"
 #include "platform/FrameBox.h"
 #include "platform/MessageBoxes.h"
@@ -27,6 +28,8 @@
 #include <QDir>
 #include <QFile>
 #include <QDialog>
+#include <QDirIterator>
+#include <QProcess>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +41,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 using gv::MainFrame;
 using gv::Reading;
@@ -552,6 +557,72 @@ TEST_F(MainWindowTest, ExitWritesTheSettingsAndTheCloseBoxDoesNot)
         EXPECT_NE(cfg.find("<PersonalString>changed by hand</PersonalString>"), std::string::npos);
         EXPECT_EQ(cfg.find("<M>"), std::string::npos);
     }
+}
+
+TEST_F(MainWindowTest, OneProgramPerFolderAndALockLeftByACrashIsTakenOver)
+{
+    // A real program runs on a per-user folder of its own (it waits in its
+    // splash window); a second start there is refused.
+    QTemporaryDir data;
+    const QString shared = data.path() + "/Gyrovane/Gyrovane";
+    // Its first-run files are there already, so it writes none while the
+    // test looks.
+    ASSERT_TRUE(QDir().mkpath(shared));
+    ASSERT_TRUE(gv::createMissingFiles(shared.toStdString()).failed.empty());
+    QProcess first;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", data.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    first.setProcessEnvironment(env);
+    first.setProcessChannelMode(QProcess::MergedChannels);
+    first.start(QStringLiteral(GV_BINARY_DIR "/gyrovane"), {});
+    ASSERT_TRUE(first.waitForStarted(5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(shared + "/" + gv::FolderLockName); }, 10000));
+
+    // Every file of the folder as it stands: a rewrite (write then rename)
+    // changes the inode, an append the size.
+    auto snapshot = [&shared] {
+        QStringList files;
+        QDirIterator it(shared, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString f = it.next();
+            struct stat st {};
+            ::stat(QFile::encodeName(f).constData(), &st);
+            files << QStringLiteral("%1 %2 %3 %4").arg(f).arg(st.st_ino).arg(st.st_size).arg(st.st_mtim.tv_nsec);
+        }
+        files.sort();
+        return files.join("\n").toStdString();
+    };
+    const std::string before = snapshot();
+    {
+        Gyrovane second(g, status, nullptr, shared);
+        second.Form_Load();
+        EXPECT_TRUE(second.folderInUse());
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_EQ(messages[0].toStdString(), Gyrovane::folderInUseText(shared).toStdString());
+        EXPECT_TRUE(messages[0].contains(shared));
+        EXPECT_TRUE(dialogs.isEmpty()) << "no splash, no first-run work";
+        EXPECT_FALSE(second.Timer1->Enabled());
+        EXPECT_FALSE(second.Timer3->Enabled());
+        EXPECT_FALSE(second.MSComm1->portOpen());
+    }
+    EXPECT_EQ(snapshot(), before);
+
+    // The first program is killed: its lock stays behind and stops nobody.
+    first.kill();
+    ASSERT_TRUE(first.waitForFinished(5000));
+    ASSERT_TRUE(QFile::exists(shared + "/" + gv::FolderLockName));
+    messages.clear();
+    {
+        Gyrovane next(g, status, nullptr, shared);
+        next.MSComm1->setFallbackPrefix(shared + "/ttyS");
+        next.Form_Load();
+        EXPECT_FALSE(next.folderInUse());
+        EXPECT_FALSE(messages.contains(Gyrovane::folderInUseText(shared)));
+        EXPECT_EQ(dialogs.value(0), "frmSplash");
+        EXPECT_EQ(gv::FolderLock(shared).acquire(), gv::FolderLock::State::InUse);
+    }
+    EXPECT_EQ(gv::FolderLock(shared).acquire(), gv::FolderLock::State::Held);
 }
 
 TEST_F(MainWindowTest, MenuCaptionsAndGuards)
