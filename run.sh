@@ -40,13 +40,14 @@ if [ ! -e "$PROGRAM_FOLDER/COM3" ]; then
 fi
 
 # The simulator sends the messages of the system type in the settings
-# (type 0 on a first start), one a second.
+# (type 0 on a first start), one a second; a Current Cost monitor also
+# sends a history message once a minute.
 TYPE=0
 if [ -f "$PROGRAM_FOLDER/hardware.cfg" ]; then
   TYPE=$(sed -n 's/.*<SystemType>\([0-9]*\)<\/SystemType>.*/\1/p' "$PROGRAM_FOLDER/hardware.cfg" | head -n 1)
   case "$TYPE" in [0-8]) ;; *) TYPE=0 ;; esac
 fi
-build/tools/gv_simulator --type "$TYPE" --interval-ms 1000 --out "$DEVICE" &
+build/tools/gv_simulator --type "$TYPE" --interval-ms 1000 --history 60 --out "$DEVICE" &
 SIM_PID=$!
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then

@@ -22,6 +22,10 @@
 //   --seed S         seed of the random variation (default: time based)
 //   --split          write every message in a few pieces of random length,
 //                    as a slow serial line delivers it
+//   --history H      Current Cost types: after every H live messages one
+//                    history message (<hist>, stored totals and no live
+//                    reading), as the monitors send every few hours
+//                    (default 0: none)
 //   --help
 
 #include <cerrno>
@@ -51,6 +55,7 @@ struct Options {
     unsigned seed = 0;
     bool seeded = false;
     bool split = false;
+    long long history = 0;
 };
 
 volatile std::sig_atomic_t stopRequested = 0;
@@ -60,7 +65,7 @@ void onSignal(int) { stopRequested = 1; }
 void usage(FILE* f)
 {
     std::fputs("usage: gv_simulator [--type 0..8] [--interval-ms M] [--count K] [--out PATH]\n"
-               "                    [--baud B] [--seed S] [--split]\n",
+               "                    [--baud B] [--seed S] [--split] [--history H]\n",
                f);
 }
 
@@ -120,6 +125,10 @@ bool parseOptions(int argc, char** argv, Options& o)
             o.out = argv[++i];
         } else if (a == "--split") {
             o.split = true;
+        } else if (a == "--history") {
+            if (!next(v) || v < 0)
+                return false;
+            o.history = v;
         } else {
             std::fprintf(stderr, "gv_simulator: unknown option %s\n", a.c_str());
             return false;
@@ -305,6 +314,24 @@ std::string cc128Message(Plant& p, long long seq)
     return m + "</msg>\r\n";
 }
 
+// The stored totals the monitors send beside the live readings: per hour
+// (Classic) or per sensor (128), no <watts> and no <tmpr>.
+std::string historyMessage(int type, long long seq)
+{
+    if (type == 3)
+        return "<msg><date><dsb>" + fiveDigits(static_cast<long>(seq % 100000)) +
+               "</dsb><hr>02</hr><min>00</min><sec>05</sec></date>"
+               "<src><name>CC02</name><id>00077</id><type>1</type><sver>0.07</sver></src>"
+               "<hist><hrs><h02>000.3</h02><h04>000.2</h04><h06>000.4</h06></hrs>"
+               "<days><d01>0004</d01><d02>0005</d02></days></hist></msg>\r\n";
+    std::string m = "<msg><src>CC128-v0.11</src><dsb>" + fiveDigits(static_cast<long>(seq % 100000)) +
+                    "</dsb><time>02:00:05</time><hist><dsw>" + fiveDigits(static_cast<long>(seq % 100000)) +
+                    "</dsw><type>1</type><units>kwhr</units>";
+    for (const char* sensor : {"0", "9"})
+        m += std::string("<data><sensor>") + sensor + "</sensor><h024>001.1</h024><h022>000.9</h022></data>";
+    return m + "</hist></msg>\r\n";
+}
+
 void addMilliseconds(timespec& t, long ms)
 {
     t.tv_sec += ms / 1000;
@@ -348,6 +375,8 @@ int main(int argc, char** argv)
             message = cc128Message(plant, seq);
         else
             message = loggerMessage(o.type, plant);
+        if ((o.type == 3 || o.type == 4) && o.history > 0 && (seq + 1) % o.history == 0)
+            message += historyMessage(o.type, seq);
 
         bool ok = true;
         if (o.split && message.size() > 1) {
