@@ -547,7 +547,9 @@ void Gyrovane::Form_Load()
         return;
     }
     if (waitForPort) {
-        reportProblem(portCause + QStringLiteral("; trying again until it opens"));
+        // A device that comes late is no failure: standard error hears of
+        // it, the error lamp stays for failures that last.
+        gv::EngineStatus::notify(ss(portCause + QStringLiteral("; trying again until it opens")));
         MSComm1->keepTryingToOpen();
     }
     // The automatic start of logging: an interval that is a number is

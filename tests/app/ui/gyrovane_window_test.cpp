@@ -250,6 +250,9 @@ TEST_F(MainWindowTest, AnAutomaticStartWaitsForAPortThatAppearsLate)
     ASSERT_TRUE(QTest::qWaitFor([&] { return w->dataSeen(); }, 3000));
     w->Timer1_Timer();
     EXPECT_NE(readText(log).find("<L>20</L><V1>13.20</V1><A1>5.0</A1>"), std::string::npos) << readText(log);
+    // A device that came late is no failure: the error lamp shows green.
+    EXPECT_FALSE(w->LogOK->isHidden());
+    EXPECT_FALSE(w->LogOK->property("red").toBool());
 
     // Without the automatic start the start-up stops at the message, as
     // ever, and the port is not tried again.
