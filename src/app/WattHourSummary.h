@@ -42,9 +42,9 @@ std::optional<std::array<double, 11>> summaryOfDate(const std::string& logsFolde
 // line yet, the line is written and the totals start again from zero; at
 // one whose date already has a line (the clock was set back and lives that
 // midnight again), nothing is written and the energy carries on into the
-// next date that gets a line.  A clock set back to an earlier
-// date is no midnight: it writes nothing.  So no date gets a second line
-// and a line dated ahead by a wrong clock holds nothing back.
+// next date that gets a line.  A clock set back to an earlier date is no
+// midnight: it writes nothing.  So no date gets a second line and a line
+// dated ahead by a wrong clock holds nothing back.
 //
 // Energy carried past a re-lived midnight lives only in memory, in
 // WattHours, until the next line is written: the day restore rebuilds the
