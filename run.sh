@@ -40,8 +40,8 @@ if [ ! -e "$PROGRAM_FOLDER/COM3" ]; then
 fi
 
 # The simulator sends the messages of the system type in the settings
-# (type 0 on a first start), one a second; a Current Cost monitor also
-# sends a history message once a minute.
+# (type 0 on a first start), one a second; a Current Cost 128 also sends
+# its stored totals once a minute (a Classic sends them in every message).
 TYPE=0
 if [ -f "$PROGRAM_FOLDER/hardware.cfg" ]; then
   TYPE=$(sed -n 's/.*<SystemType>\([0-9]*\)<\/SystemType>.*/\1/p' "$PROGRAM_FOLDER/hardware.cfg" | head -n 1)

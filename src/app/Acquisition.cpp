@@ -182,12 +182,6 @@ bool Acquisition::handleLogger(const std::string& message)
 bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
 {
     announce(message);
-    // History messages (the monitor's stored totals, sent every few hours
-    // beside the live readings) carry no live reading: device traffic, no
-    // pass and no error.
-    if (message.find(HistOpen) != std::string::npos)
-        return false;
-
     auto readGroup = [&](int firstSlot) {
         for (const auto& item : CcItems)
             if (extract(message, item.open, item.close, firstSlot + item.offset) == Item::Fault)
@@ -208,7 +202,15 @@ bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
         if (ok && second)
             ok = readGroup(21);
     }
-    return ok ? calculate() : abandon();
+    if (!ok)
+        return abandon();
+    // Stored totals do not make a message noise: the Classic sends them
+    // after the readings of every message, the 128 in messages of their own
+    // that carry no reading.  Only such a message without a reading is
+    // passed by, without a pass and without an error.
+    if (readings_ == 0 && message.find(HistOpen) != std::string::npos)
+        return false;
+    return calculate();
 }
 
 bool Acquisition::abandon()

@@ -35,10 +35,12 @@
 // is lit.  A calculation pass that would give a value beyond MaxReading, or
 // not finite, is abandoned the same way.  A message from which no reading is
 // taken (line noise holding a "]", an item that is not a number) is no good
-// message either: no pass, error lamp lit.  A Current Cost message that
-// carries "<hist>" (the monitor's history of stored totals) or, on a 128,
-// comes from a sensor other than 9 and 0 is device traffic: no pass and no
-// error.
+// message either: no pass, error lamp lit.  The readings of a Current Cost
+// message are taken whatever else it carries, such as the stored totals
+// ("<hist>") that the Classic sends after the readings of every message.
+// A message that gives no reading but carries stored totals (the 128 sends
+// them in messages of their own) or, on a 128, comes from a sensor other
+// than 9 and 0 is device traffic: no pass and no error.
 
 #include <cstddef>
 #include <functional>

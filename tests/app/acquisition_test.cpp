@@ -4,6 +4,7 @@
 
 #include "app/Acquisition.h"
 #include "engine_state.h"
+#include "support/current_cost_messages.h"
 
 using namespace gv;
 
@@ -28,11 +29,7 @@ const std::string kCc128Sensor0 =
     "<sensor>0</sensor><id>00077</id><type>1</type><ch1><watts>00012</watts></ch1>"
     "<ch2><watts>00034</watts></ch2><ch3><watts>00056</watts></ch3></msg>\r\n";
 
-const std::string kClassic =
-    "<msg><date><dsb>00001</dsb><hr>12</hr><min>34</min><sec>56</sec></date>"
-    "<src><name>CC02</name><id>00077</id><type>1</type><sver>0.07</sver></src>"
-    "<ch1><watts>00345</watts></ch1><ch2><watts>00010</watts></ch2><ch3><watts>00000</watts></ch3>"
-    "<tmpr>19.2</tmpr></msg>\r\n";
+const std::string kClassic = gvtest::classicMessage({345, 10, 0}, "19.2", "123456") + "\r\n";
 
 } // namespace
 
@@ -181,42 +178,42 @@ TEST(LoggerFraming, AMessageThatBringsNoReadingIsNoGoodMessage)
     EXPECT_EQ(cc128.acq.onReceive(kCc128Sensor9).calculated, 1);
 }
 
-TEST(CurrentCostHistory, HistoryMessagesAreDeviceTrafficNotNoise)
+TEST(CurrentCostHistory, StoredTotalsNeverHideTheReadings)
 {
-    // What the monitors send every few hours beside the live readings.
-    const std::string classicHist =
-        "<msg><date><dsb>00030</dsb><hr>02</hr><min>00</min><sec>05</sec></date>"
-        "<src><name>CC02</name><id>00077</id><type>1</type><sver>0.07</sver></src>"
-        "<hist><hrs><h02>000.3</h02><h04>000.2</h04></hrs><days><d01>0004</d01></days></hist></msg>\r\n";
-    std::string cc128Hist = "<msg><src>CC128-v0.11</src><dsb>00089</dsb><time>13:10:50</time><hist>"
-                            "<dsw>00089</dsw><type>1</type><units>kwhr</units>";
-    for (const char* sensor : {"0", "1", "9"})
-        cc128Hist += std::string("<data><sensor>") + sensor + "</sensor><h024>001.1</h024><h022>000.9</h022></data>";
-    cc128Hist += "</hist></msg>\r\n";
-
-    struct Case {
-        int type;
-        std::string live, hist;
-    } cases[] = {{3, kClassic, classicHist}, {4, kCc128Sensor9, cc128Hist}};
-    for (const Case& c : cases) {
-        // Alone: framed and shown, but no pass and no error.
-        Engine alone(c.type);
-        const auto r = alone.acq.onReceive(c.hist);
-        EXPECT_EQ(r.framed, 1) << c.type;
-        EXPECT_EQ(r.calculated, 0) << c.type;
-        EXPECT_FALSE(alone.status.errorLamp) << c.type;
-        EXPECT_TRUE(alone.status.messageLamp) << c.type;
-        EXPECT_EQ(alone.g.goodDATAcount, 0) << c.type;
-
-        // Between two live messages in one read: the live ones count.
-        Engine between(c.type);
-        const auto b = between.acq.onReceive(c.live + c.hist + c.live);
-        EXPECT_EQ(b.framed, 3) << c.type;
-        EXPECT_EQ(b.calculated, 2) << c.type;
-        EXPECT_EQ(between.passes, 2) << c.type;
-        EXPECT_FALSE(between.status.errorLamp) << c.type;
-        EXPECT_EQ(between.g.RawValue[18], 345) << c.type;
+    // The Classic sends its stored totals after the readings of every
+    // message: each one is read, in one read or split at any point.
+    const std::string published = gvtest::classicMessage() + "\r\n";
+    for (size_t cut = 0; cut < published.size(); ++cut) {
+        Engine e(3);
+        const auto first = e.acq.onReceive(published.substr(0, cut));
+        const auto second = e.acq.onReceive(published.substr(cut));
+        EXPECT_EQ(first.calculated + second.calculated, 1) << cut;
+        EXPECT_EQ(e.g.RawValue[18], 168) << cut;
+        EXPECT_DOUBLE_EQ(e.g.RawValue[17], 25.6) << cut;
+        EXPECT_EQ(e.g.ChannelPower[2], 168) << cut;
+        EXPECT_EQ(e.g.goodDATAcount, 1) << cut;
+        EXPECT_FALSE(e.status.errorLamp) << cut;
     }
+
+    // The 128 sends them in messages of their own, with no reading: alone
+    // they are framed and shown, but get no pass and no error.
+    const std::string history = gvtest::cc128History() + "\r\n";
+    Engine alone(4);
+    const auto r = alone.acq.onReceive(history);
+    EXPECT_EQ(r.framed, 1);
+    EXPECT_EQ(r.calculated, 0);
+    EXPECT_FALSE(alone.status.errorLamp);
+    EXPECT_TRUE(alone.status.messageLamp);
+    EXPECT_EQ(alone.g.goodDATAcount, 0);
+
+    // Between two live messages in one read: the live ones count.
+    Engine between(4);
+    const auto b = between.acq.onReceive(kCc128Sensor9 + history + kCc128Sensor9);
+    EXPECT_EQ(b.framed, 3);
+    EXPECT_EQ(b.calculated, 2);
+    EXPECT_EQ(between.passes, 2);
+    EXPECT_FALSE(between.status.errorLamp);
+    EXPECT_EQ(between.g.RawValue[18], 345);
 }
 
 TEST(LoggerFraming, ReversedTagsAbandonTheRestOfTheMessage)

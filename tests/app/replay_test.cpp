@@ -8,6 +8,7 @@
 #include "Replay.h"
 #include "config/FirstRun.h"
 #include "shared/ConfigFiles.h"
+#include "support/current_cost_messages.h"
 #include "support/test_paths.h"
 
 using namespace gv;
@@ -190,9 +191,11 @@ TEST(Replay, CurrentCost128SensorsFillTheirOwnColumns)
     TempDir dir;
     prepareFolder(dir.path(), 4, 10, true);
     Replay r(dir.path(), LocalTime{2026, 7, 5, 8, 0, 0});
-    const std::string s9 = "<msg><src>CC128-v0.11</src><tmpr>18.7</tmpr><sensor>9</sensor><ch1><watts>00345</watts></ch1>"
+    const std::string s9 = "<msg><src>CC128-v0.11</src><dsb>00089</dsb><time>08:00:01</time><tmpr>18.7</tmpr>"
+                           "<sensor>9</sensor><id>01234</id><type>1</type><ch1><watts>00345</watts></ch1>"
                            "<ch2><watts>02151</watts></ch2><ch3><watts>00000</watts></ch3></msg>\\r\\n";
-    const std::string s0 = "<msg><src>CC128-v0.11</src><tmpr>21.5</tmpr><sensor>0</sensor><ch1><watts>00120</watts></ch1>"
+    const std::string s0 = "<msg><src>CC128-v0.11</src><dsb>00089</dsb><time>08:00:04</time><tmpr>21.5</tmpr>"
+                           "<sensor>0</sensor><id>00077</id><type>1</type><ch1><watts>00120</watts></ch1>"
                            "<ch2><watts>00060</watts></ch2><ch3><watts>00010</watts></ch3></msg>\\r\\n";
     // The second sensor's message arrives in two pieces.  Its watts count in
     // one of the interval's two messages, so they average to half.
@@ -202,6 +205,31 @@ TEST(Replay, CurrentCost128SensorsFillTheirOwnColumns)
     EXPECT_EQ(readFile(dir.file("logs/CC_2026_07_05.txt")),
               "<T>08:00</T><L>10</L><W1>345</W1><W2>2151</W2><W3>0</W3><W4>60</W4><W5>30</W5><W6>5</W6>"
               "<C1>18.7</C1><C2>21.5</C2>\r\n");
+}
+
+TEST(Replay, ADayOfCurrentCostClassicMessagesIsLoggedWithItsEnergy)
+{
+    // The Classic sends a message every six seconds, its stored totals
+    // after the readings in each: 168 W on the first clamp all day.
+    TempDir dir;
+    prepareFolder(dir.path(), 3, 10, true);
+    Replay r(dir.path(), LocalTime{2026, 7, 5, 0, 0, 0});
+    std::istringstream script("repeat 14401 6 " + gvtest::classicMessage() + "\\r\\n\n");
+    std::string error;
+    ASSERT_TRUE(r.run(script, &error)) << error;
+    EXPECT_EQ(r.messages(), 14401);
+    EXPECT_EQ(r.status.errorLamp, false);
+
+    const std::string day = readFile(dir.file("logs/CC_2026_07_05.txt"));
+    const std::string record = "<L>10</L><W1>168</W1><W2>0</W2><W3>0</W3><W4>0</W4><W5>0</W5><W6>0</W6>"
+                               "<C1>25.6</C1><C2>0.0</C2>\r\n";
+    EXPECT_EQ(countLines(day), 8639);
+    EXPECT_EQ(day.substr(0, day.find("\r\n") + 2), "<T>00:00</T>" + record);
+    EXPECT_EQ(day.substr(day.rfind("<T>")), "<T>23:59</T>" + record);
+    // 168 W for the day's 8639 ticks (the one at midnight opens the next
+    // day): 8639 x 168 W x 10 s = 4031.5 Wh.
+    EXPECT_EQ(readFile(dir.file("logs/Whours.txt")),
+              "2026_07_06,00:00, Wh1, .0, Wh2, 4031.5 ,Wh3, .0 ,Wh4, .0 ,Wh5, .0 ,Wh6, .0 ,Wh7, .0 ,Wh8, .0 Wh\r\n");
 }
 
 TEST(Replay, AllChannelsWriteThreeFamiliesPerTick)

@@ -11,8 +11,10 @@
 //   --type N         system type 0..8 (default 0): 0 sends the fixed tags
 //                    <V> <I> <S> <R>; 1, 2, 5, 6, 7, 8 send channels 1..16 by
 //                    the default channel tags (A1..A8, V1..V3, WS, R1, R2,
-//                    P1, P2); 3 sends Current Cost Classic messages; 4 sends
-//                    Current Cost 128 messages, alternating sensors 9 and 0.
+//                    P1, P2); 3 sends Current Cost Classic messages, each
+//                    with the monitor's stored totals (<hist>) after its
+//                    readings; 4 sends Current Cost 128 messages,
+//                    alternating sensors 9 and 0.
 //   --interval-ms M  time between messages (default 1000; 0 = as fast as
 //                    possible)
 //   --count K        number of messages, 0 = until interrupted (default 0)
@@ -22,10 +24,10 @@
 //   --seed S         seed of the random variation (default: time based)
 //   --split          write every message in a few pieces of random length,
 //                    as a slow serial line delivers it
-//   --history H      Current Cost types: after every H live messages one
-//                    history message (<hist>, stored totals and no live
-//                    reading), as the monitors send every few hours
-//                    (default 0: none)
+//   --history H      Current Cost 128 (type 4): after every H live messages
+//                    one message of stored totals (<hist>, one <data> block
+//                    per sensor, no live reading), as the 128 sends every
+//                    two hours (default 0: none); other types ignore it
 //   --help
 
 #include <cerrno>
@@ -287,11 +289,34 @@ std::string classicMessage(Plant& p, long long seq)
                   seq % 100000, tm.tm_hour, tm.tm_min, tm.tm_sec);
     std::string m = "<msg>";
     m += date;
-    m += "<src><name>CC02</name><id>00077</id><type>1</type><sver>0.07</sver></src>";
+    m += "<src><name>CC02</name><id>00077</id><type>1</type><sver>1.06</sver></src>";
     for (int ch = 1; ch <= 3; ++ch)
         m += tagged("ch" + std::to_string(ch), tagged("watts", fiveDigits(p.watts(ch))));
     m += tagged("tmpr", oneDecimal(p.temperature(9)));
-    return m + "</msg>\r\n";
+    // The stored totals follow the readings in every message: kWh per two
+    // hours (h02 the last two .. h26), per day, per month and per year.
+    char item[32];
+    m += "<hist><hrs>";
+    for (int h = 2; h <= 26; h += 2) {
+        std::snprintf(item, sizeof item, "<h%02d>%05.1f</h%02d>", h, 0.8 + 0.1 * (h % 5), h);
+        m += item;
+    }
+    m += "</hrs><days>";
+    for (int d = 1; d <= 31; ++d) {
+        std::snprintf(item, sizeof item, "<d%02d>%04d</d%02d>", d, 9 + d % 4, d);
+        m += item;
+    }
+    m += "</days><mths>";
+    for (int mth = 1; mth <= 12; ++mth) {
+        std::snprintf(item, sizeof item, "<m%02d>%04d</m%02d>", mth, 270 + 5 * mth, mth);
+        m += item;
+    }
+    m += "</mths><yrs>";
+    for (int y = 1; y <= 4; ++y) {
+        std::snprintf(item, sizeof item, "<y%d>%07d</y%d>", y, y == 4 ? 0 : 3240, y);
+        m += item;
+    }
+    return m + "</yrs></hist></msg>\r\n";
 }
 
 std::string cc128Message(Plant& p, long long seq)
@@ -314,21 +339,16 @@ std::string cc128Message(Plant& p, long long seq)
     return m + "</msg>\r\n";
 }
 
-// The stored totals the monitors send beside the live readings: per hour
-// (Classic) or per sensor (128), no <watts> and no <tmpr>.
-std::string historyMessage(int type, long long seq)
+// The 128's stored totals, a message of their own: one <data> block per
+// sensor 0..9 with kWh per two hours, no <watts> and no <tmpr>.
+std::string cc128History(long long seq)
 {
-    if (type == 3)
-        return "<msg><date><dsb>" + fiveDigits(static_cast<long>(seq % 100000)) +
-               "</dsb><hr>02</hr><min>00</min><sec>05</sec></date>"
-               "<src><name>CC02</name><id>00077</id><type>1</type><sver>0.07</sver></src>"
-               "<hist><hrs><h02>000.3</h02><h04>000.2</h04><h06>000.4</h06></hrs>"
-               "<days><d01>0004</d01><d02>0005</d02></days></hist></msg>\r\n";
     std::string m = "<msg><src>CC128-v0.11</src><dsb>" + fiveDigits(static_cast<long>(seq % 100000)) +
-                    "</dsb><time>02:00:05</time><hist><dsw>" + fiveDigits(static_cast<long>(seq % 100000)) +
+                    "</dsb><time>13:01:05</time><hist><dsw>" + fiveDigits(static_cast<long>(seq % 100000)) +
                     "</dsw><type>1</type><units>kwhr</units>";
-    for (const char* sensor : {"0", "9"})
-        m += std::string("<data><sensor>") + sensor + "</sensor><h024>001.1</h024><h022>000.9</h022></data>";
+    for (int sensor = 0; sensor <= 9; ++sensor)
+        m += "<data><sensor>" + std::to_string(sensor) +
+             "</sensor><h024>001.1</h024><h022>000.9</h022><h020>000.3</h020><h018>000.4</h018></data>";
     return m + "</hist></msg>\r\n";
 }
 
@@ -375,8 +395,8 @@ int main(int argc, char** argv)
             message = cc128Message(plant, seq);
         else
             message = loggerMessage(o.type, plant);
-        if ((o.type == 3 || o.type == 4) && o.history > 0 && (seq + 1) % o.history == 0)
-            message += historyMessage(o.type, seq);
+        if (o.type == 4 && o.history > 0 && (seq + 1) % o.history == 0)
+            message += cc128History(seq);
 
         bool ok = true;
         if (o.split && message.size() > 1) {

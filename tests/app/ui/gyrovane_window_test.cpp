@@ -17,6 +17,7 @@
 #include "shared/ConfigFiles.h"
 #include "shared/FileIO.h"
 #include "shared/LocalTime.h"
+#include "support/current_cost_messages.h"
 #include "support/pty_pair.h"
 #include "support/test_paths.h"
 
@@ -410,7 +411,7 @@ TEST_F(MainWindowTest, ShowsTheReadingsOfATypeZeroMessage)
     EXPECT_EQ(text(Reading::Volts0), "25.30");
 }
 
-TEST_F(MainWindowTest, ShowsTheReadingsOfATypeFourMessage)
+TEST_F(MainWindowTest, ShowsTheReadingsOfTheCurrentCostMonitors)
 {
     setItem(folder, "hardware.cfg", "SystemType", "4");
     Gyrovane& win = start();
@@ -437,6 +438,20 @@ TEST_F(MainWindowTest, ShowsTheReadingsOfATypeFourMessage)
     win.readingClicked(Reading::Label3_0);
     EXPECT_EQ(text(Reading::Label3_0), "Min 18.7 C");
     EXPECT_EQ(win.TempMaxShown, 0);
+
+    // A Classic sends its stored totals after the readings of every
+    // message; the readings are shown all the same.
+    win.setsystem_Click(3);
+    win.loadConfiguration();
+    const QByteArray classic = QByteArray::fromStdString(gvtest::classicMessage() + "\r\n");
+    win.receiveText(classic.left(300));
+    win.receiveText(classic.mid(300));
+    EXPECT_EQ(text(Reading::Label3_0), "25.6 C");
+    EXPECT_EQ(text(Reading::Label5_1), "168 W");
+    EXPECT_EQ(text(Reading::Label5_2), "0 W");
+    EXPECT_EQ(win.windowTitle(), "168W 0W 0W Personal Program NAME");
+    EXPECT_EQ(win.goodDATAcounter->text(), "2");
+    EXPECT_FALSE(win.LogOK->property("red").toBool());
 }
 
 TEST_F(MainWindowTest, StartAndStopLogging)
@@ -819,17 +834,22 @@ TEST_F(MainWindowTest, LayoutsWithReadingsDoNotOverlap)
     const QByteArray logger = "<A1>1234</A1><A2>567</A2><A3>89</A3><A4>1000</A4><A5>55</A5><A6>66</A6>"
                               "<A7>77</A7><A8>88</A8><V1>253</V1><V2>241</V2><V3>122</V3><WS>123</WS>"
                               "<R1>4567</R1><R2>3210</R2><P1>45</P1><P2>67</P2>]";
-    const QByteArray cc = "<msg><tmpr>21.5</tmpr><sensor>9</sensor><ch1><watts>01234</watts></ch1>"
-                          "<ch2><watts>00456</watts></ch2><ch3><watts>00078</watts></ch3></msg>"
-                          "<msg><tmpr>19.0</tmpr><sensor>0</sensor><ch1><watts>00321</watts></ch1>"
-                          "<ch2><watts>00654</watts></ch2><ch3><watts>00987</watts></ch3></msg>";
+    const QByteArray classic = QByteArray::fromStdString(gvtest::classicMessage({1234, 456, 78}, "21.5") + "\r\n");
+    const QByteArray cc128 = "<msg><src>CC128-v0.11</src><dsb>00089</dsb><time>13:02:39</time><tmpr>21.5</tmpr>"
+                             "<sensor>9</sensor><id>01234</id><type>1</type><ch1><watts>01234</watts></ch1>"
+                             "<ch2><watts>00456</watts></ch2><ch3><watts>00078</watts></ch3></msg>\r\n"
+                             "<msg><src>CC128-v0.11</src><dsb>00089</dsb><time>13:02:45</time><tmpr>19.0</tmpr>"
+                             "<sensor>0</sensor><id>00077</id><type>1</type><ch1><watts>00321</watts></ch1>"
+                             "<ch2><watts>00654</watts></ch2><ch3><watts>00987</watts></ch3></msg>\r\n";
     const QString grab = qEnvironmentVariable("GV_GRAB_DIR");
     for (int type = 0; type <= 8; ++type) {
         SCOPED_TRACE(type);
         win.setsystem_Click(type);
         win.loadConfiguration();
-        if (type == 3 || type == 4)
-            win.receiveText(cc);
+        if (type == 3)
+            win.receiveText(classic);
+        else if (type == 4)
+            win.receiveText(cc128);
         else if (type == 0)
             win.receiveText("<V>253</V><I>1234</I><S>123</S><R>4567</R>]");
         else
