@@ -27,7 +27,6 @@
 #include "platform/ClickLabel.h"
 #include "platform/CommPort.h"
 #include "platform/FormTimer.h"
-#include "platform/FolderLock.h"
 #include "platform/FrameBox.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramFolder.h"
@@ -452,35 +451,8 @@ void Gyrovane::showEngineStatus()
 
 // ---------------------------------------------------------------- start-up
 
-QString Gyrovane::folderInUseText(const QString& folder)
-{
-    return QStringLiteral("Gyrovane is already running with the program folder\r\n") + folder +
-           QStringLiteral("\r\n\r\nThis copy closes without changing anything there.");
-}
-
 void Gyrovane::Form_Load()
 {
-    // One running program per program folder: a second one would restore
-    // the day's totals again, write its own summary line from them and save
-    // its own settings over the first one's.  It stops before the first-run
-    // work, so it writes nothing there, and its timers never tick.
-    folderLock_ = std::make_unique<gv::FolderLock>(folder_);
-    switch (folderLock_->acquire()) {
-    case gv::FolderLock::State::Held:
-        break;
-    case gv::FolderLock::State::InUse:
-        folderInUse_ = true;
-        Timer1->setEnabled(false);
-        Timer2->setEnabled(false);
-        Timer3->setEnabled(false);
-        gv::showMessage(this, folderInUseText(folder_));
-        return;
-    case gv::FolderLock::State::Unavailable:
-        // Nothing shows another program there; the folder itself will tell
-        // what else fails.
-        reportProblem(QStringLiteral("program folder lock not made: ") + folderLock_->path());
-        break;
-    }
     // First-run work in the splash window, shown modally.
     frmSplash::showAtStartup(g_, folder_, this);
     // The logging timer ticks from here on.

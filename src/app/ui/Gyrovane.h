@@ -28,7 +28,6 @@ namespace gv {
 class ClickLabel;
 class CommPort;
 class FormTimer;
-class FolderLock;
 class FrameBox;
 class Acquisition;
 class LoggingEngine;
@@ -46,12 +45,9 @@ public:
     QString programFolder() const { return folder_; }
 
     // ---- start-up, configuration, shutdown ----
-    // Starts the program.  When another running Gyrovane uses the program
-    // folder it says so and stops at once, having written nothing there:
-    // folderInUse() is then true and the program ends.
+    // Starts the program; main() has taken the program folder (FolderLock)
+    // before the window was made.
     void Form_Load();
-    bool folderInUse() const { return folderInUse_; }
-    static QString folderInUseText(const QString& folder);
     // Fills the shared state from the three files and shows the interval,
     // the port and the logging timer's period; false when a file could not be
     // read, with the files and the system's reasons in *failure.
@@ -203,8 +199,6 @@ private:
     QString folder_;
     std::unique_ptr<gv::Acquisition> acquisition_;
     std::unique_ptr<gv::LoggingEngine> logging_;
-    std::unique_ptr<gv::FolderLock> folderLock_; // held from the start-up to the end of the run
-    bool folderInUse_ = false;     // another running program holds the folder
     bool dataSeen_ = false;        // a message has been calculated since start-up
     bool autoStarted_ = false;     // logging was started by the start-up, not from the menu
     bool logOKRed_ = false;        // once red, the error lamp stays red

@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QDialog>
@@ -34,6 +35,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -583,19 +585,31 @@ TEST_F(MainWindowTest, OneProgramPerFolderAndALockLeftByACrashIsTakenOver)
     // splash window); a second start there is refused.
     QTemporaryDir data;
     const QString shared = data.path() + "/Gyrovane/Gyrovane";
+    const QString lockFile = shared + "/" + gv::FolderLockName;
     // Its first-run files are there already, so it writes none while the
     // test looks.
     ASSERT_TRUE(QDir().mkpath(shared));
     ASSERT_TRUE(gv::createMissingFiles(shared.toStdString()).failed.empty());
-    QProcess first;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_DATA_HOME", data.path());
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    first.setProcessEnvironment(env);
-    first.setProcessChannelMode(QProcess::MergedChannels);
-    first.start(QStringLiteral(GV_BINARY_DIR "/gyrovane"), {});
-    ASSERT_TRUE(first.waitForStarted(5000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(shared + "/" + gv::FolderLockName); }, 10000));
+    // Runs the program and waits until its lock names it.
+    auto run = [&](QProcess& p) {
+        p.setProcessEnvironment(env);
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(QStringLiteral(GV_BINARY_DIR "/gyrovane"), {});
+        if (!p.waitForStarted(5000))
+            return false;
+        return QTest::qWaitFor(
+            [&] {
+                qint64 pid = 0;
+                QLockFile probe(lockFile);
+                return probe.getLockInfo(&pid, nullptr, nullptr) && pid == p.processId();
+            },
+            10000);
+    };
+    QProcess first;
+    ASSERT_TRUE(run(first));
 
     // Every file of the folder as it stands: a rewrite (write then rename)
     // changes the inode, an append the size.
@@ -611,36 +625,66 @@ TEST_F(MainWindowTest, OneProgramPerFolderAndALockLeftByACrashIsTakenOver)
         files.sort();
         return files.join("\n").toStdString();
     };
-    const std::string before = snapshot();
-    {
-        Gyrovane second(g, status, nullptr, shared);
-        second.Form_Load();
-        EXPECT_TRUE(second.folderInUse());
-        ASSERT_EQ(messages.size(), 1);
-        EXPECT_EQ(messages[0].toStdString(), Gyrovane::folderInUseText(shared).toStdString());
-        EXPECT_TRUE(messages[0].contains(shared));
-        EXPECT_TRUE(dialogs.isEmpty()) << "no splash, no first-run work";
-        EXPECT_FALSE(second.Timer1->Enabled());
-        EXPECT_FALSE(second.Timer3->Enabled());
-        EXPECT_FALSE(second.MSComm1->portOpen());
-    }
-    EXPECT_EQ(snapshot(), before);
+    const std::string inUse = ("Gyrovane is already running with the program folder\r\n" + shared +
+                          "\r\n\r\nThis copy closes without changing anything there.").toStdString();
+    // A start the lock refuses: one message, nothing written in the folder.
+    auto refused = [&](const QString& why) {
+        SCOPED_TRACE(why.toStdString());
+        const std::string before = snapshot();
+        messages.clear();
+        gv::FolderLock second(shared);
+        EXPECT_FALSE(gv::takeProgramFolder(second, QDateTime::currentDateTime()));
+        EXPECT_EQ(messages.size(), 1);
+        EXPECT_EQ(snapshot(), before);
+        return messages.value(0).toStdString();
+    };
+    EXPECT_EQ(refused("running here"), inUse);
 
     // The first program is killed: its lock stays behind and stops nobody.
     first.kill();
     ASSERT_TRUE(first.waitForFinished(5000));
-    ASSERT_TRUE(QFile::exists(shared + "/" + gv::FolderLockName));
+    ASSERT_TRUE(QFile::exists(lockFile));
     messages.clear();
     {
-        Gyrovane next(g, status, nullptr, shared);
-        next.MSComm1->setFallbackPrefix(shared + "/ttyS");
-        next.Form_Load();
-        EXPECT_FALSE(next.folderInUse());
-        EXPECT_FALSE(messages.contains(Gyrovane::folderInUseText(shared)));
-        EXPECT_EQ(dialogs.value(0), "frmSplash");
-        EXPECT_EQ(gv::FolderLock(shared).acquire(), gv::FolderLock::State::InUse);
+        gv::FolderLock next(shared);
+        EXPECT_TRUE(gv::takeProgramFolder(next, QDateTime::currentDateTime()));
+        EXPECT_TRUE(messages.isEmpty());
+        EXPECT_EQ(gv::FolderLock(shared).acquire(QDateTime::currentDateTime()).state, gv::FolderLock::State::InUse);
     }
-    EXPECT_EQ(gv::FolderLock(shared).acquire(), gv::FolderLock::State::Held);
+    EXPECT_FALSE(QFile::exists(lockFile)) << "the lock goes with its program";
+
+    // A power cut just after a start leaves its lock empty.  While young it
+    // may be a start writing it just now; an old one is taken over, by the
+    // real program.
+    auto writeLock = [&](const QByteArray& content, int ageSeconds) {
+        QFile f(lockFile);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+        f.close();
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
+    };
+    writeLock({}, 0);
+    EXPECT_EQ(refused("fresh empty lock"), inUse);
+    writeLock({}, 60);
+    QProcess afterPowerCut;
+    EXPECT_TRUE(run(afterPowerCut)) << afterPowerCut.readAll().toStdString();
+    afterPowerCut.kill();
+    afterPowerCut.waitForFinished(5000);
+
+    // A lock written on another computer (a program folder on a USB stick)
+    // is not taken over, however old: the message names the computer and
+    // the file to delete once no Gyrovane runs there.
+    writeLock("4242\ngyrovane\nfaraway-pc\n0123456789abcdef\nfedcba9876543210\n", 3600);
+    EXPECT_EQ(refused("another computer"),
+              ("Gyrovane on the computer faraway-pc holds the program folder\r\n" + shared +
+                  "\r\nand may still be running there.\r\n\r\nThis copy closes without changing anything "
+                  "there. Once no Gyrovane runs on faraway-pc, deleting its lock file\r\n" +
+                  lockFile + "\r\nlets this start go ahead.")
+                  .toStdString());
+    ASSERT_TRUE(QFile::remove(lockFile));
+    gv::FolderLock again(shared);
+    EXPECT_EQ(again.acquire(QDateTime::currentDateTime()).state, gv::FolderLock::State::Held);
 }
 
 TEST_F(MainWindowTest, MenuCaptionsAndGuards)
