@@ -914,13 +914,23 @@ void Gyrovane::SetupHardware_Click()
 {
     MSComm1->setPortOpen(false);
     openModal<ProgramSetup>(this, g_, folder_);
-    // A port that cannot be reopened ends here without a message box; the
-    // reason goes to the error record.
-    if (!openPort()) {
-        reportProblem(portFailureText());
+    if (openPort()) {
+        loadConfiguration();
         return;
     }
+    // With the automatic start the port waits for its device, as at start-up
+    // (a USB adapter plugged in after the setup): it is tried again until it
+    // opens, and the settings just saved, the tick among them, apply
+    // meanwhile.
     loadConfiguration();
+    if (g_.LogOn == 1) {
+        gv::EngineStatus::notify(ss(portFailureText() + QStringLiteral("; trying again until it opens")));
+        MSComm1->keepTryingToOpen();
+        return;
+    }
+    // Otherwise the handler ends here without a message box; the reason goes
+    // to the error record.
+    reportProblem(portFailureText());
 }
 
 template <typename Editor>

@@ -257,6 +257,24 @@ TEST_F(MainWindowTest, AnAutomaticStartWaitsForAPortThatAppearsLate)
     EXPECT_FALSE(w->LogOK->isHidden());
     EXPECT_FALSE(w->LogOK->property("red").toBool());
 
+    // After Stop, Setup > setup Hardware with the adapter unplugged: the
+    // port waits for the device there too.
+    w->stopMENU_Click();
+    late.reset();
+    testing::internal::CaptureStderr();
+    w->SetupHardware_Click();
+    const std::string errSetup = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(w->MSComm1->portOpen());
+    EXPECT_NE(errSetup.find("did not open: No such file or directory; trying again until it opens"),
+              std::string::npos) << errSetup;
+    late = std::make_unique<gvtest::LocalPty>(folder + "/COM4");
+    ASSERT_TRUE(late->ok());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->MSComm1->portOpen(); }, 3000));
+    ASSERT_TRUE(late->send("<A1>60</A1><V1>128</V1>]"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return g.LastMessage.find("<V1>128</V1>") != std::string::npos; }, 3000))
+        << g.LastMessage;
+    EXPECT_EQ(messages, QStringList{Gyrovane::portProblemText()}) << "no message box from the setup";
+
     // Without the automatic start the start-up stops at the message, as
     // ever, and the port is not tried again.
     w.reset();
@@ -270,6 +288,12 @@ TEST_F(MainWindowTest, AnAutomaticStartWaitsForAPortThatAppearsLate)
     QTest::qWait(400);
     EXPECT_FALSE(w->MSComm1->portOpen());
     EXPECT_EQ(g.LoggingOn, 0);
+    // Nor after Setup > setup Hardware.
+    late.reset();
+    w->SetupHardware_Click();
+    late = std::make_unique<gvtest::LocalPty>(folder + "/COM4");
+    QTest::qWait(400);
+    EXPECT_FALSE(w->MSComm1->portOpen());
 }
 
 TEST_F(MainWindowTest, AnUnreadableSettingsFileIsNamedWithTheSystemsReason)
