@@ -46,15 +46,17 @@ struct EngineStatus {
 // the daily summary.  Standard error hears of a kind when it starts failing
 // and when it writes again, once each however long the failure lasts and
 // whichever of its files fails (with short intervals each hour has its own
-// files); every failure still goes into the error record.
+// files); every failure still goes into the error record.  A failure whose
+// line carries data found nowhere else (the day's summary line, once a day)
+// is told `always`, failing kind or not, so the user can add it by hand.
 class WriteWatch {
 public:
     explicit WriteWatch(EngineStatus& status) : status_(status) {}
 
-    void failed(const std::string& kind, const std::string& line)
+    void failed(const std::string& kind, const std::string& line, bool always = false)
     {
         status_.recordError(line);
-        if (failing_.insert(kind).second)
+        if (failing_.insert(kind).second || always)
             EngineStatus::notify(line);
     }
     void wrote(const std::string& kind, const std::string& line)

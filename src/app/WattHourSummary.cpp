@@ -136,8 +136,12 @@ bool DaySummary::observe(Global_Declarations& g, WriteWatch& writes, const std::
     if (appendTextToFile(path, line, &why, true))
         writes.wrote(WhoursFileName, "Daily watt-hour summary written again: " + path);
     else
-        writes.failed(WhoursFileName, "Daily watt-hour summary not written: " + why + " (" +
-                                          line.substr(0, line.size() - 2) + ")");
+        // The line exists nowhere else once the totals are cleared: standard
+        // error gets it whole every time, last on its line, ready to paste.
+        writes.failed(WhoursFileName,
+                      "Daily watt-hour summary not written: " + why + "; the line to add to " + WhoursFileName +
+                          " by hand: " + line.substr(0, line.size() - 2),
+                      true);
     for (int k = 1; k <= 8; ++k)
         g.WattHours[k] = 0;
     return true;

@@ -59,9 +59,9 @@ public:
 
     // When `now` falls on a later date than the last one seen and that date
     // has no line in <logsFolder>/Whours.txt: append the summary line, clear
-    // WattHours(1..8) and return true.  A failed write goes to `writes`
-    // (the line text goes with it); the totals are cleared all the same, so
-    // the new day starts from zero.
+    // WattHours(1..8) and return true.  A failed write goes to `writes`,
+    // and to standard error every time, with the whole line to add by hand;
+    // the totals are cleared all the same, so the new day starts from zero.
     bool observe(Global_Declarations& g, WriteWatch& writes, const std::string& logsFolder,
                  const LocalTime& now);
 

@@ -204,27 +204,34 @@ TEST(LoggingTick, FailedWritesLightTheErrorLampAndTheTickGoesOn)
     EXPECT_DOUBLE_EQ(r.g.WattHours[1], 36.0 * 5 / 3600);
     EXPECT_EQ(r.g.goodDATAcount, 0);
     EXPECT_EQ(r.g.AccumulatedValue[9], 0);
-    // Ten hours of failing ticks, across midnight: the record keeps the most
-    // recent failures and counts the rest; standard error hears once of each
-    // kind of file (three record families, the Excel table, the summary),
-    // not again for each hour's new files.
-    for (int i = 1; i <= 600; ++i) {
+    // Thirty hours of failing ticks, across two midnights: the record keeps
+    // the most recent failures and counts the rest; standard error hears
+    // once of each kind of file (three record families, the Excel table),
+    // not again for each hour's new files, except that every summary line
+    // that finds no file is told whole, to be added by hand.
+    for (int i = 1; i <= 1800; ++i) {
         t = addSeconds(t, 60);
+        if (i == 960) // noon of the day between
+            r.message(20, 9);
         r.tick(t);
     }
     const std::string failing = testing::internal::GetCapturedStderr();
     EXPECT_EQ(r.status.errors.size(), EngineStatus::KeptErrors);
-    EXPECT_EQ(r.status.olderErrors, static_cast<long long>(4 * 601 + 1 - EngineStatus::KeptErrors));
+    EXPECT_EQ(r.status.olderErrors, static_cast<long long>(4 * 1801 + 2 - EngineStatus::KeptErrors));
     auto count = [](const std::string& text, const std::string& what) {
         int n = 0;
         for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1))
             ++n;
         return n;
     };
-    EXPECT_EQ(count(failing, "Gyrovane: "), 5) << failing;
+    EXPECT_EQ(count(failing, "Gyrovane: "), 6) << failing;
     EXPECT_EQ(count(failing, "Log record not written: " + r.dir.file("logs/GV_2010_07_04_20.txt") + ": "), 1)
         << failing;
-    EXPECT_EQ(count(failing, "Daily watt-hour summary not written: "), 1) << failing;
+    EXPECT_EQ(count(failing, "Daily watt-hour summary not written: "), 2) << failing;
+    for (const char* line :
+         {"2010_07_05,00:00, Wh1, .1, Wh2, .0 ,Wh3, .0 ,Wh4, .0 ,Wh5, .0 ,Wh6, .0 ,Wh7, .0 ,Wh8, .0 Wh",
+          "2010_07_06,00:00, Wh1, .3, Wh2, .0 ,Wh3, .0 ,Wh4, .0 ,Wh5, .0 ,Wh6, .0 ,Wh7, .0 ,Wh8, .0 Wh"})
+        EXPECT_EQ(count(failing, std::string(" by hand: ") + line + "\n"), 1) << failing;
     for (const char* f : {"logs", "Excel"}) {
         if (root) {
             std::filesystem::remove(r.dir.file(f));
@@ -239,10 +246,10 @@ TEST(LoggingTick, FailedWritesLightTheErrorLampAndTheTickGoesOn)
     testing::internal::CaptureStderr();
     EXPECT_EQ(r.tick(addSeconds(t, 60)).filesWritten.size(), 4u);
     r.tick(addSeconds(t, 3600));
-    EXPECT_TRUE(r.engine.summaryTimer(LocalTime{2010, 7, 6, 0, 0, 5}));
+    EXPECT_TRUE(r.engine.summaryTimer(LocalTime{2010, 7, 7, 0, 0, 5}));
     const std::string back = testing::internal::GetCapturedStderr();
     EXPECT_EQ(count(back, "Gyrovane: "), 5) << back;
-    EXPECT_EQ(count(back, "Log record written again: " + r.dir.file("logs/RE_2010_07_05_06.txt")), 1) << back;
+    EXPECT_EQ(count(back, "Log record written again: " + r.dir.file("logs/RE_2010_07_06_02.txt")), 1) << back;
     EXPECT_EQ(count(back, "Daily watt-hour summary written again: " + r.dir.file("logs/Whours.txt")), 1) << back;
 }
 
