@@ -4,7 +4,6 @@
 #include "shared/NumberPicture.h"
 #include "shared/TaggedText.h"
 
-#include <cmath>
 #include <string_view>
 
 namespace gv {
@@ -84,7 +83,9 @@ void addLineValues(std::string_view line, std::array<double, 11>& totals)
             const size_t end = line.find(',', from);
             const double v =
                 leadingNumber(line.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from));
-            if (std::fabs(v) <= MaxSummaryWattHours)
+            // No number, and one beyond the doubles, reads as 0 already; a
+            // negative one counts 0 too.
+            if (v > 0)
                 totals[label[2] - '0'] += v;
         }
     }

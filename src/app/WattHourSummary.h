@@ -6,7 +6,6 @@
 #include "app/EngineStatus.h"
 #include "shared/Global_Declarations.h"
 #include "shared/LocalTime.h"
-#include "shared/TaggedText.h"
 
 #include <array>
 #include <optional>
@@ -16,11 +15,6 @@ namespace gv {
 
 constexpr const char* WhoursFileName = "Whours.txt";
 
-// The most watt-hours a summary value can hold: 24 hours at the largest
-// power a reading may give.  A line's value beyond it is garbled and reads
-// as 0; every value the summary writes for a day reads back as written.
-constexpr double MaxSummaryWattHours = MaxAcceptedMagnitude * 24;
-
 // One line of Whours.txt, CR LF included:
 // "2010_07_05,00:00, Wh1, 1234.5, Wh2, 88.0 ,Wh3, .0 ,Wh4, ... ,Wh8, .0 Wh"
 // The date is that of `now` (the day that has just begun).
@@ -29,7 +23,10 @@ std::string whoursLine(const std::array<double, 11>& wattHours, const LocalTime&
 // The summary lines of <logsFolder>/Whours.txt that bear the date of `day`,
 // added up per power (index 1..8).  None when no line bears that date (or
 // there is no file); a line holds a value for each of its "WhN, value"
-// pairs, others count 0, and so does a value beyond MaxSummaryWattHours.
+// pairs, others count 0.  A total reads back as whoursLine wrote it,
+// however large (a 25-hour day at the autumn clock change, energy carried
+// past a re-lived midnight); a value that is not a number, not finite or
+// negative counts 0.
 std::optional<std::array<double, 11>> summaryOfDate(const std::string& logsFolder, const LocalTime& day);
 
 // Watches the clock for the change of date.  Both the logging tick and the

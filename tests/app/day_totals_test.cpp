@@ -4,6 +4,7 @@
 #include "app/Logging.h"
 #include "app/WattHourSummary.h"
 #include "shared/FileIO.h"
+#include "shared/TaggedText.h"
 #include "logging_rig.h"
 #include "support/test_paths.h"
 
@@ -216,16 +217,27 @@ TEST(DaySummary, EveryDayTotalTheWriterWritesIsReadBack)
     relived.restoreDay(LocalTime{2010, 7, 4, 23, 30, 0});
     EXPECT_NEAR(again.WattHours[2], 0, 0.05);
 
-    // The bound is a whole day at the largest reading; beyond it a value is
-    // garbled and reads as 0.
+    // A 25-hour day at the autumn clock change, or energy carried past a
+    // re-lived midnight, passes a whole day at the largest reading: every
+    // total reads back as written, byte for byte.  What is not a number,
+    // not finite or negative adds nothing.
+    const LocalTime date{2010, 7, 9, 0, 0, 0};
     std::array<double, 11> day{};
-    day[1] = MaxSummaryWattHours;
-    day[2] = 1.0000001 * MaxSummaryWattHours;
-    r.writeLog("Whours.txt", whoursLine(day, LocalTime{2010, 7, 9, 0, 0, 0}));
-    const auto read = summaryOfDate(r.dir.file("logs"), LocalTime{2010, 7, 9, 0, 0, 0});
+    day[1] = 25 * MaxAcceptedMagnitude;
+    day[2] = 48 * MaxAcceptedMagnitude;
+    day[3] = 123456789012.34;
+    day[4] = 1e20;
+    day[5] = 0.05;
+    day[6] = 7;
+    day[7] = 24 * MaxAcceptedMagnitude + 0.25;
+    const std::string line = whoursLine(day, date);
+    EXPECT_EQ(line, "2010_07_09,00:00, Wh1, 25000000000.0, Wh2, 48000000000.0 ,Wh3, 123456789012.3 ,Wh4, "
+                    "100000000000000000000.0 ,Wh5, .1 ,Wh6, 7.0 ,Wh7, 24000000000.3 ,Wh8, .0 Wh\r\n");
+    r.writeLog("Whours.txt",
+               line + "2010_07_09,00:00, Wh1, -5, Wh2, nan ,Wh3, inf ,Wh4, 1e400 ,Wh5, abc ,Wh8, -.1 Wh\r\n");
+    const auto read = summaryOfDate(r.dir.file("logs"), date);
     ASSERT_TRUE(read);
-    EXPECT_DOUBLE_EQ((*read)[1], 24 * MaxAcceptedMagnitude);
-    EXPECT_EQ((*read)[2], 0);
+    EXPECT_EQ(whoursLine(*read, date), line);
 }
 
 // ---- Day restore -------------------------------------------------------
