@@ -43,6 +43,11 @@ std::string tagValue(std::string_view text, std::string_view key)
 
 namespace {
 
+// A blank around a number: space, tab, carriage return or line feed.  The
+// numeric test and the leading-number reader share it, so every text the
+// test takes as a number with blanks around is read as that number.
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
 // Scans the leading-number syntax.  Returns the cleaned number text (blanks
 // removed) and the index just past what was consumed.
 struct Scan {
@@ -56,7 +61,7 @@ Scan scanNumber(std::string_view s)
     Scan r;
     size_t i = 0;
     const size_t n = s.size();
-    while (i < n && (s[i] == ' ' || s[i] == '\t' || s[i] == '\n'))
+    while (i < n && isBlank(s[i]))
         ++i;
     auto skipBlanks = [&] {
         while (i < n && (s[i] == ' ' || s[i] == '\t'))
@@ -137,7 +142,6 @@ bool hasLeadingNumber(std::string_view text) { return scanNumber(text).hasDigits
 bool isNumeric(std::string_view text)
 {
     // Blanks may stand around the number, never inside it: "4 2" is not 42.
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back()))

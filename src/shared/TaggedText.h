@@ -25,8 +25,11 @@ std::string extractTaggedValue(std::string_view text, std::string_view openTag,
 std::string tagValue(std::string_view text, std::string_view key);
 std::optional<std::string> findTag(std::string_view text, std::string_view key);
 
-// Leading decimal number of a text: leading blanks/tabs/line feeds skipped,
-// optional sign, digits, at most one ".", optional exponent, blanks inside the
+// Blanks around a number are spaces, tabs, carriage returns and line feeds,
+// for the reader and the numeric test below alike.
+//
+// Leading decimal number of a text: leading blanks skipped, optional sign,
+// digits, at most one ".", optional exponent, spaces and tabs inside the
 // number skipped; anything else ends it.  No number gives 0.  A result that
 // is not finite (overflow such as "1e400") also gives 0.
 double leadingNumber(std::string_view text);

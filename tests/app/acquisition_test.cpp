@@ -122,6 +122,13 @@ TEST(LoggerFraming, SingleWindmillUsesFixedTagsAndKeepsABadReading)
     EXPECT_TRUE(e.status.errorLamp);
     EXPECT_EQ(e.passes, 1);
     EXPECT_EQ(e.g.goodDATAcount, 1);
+
+    // A line break before a number is a blank around it, CR as well as LF.
+    Engine cr(0);
+    cr.acq.onReceive("<V>\r1300</V><I>5</I><S>3</S><R>100</R>]");
+    EXPECT_EQ(cr.g.RawValue[9], 1300);
+    EXPECT_EQ(cr.g.RawValue[1], 5);
+    EXPECT_FALSE(cr.status.errorLamp);
 }
 
 TEST(LoggerFraming, NonFiniteEmptyAndAbsurdValuesNeverReachTheSums)

@@ -63,6 +63,11 @@ TEST(IsNumeric, RejectsNonFiniteAndTrailingText)
     EXPECT_FALSE(isNumeric("1 e5"));
     EXPECT_FALSE(isNumeric("12. 5"));
     EXPECT_EQ(leadingNumber("4 2"), 42);
+    // What the test takes as blanks around a number, the reader skips.
+    for (const char* blanks : {" ", "\t", "\r", "\n", "\r\n"}) {
+        EXPECT_TRUE(isNumeric(std::string(blanks) + "1300" + blanks)) << blanks;
+        EXPECT_EQ(leadingNumber(std::string(blanks) + "1300" + blanks), 1300) << blanks;
+    }
 }
 
 TEST(NumberText, ShortestFormWithFifteenDigits)
