@@ -42,7 +42,9 @@ std::string zeroMaximumMessage(int n, const std::string& channelName);
 // file gives its first-run value (firstRunConfiguration), as in the
 // configuration load.  An item whose value does not fit the stored width (a
 // flag outside 0..255, a maximum outside the 16-bit range, a colour outside
-// the 32-bit range) is absent, and the editor keeps what it held.
+// the 32-bit range) is absent, and the editor keeps what it held.  An element
+// name or hardware tag holding a control character is damaged and, as in the
+// configuration load, gives the first-run value too.
 struct ChannelRowItems {
     std::optional<std::uint8_t> enableLOGGING, enableDISPLAY, enableGRAPHING, HARDWAREenabled;
     std::optional<std::string> name;        // C

@@ -78,12 +78,12 @@ std::uint8_t asByte(const std::string& v) { return clampRounded<std::uint8_t>(le
 std::int16_t asInt16(const std::string& v) { return clampRounded<std::int16_t>(leadingNumber(v)); }
 std::int32_t asInt32(const std::string& v) { return clampRounded<std::int32_t>(leadingNumber(v)); }
 
-// The record line of one file's missing items; a long list (a file cut short
-// early) names the first few and counts the rest.
-std::string missingItemsLine(const char* file, const std::vector<std::string>& keys)
+// The record line of one file's missing (or damaged) items; a long list (a
+// file cut short early) names the first few and counts the rest.
+std::string itemsLine(const char* file, const char* what, const std::vector<std::string>& keys)
 {
     constexpr size_t named = 12;
-    std::string s = std::string(file) + ": items missing, first-run values used: ";
+    std::string s = std::string(file) + ": items " + what + ", first-run values used: ";
     for (size_t i = 0; i < keys.size() && i < named; ++i) {
         if (i > 0)
             s += ", ";
@@ -309,13 +309,32 @@ std::string channelsCfgText(const Global_Declarations& g, const std::array<std::
     return s;
 }
 
-std::vector<std::string> loadChannelsCfg(Global_Declarations& g, std::string_view text)
+bool holdsControlCharacter(std::string_view text)
+{
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return true;
+    return false;
+}
+
+std::vector<std::string> loadChannelsCfg(Global_Declarations& g, std::string_view text,
+                                         std::vector<std::string>* damaged)
 {
     const Global_Declarations& d = firstRunConfiguration();
     std::vector<std::string> missing;
     for (int n = 1; n <= 24; ++n) {
         auto item = [&](const char* key, auto& column, const auto& firstRun, auto convert) {
             readItem(text, channelKey(key, n), missing, column[n], firstRun[n], convert);
+        };
+        // An element name or hardware tag with a control character in it is
+        // damaged: a line break would split every log record of its family.
+        auto code = [&](const char* key, auto& column, const auto& firstRun) {
+            item(key, column, firstRun, asText);
+            if (holdsControlCharacter(column[n])) {
+                column[n] = firstRun[n];
+                if (damaged)
+                    damaged->push_back(channelKey(key, n));
+            }
         };
         item("enableLOGGING", g.enableLOGGING, d.enableLOGGING, asByte);
         item("enableDISPLAY", g.enableDISPLAY, d.enableDISPLAY, asByte);
@@ -324,8 +343,8 @@ std::vector<std::string> loadChannelsCfg(Global_Declarations& g, std::string_vie
         item("C", g.ChannelName, d.ChannelName, asText);
         item("L", g.LineColour, d.LineColour, asInt32);
         item("M", g.ChannelMaxReading, d.ChannelMaxReading, asInt16);
-        item("XMLsoftware", g.XMLsoftware, d.XMLsoftware, asText);
-        item("XMLhardware", g.XMLhardware, d.XMLhardware, asText);
+        code("XMLsoftware", g.XMLsoftware, d.XMLsoftware);
+        code("XMLhardware", g.XMLhardware, d.XMLhardware);
     }
     return missing;
 }
@@ -390,9 +409,9 @@ std::string ConfigLoadResult::failureText() const
 ConfigLoadResult loadConfiguration(Global_Declarations& g, const std::string& programFolder)
 {
     ConfigLoadResult r;
-    auto record = [&r](const char* file, const std::vector<std::string>& keys) {
+    auto record = [&r](const char* file, const std::vector<std::string>& keys, const char* what = "missing") {
         if (!keys.empty())
-            r.missingItems.push_back(missingItemsLine(file, keys));
+            r.missingItems.push_back(itemsLine(file, what, keys));
     };
     auto read = [&](const char* file) {
         std::string why;
@@ -414,7 +433,9 @@ ConfigLoadResult loadConfiguration(Global_Declarations& g, const std::string& pr
     r.portCaption = "Port Number  " + numberText(g.Port);
 
     if (auto text = read(ChannelsCfgName)) {
-        record(ChannelsCfgName, loadChannelsCfg(g, *text));
+        std::vector<std::string> damaged;
+        record(ChannelsCfgName, loadChannelsCfg(g, *text, &damaged));
+        record(ChannelsCfgName, damaged, "damaged");
         r.channelsRead = true;
     }
     if (auto text = read(CalibrationsCfgName)) {

@@ -113,10 +113,18 @@ std::string channelsCfgText(const Global_Declarations& g);
 std::string channelsCfgText(const Global_Declarations& g, const std::array<std::int32_t, 25>& colours,
                             const std::array<double, 25>& maxima);
 
+// True when the text holds a control character (below 0x20, or 0x7F).
+bool holdsControlCharacter(std::string_view text);
+
 // Fills the nine ChannelTable arrays for channels 1..24: flags as bytes, C as
 // text, L as a 32-bit integer, M as a 16-bit integer, XML tags as text.
-// Returns the keys of the items that were missing ("C3", "M3", ...).
-std::vector<std::string> loadChannelsCfg(Global_Declarations& g, std::string_view text);
+// Returns the keys of the items that were missing ("C3", "M3", ...).  An
+// element name or hardware tag holding a control character is damaged (a
+// line break in it would split the log records it names): it takes its
+// first-run value and its key goes to *damaged ("XMLsoftware1").  Channel
+// names keep any text; they are only shown, never written into a record.
+std::vector<std::string> loadChannelsCfg(Global_Declarations& g, std::string_view text,
+                                         std::vector<std::string>* damaged = nullptr);
 
 // ------------------------------------------------------------ calibrations.cfg
 
@@ -152,7 +160,9 @@ struct ConfigLoadResult {
     std::string portCaption;    // "Port Number  " followed by Port
     // One line per file that was read but lacked items, naming them, for the
     // main window's error record: "hardware.cfg: items missing, first-run
-    // values used: BaudRate, WSUnits".
+    // values used: BaudRate, WSUnits"; and one for damaged items of
+    // channels.cfg: "channels.cfg: items damaged, first-run values used:
+    // XMLsoftware1".
     std::vector<std::string> missingItems;
     // One entry per file that could not be read: its path and the system's
     // reason ("/home/u/Gyrovane/channels.cfg: Is a directory").
@@ -166,8 +176,8 @@ struct ConfigLoadResult {
 // The configuration load: hardware.cfg, then channels.cfg, then
 // calibrations.cfg from the program folder.  A file that cannot be read
 // leaves its variables as they were and is reported in the result; items
-// missing from a file that was read take their first-run values and are
-// listed in missingItems.  The load never stops part way.
+// missing from a file that was read, or damaged, take their first-run values
+// and are listed in missingItems.  The load never stops part way.
 ConfigLoadResult loadConfiguration(Global_Declarations& g, const std::string& programFolder);
 
 // ------------------------------------------------------------------- writers

@@ -96,6 +96,11 @@ TEST(ChannelRows, ReaderGivesFirstRunValuesForMissingItemsAndSkipsUnfittingOnes)
     EXPECT_EQ(r.xmlSoftware, "");
     EXPECT_EQ(r.xmlHardware, "A1") << "missing: the first-run tag";
     EXPECT_EQ(readChannelRow(text, 10).name, "ten");
+    // A tag or element name with a control character is damaged: first-run.
+    const ChannelRowItems damaged =
+        readChannelRow("<XMLsoftware2>A\r\n2</XMLsoftware2><XMLhardware2>A\t2</XMLhardware2>", 2);
+    EXPECT_EQ(damaged.xmlSoftware, "A2");
+    EXPECT_EQ(damaged.xmlHardware, "A2");
     EXPECT_EQ(readChannelRow(text, 10).maximum, 30);
 
     // A maximum box is refused when the load would read it back as 0.

@@ -433,7 +433,11 @@ TEST(ConfigurationLoad, DamagedFilesGiveFirstRunValuesAndNameTheMissingItems)
         src.ChannelSelection[n] = "V";
     }
     const std::string channels = channelsCfgText(src);
-    gvtest::writeFile(dir.file("channels.cfg"), channels.substr(0, channels.find("<L23>")));
+    // A hand-edited element name with a line break and a tag with a DEL in it.
+    std::string edited = channels.substr(0, channels.find("<L23>"));
+    edited.replace(edited.find("A1</XMLsoftware1>"), 2, "A1\r\nX");
+    edited.replace(edited.find("V1</XMLhardware9>"), 2, "V\x7F" "1");
+    gvtest::writeFile(dir.file("channels.cfg"), edited);
     const std::string calibrations = calibrationsCfgText(src);
     gvtest::writeFile(dir.file("calibrations.cfg"), calibrations.substr(0, calibrations.find("<ChannelSelection(8)>")));
 
@@ -449,18 +453,21 @@ TEST(ConfigurationLoad, DamagedFilesGiveFirstRunValuesAndNameTheMissingItems)
     EXPECT_EQ(g.LineColour[23], 65280);
     EXPECT_EQ(g.ChannelMaxReading[24], 1000);
     EXPECT_EQ(g.XMLsoftware[24], "W8");
+    EXPECT_EQ(g.XMLsoftware[1], "A1");
+    EXPECT_EQ(g.XMLhardware[9], "V1");
     EXPECT_EQ(channelsCfgText(g), channels);
     EXPECT_DOUBLE_EQ(g.ADCDivider[8], 0.25);
     EXPECT_DOUBLE_EQ(g.ADCDivider[9], 0.1) << "a factor cut off reads 0.1, not 0";
     EXPECT_EQ(g.ADCOffset[16], 0);
 
-    ASSERT_EQ(r.missingItems.size(), 3u);
+    ASSERT_EQ(r.missingItems.size(), 4u);
     EXPECT_EQ(r.missingItems[0], "hardware.cfg: items missing, first-run values used: BaudRate, WSUnits, "
                                  "DispMessages, PersonalString, SystemType");
     EXPECT_EQ(r.missingItems[1], "channels.cfg: items missing, first-run values used: L23, M23, XMLsoftware23, "
                                  "XMLhardware23, enableLOGGING24, enableDISPLAY24, enableGRAPHING24, "
                                  "HARDWAREenabled24, C24, L24, M24, XMLsoftware24 and 1 more");
-    EXPECT_EQ(r.missingItems[2], "calibrations.cfg: items missing, first-run values used: ADCOffset(9), "
+    EXPECT_EQ(r.missingItems[2], "channels.cfg: items damaged, first-run values used: XMLsoftware1, XMLhardware9");
+    EXPECT_EQ(r.missingItems[3], "calibrations.cfg: items missing, first-run values used: ADCOffset(9), "
                                  "ADCOffset(10), ADCOffset(11), ADCOffset(12), ADCOffset(13), ADCOffset(14), "
                                  "ADCOffset(15), ADCOffset(16), ADCDivider(9), ADCDivider(10), ADCDivider(11), "
                                  "ADCDivider(12) and 4 more");
