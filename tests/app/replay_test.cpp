@@ -304,4 +304,24 @@ TEST(Replay, ScriptEscapesAndErrors)
     std::string error;
     EXPECT_FALSE(r.run(bad, &error));
     EXPECT_EQ(error, "line 2: unknown command 'fly'");
+
+    // A wait or repeat too large to run is refused before any of it runs.
+    const struct {
+        const char* script;
+        const char* error;
+    } tooLarge[] = {
+        {"wait 1e16\n", "line 1: wait would take the clock beyond 31 days from the start"},
+        {"wait 86400\n# a month and a second\nwait 2592001\n",
+         "line 3: wait would take the clock beyond 31 days from the start"},
+        {"repeat 9223372036854775807 0 <A1>50</A1>]\n", "line 1: repeat count above 1000000"},
+        {"repeat 1000000 3 <A1>50</A1>]\n", "line 1: repeat would take the clock beyond 31 days from the start"},
+    };
+    for (const auto& c : tooLarge) {
+        Replay fresh(dir.path(), LocalTime{2026, 7, 5, 14, 0, 0});
+        std::istringstream script(c.script);
+        EXPECT_FALSE(fresh.run(script, &error)) << c.script;
+        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(fresh.messages(), 0) << c.script;
+        EXPECT_EQ(hourMinute(fresh.now()), "14:00") << c.script;
+    }
 }

@@ -67,11 +67,19 @@ void Replay::fireLoggingTick()
 
 void Replay::fireSummaryTimer() { log_.summaryTimer(now()); }
 
-void Replay::wait(double seconds)
+double Replay::waitMs(double seconds)
 {
     if (!(seconds > 0) || !std::isfinite(seconds))
-        return;
-    const long long end = nowMs_ + std::llround(seconds * 1000.0);
+        return 0;
+    return std::round(seconds * 1000.0);
+}
+
+bool Replay::wait(double seconds)
+{
+    const double ms = waitMs(seconds);
+    if (static_cast<double>(nowMs_) + ms > static_cast<double>(MaxSimulatedMs))
+        return false;
+    const long long end = nowMs_ + static_cast<long long>(ms);
     for (;;) {
         long long next = nextTickMs_;
         if (summaryEnabled_)
@@ -89,6 +97,7 @@ void Replay::wait(double seconds)
         }
     }
     nowMs_ = end;
+    return true;
 }
 
 std::string Replay::unescape(std::string_view text)
@@ -131,6 +140,8 @@ bool Replay::run(std::istream& script, std::string* error)
             *error = "line " + std::to_string(number) + ": " + why;
         return false;
     };
+    const std::string beyondClock =
+        " would take the clock beyond " + std::to_string(MaxSimulatedDays) + " days from the start";
     while (std::getline(script, line)) {
         ++number;
         if (!line.empty() && line.back() == '\r')
@@ -152,7 +163,8 @@ bool Replay::run(std::istream& script, std::string* error)
             double s = 0;
             if (!(in >> s))
                 return fail("wait needs seconds");
-            wait(s);
+            if (!wait(s))
+                return fail("wait" + beyondClock);
         } else if (cmd == "send") {
             send(unescape(rest()));
         } else if (cmd == "repeat") {
@@ -160,6 +172,11 @@ bool Replay::run(std::istream& script, std::string* error)
             double s = 0;
             if (!(in >> n >> s))
                 return fail("repeat needs a count and seconds");
+            if (n > MaxRepeatCount)
+                return fail("repeat count above " + std::to_string(MaxRepeatCount));
+            if (n > 0 && static_cast<double>(nowMs_) + static_cast<double>(n) * waitMs(s) >
+                             static_cast<double>(MaxSimulatedMs))
+                return fail("repeat" + beyondClock);
             const std::string bytes = unescape(rest());
             for (long long k = 0; k < n; ++k) {
                 send(bytes);

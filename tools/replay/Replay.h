@@ -12,6 +12,11 @@
 //   repeat N S TEXT      N times: send TEXT, then wait S seconds
 //   logging on|off       the Start / Stop menu items (Start uses LogDelay)
 //   check1 on|off        the "System V1" box
+//
+// Limits: a script covers at most MaxSimulatedDays of simulated time from
+// its start (a month of logging ticks at a 1 s interval runs in a minute or
+// two), and a repeat runs at most MaxRepeatCount times.  A wait or repeat
+// that would go beyond either is a bad line; nothing of it runs.
 
 #include <iosfwd>
 #include <string>
@@ -33,11 +38,18 @@ public:
     // the program at `start` does.
     Replay(const std::string& programFolder, const LocalTime& start);
 
+    static constexpr long long MaxSimulatedDays = 31;
+    static constexpr long long MaxSimulatedMs = MaxSimulatedDays * 86400 * 1000;
+    static constexpr long long MaxRepeatCount = 1000000;
+
     Global_Declarations g;
     EngineStatus status;
 
     void send(std::string_view bytes);
-    void wait(double seconds);
+    // Advances the clock; false, with the clock unmoved, when that would take
+    // it beyond MaxSimulatedMs from the start.  A wait that is not a positive
+    // number of seconds does nothing.
+    bool wait(double seconds);
     // The Start and Stop items.  `automatic` is the start-up's own start,
     // which waits for the device's first message instead of stopping.
     void startLogging(bool automatic = false);
@@ -61,6 +73,9 @@ public:
 private:
     void fireLoggingTick();
     void fireSummaryTimer();
+    // The milliseconds a wait of `seconds` advances the clock (0 for one
+    // that does nothing).
+    static double waitMs(double seconds);
 
     Acquisition acq_;
     LoggingEngine log_;
