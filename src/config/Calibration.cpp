@@ -56,6 +56,15 @@ void loadCalibrationItems(Global_Declarations& g, std::string_view text)
     }
 }
 
+void useSavedFactors(Global_Declarations& g, std::string_view savedText)
+{
+    // The load's own reader, so that the factors in use are those the next
+    // load brings back; only the factors are taken from what it read.
+    Global_Declarations read = g;
+    loadCalibrationsCfg(read, savedText);
+    g.ADCDivider = read.ADCDivider;
+}
+
 std::string rawReadingText(double raw) { return formatPicture(raw, "000"); }
 
 std::optional<std::string> previewText(double raw, double offset, std::string_view factorText)

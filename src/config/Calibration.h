@@ -1,7 +1,8 @@
 #pragma once
 // What the calibration window does besides showing its rows: which ADC
 // inputs each system type calibrates, how the window reads calibrations.cfg,
-// the texts of its live readout and the check before a save.
+// the texts of its live readout, the check before a save and the factors a
+// save puts into use.
 
 #include <array>
 #include <optional>
@@ -33,6 +34,13 @@ inline bool hasVoltsOption(int n) { return n >= 1 && n <= 11; }
 // value (offset 0, factor 0.1, volts); an offset that is present but not a
 // number keeps the value held in memory.
 void loadCalibrationItems(Global_Declarations& g, std::string_view text);
+
+// A save puts the factors it wrote into use at once, as a new zero is, so
+// the next message is calculated with them: each ADCDivider is taken from
+// the saved text of calibrations.cfg exactly as the configuration load
+// reads it (the leading number of the written "0.00000" text).  Offsets and
+// kinds are left as they are in memory.
+void useSavedFactors(Global_Declarations& g, std::string_view savedText);
 
 // Live readout texts: the raw reading ("000") and the calibrated preview
 // ((raw - offset) * factor as typed, "##0.00", not clamped); no preview for

@@ -278,12 +278,17 @@ bool CALIBRATION::SaveCalibrations()
     }
     std::string error;
     const std::string path = gv::joinPath(folder_.toStdString(), gv::CalibrationsCfgName);
-    if (!gv::writeTextFileAtomic(path, gv::calibrationsCfgText(g_, factors), &error)) {
+    const std::string text = gv::calibrationsCfgText(g_, factors);
+    if (!gv::writeTextFileAtomic(path, text, &error)) {
         gv::showMessage(this, QStringLiteral("The calibrations could not be saved; calibrations.cfg is "
                                              "unchanged.\r\n") +
                                   q(error));
         return false;
     }
+    // Offsets are in use since they were set; the saved factors are from
+    // now on too, or the readings would keep the old ones until the next
+    // configuration load.
+    gv::useSavedFactors(g_, text);
     return true;
 }
 

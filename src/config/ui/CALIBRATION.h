@@ -3,7 +3,8 @@
 // reading, the live calibrated preview, the zero offset with auto-zero, the
 // scale factor and the kind of input.  Offsets and kinds change in the
 // shared table at once (the running calculation uses a new offset
-// immediately); SAVE writes calibrations.cfg, EXIT closes without writing.
+// immediately); SAVE writes calibrations.cfg and puts the saved factors into
+// use, EXIT closes without writing.
 
 #include <QDialog>
 

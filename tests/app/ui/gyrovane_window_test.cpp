@@ -32,6 +32,8 @@
 #include <QDialog>
 #include <QDirIterator>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -435,6 +437,32 @@ TEST_F(MainWindowTest, ShowsTheReadingsOfATypeZeroMessage)
     EXPECT_EQ(text(Reading::RPM0), "0 rpm");
     win.readingClicked(Reading::Volts0);
     EXPECT_EQ(text(Reading::Volts0), "25.30");
+}
+
+TEST_F(MainWindowTest, CalibrationSavedFromTheMenuActsOnTheNextMessage)
+{
+    Gyrovane& win = start();
+    win.receiveText("<V>140</V><I>10</I><S>0</S><R>0</R>]");
+    gv::setDialogHook([](QDialog* d) {
+        auto* c = qobject_cast<CALIBRATION*>(d);
+        if (!c)
+            return 0;
+        c->Amps[1]->click();
+        c->AUTOZEROBUTTON[1]->click(); // zero 10
+        c->Text1[1]->setText("0.2");
+        c->Text1[9]->setText("0.105");
+        c->SAVEcalibration->trigger();
+        return c->result();
+    });
+    win.CALIBRATIONmenu->trigger();
+    const double summed = g.AccumulatedWatts[1];
+    win.receiveText("<V>140</V><I>60</I><S>0</S><R>0</R>]");
+    EXPECT_EQ(text(Reading::Volts0), "14.70 V");
+    EXPECT_EQ(text(Reading::Amps0), "10.00 A");
+    EXPECT_EQ(text(Reading::Watts0), "147 W");
+    EXPECT_EQ(win.windowTitle(), "14.70V 10.0A 147W Personal Program NAME");
+    EXPECT_NEAR(g.AccumulatedWatts[1] - summed, 147, 1e-9) << "the interval sum of the log records";
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(MainWindowTest, ShowsTheReadingsOfTheCurrentCostMonitors)

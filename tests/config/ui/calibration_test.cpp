@@ -163,6 +163,7 @@ TEST_F(Calibration, KindsOfInput)
     g.RawValue[5] = 300;
     c.AUTOZEROBUTTON_Click(5);
     c.Text1[5]->setText("0.5");
+    c.Text1[6]->setText("0.1234567");
     c.SAVEcalibration_Click();
     const std::string saved = readAll(cal());
     EXPECT_NE(saved.find("<ADCDivider(5)>0.50000</ADCDivider(5)>\r\n<ADCOffset(5)>00300</ADCOffset(5)>\r\n"
@@ -170,7 +171,8 @@ TEST_F(Calibration, KindsOfInput)
               std::string::npos);
     EXPECT_NE(saved.find("<ChannelSelection(12)>A</ChannelSelection(12)>"), std::string::npos);
     EXPECT_NE(saved.find("<ChannelSelection(3)>V</ChannelSelection(3)>"), std::string::npos);
-    EXPECT_DOUBLE_EQ(g.ADCDivider[5], 0.1) << "new factors reach the calculation at the next load";
+    EXPECT_DOUBLE_EQ(g.ADCDivider[5], 0.5) << "the saved factors are in use at once";
+    EXPECT_DOUBLE_EQ(g.ADCDivider[6], 0.12346) << "as the next load reads the file";
 }
 
 TEST_F(Calibration, NonNumericFactorIsRefusedNamingTheChannel)
