@@ -197,11 +197,11 @@ ChannelRowItems readChannelRow(std::string_view text, int n)
     r.name = item(text, "C", n).value_or(d.ChannelName[n]);
     r.colour = numberItem(text, "L", n, d.LineColour[n]);
     r.maximum = numberItem(text, "M", n, d.ChannelMaxReading[n]);
-    // A name or tag holding a control character is damaged and read as
-    // missing, as the configuration load reads it.
+    // A damaged name or tag is read as missing, as the configuration load
+    // reads it.
     auto code = [&](const char* key, const std::string& firstRun) {
         const auto v = item(text, key, n);
-        return v && !holdsControlCharacter(*v) ? *v : firstRun;
+        return v && !damagedChannelCode(*v) ? *v : firstRun;
     };
     r.xmlSoftware = code("XMLsoftware", d.XMLsoftware[n]);
     r.xmlHardware = code("XMLhardware", d.XMLhardware[n]);

@@ -42,9 +42,10 @@ std::string zeroMaximumMessage(int n, const std::string& channelName);
 // file gives its first-run value (firstRunConfiguration), as in the
 // configuration load.  An item whose value does not fit the stored width (a
 // flag outside 0..255, a maximum outside the 16-bit range, a colour outside
-// the 32-bit range) is absent, and the editor keeps what it held.  An element
-// name or hardware tag holding a control character is damaged and, as in the
-// configuration load, gives the first-run value too.
+// the 32-bit range) is absent, and the editor keeps what it held.  A damaged
+// element name or hardware tag (a control character, "<" or ">" in it; see
+// damagedChannelCode) gives the first-run value too, as in the configuration
+// load.
 struct ChannelRowItems {
     std::optional<std::uint8_t> enableLOGGING, enableDISPLAY, enableGRAPHING, HARDWAREenabled;
     std::optional<std::string> name;        // C

@@ -309,10 +309,10 @@ std::string channelsCfgText(const Global_Declarations& g, const std::array<std::
     return s;
 }
 
-bool holdsControlCharacter(std::string_view text)
+bool damagedChannelCode(std::string_view text)
 {
     for (const char c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F || c == '<' || c == '>')
             return true;
     return false;
 }
@@ -326,11 +326,11 @@ std::vector<std::string> loadChannelsCfg(Global_Declarations& g, std::string_vie
         auto item = [&](const char* key, auto& column, const auto& firstRun, auto convert) {
             readItem(text, channelKey(key, n), missing, column[n], firstRun[n], convert);
         };
-        // An element name or hardware tag with a control character in it is
-        // damaged: a line break would split every log record of its family.
+        // A damaged element name or hardware tag would break every log
+        // record of its family or every message it is looked for in.
         auto code = [&](const char* key, auto& column, const auto& firstRun) {
             item(key, column, firstRun, asText);
-            if (holdsControlCharacter(column[n])) {
+            if (damagedChannelCode(column[n])) {
                 column[n] = firstRun[n];
                 if (damaged)
                     damaged->push_back(channelKey(key, n));

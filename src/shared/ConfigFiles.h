@@ -113,14 +113,17 @@ std::string channelsCfgText(const Global_Declarations& g);
 std::string channelsCfgText(const Global_Declarations& g, const std::array<std::int32_t, 25>& colours,
                             const std::array<double, 25>& maxima);
 
-// True when the text holds a control character (below 0x20, or 0x7F).
-bool holdsControlCharacter(std::string_view text);
+// True when an element name or hardware tag read from channels.cfg is
+// damaged: it holds a control character (below 0x20, or 0x7F; a line break
+// would split the log records it names) or a "<" or ">" (a tag copied with
+// its brackets, "<A1>", would go into every record as "<<A1>>5.0</<A1>>").
+// The tag pickers refuse "<" and ">" as well.
+bool damagedChannelCode(std::string_view text);
 
 // Fills the nine ChannelTable arrays for channels 1..24: flags as bytes, C as
 // text, L as a 32-bit integer, M as a 16-bit integer, XML tags as text.
-// Returns the keys of the items that were missing ("C3", "M3", ...).  An
-// element name or hardware tag holding a control character is damaged (a
-// line break in it would split the log records it names): it takes its
+// Returns the keys of the items that were missing ("C3", "M3", ...).  A
+// damaged element name or hardware tag (damagedChannelCode) takes its
 // first-run value and its key goes to *damaged ("XMLsoftware1").  Channel
 // names keep any text; they are only shown, never written into a record.
 std::vector<std::string> loadChannelsCfg(Global_Declarations& g, std::string_view text,

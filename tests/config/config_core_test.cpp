@@ -101,6 +101,10 @@ TEST(ChannelRows, ReaderGivesFirstRunValuesForMissingItemsAndSkipsUnfittingOnes)
         readChannelRow("<XMLsoftware2>A\r\n2</XMLsoftware2><XMLhardware2>A\t2</XMLhardware2>", 2);
     EXPECT_EQ(damaged.xmlSoftware, "A2");
     EXPECT_EQ(damaged.xmlHardware, "A2");
+    const ChannelRowItems bracketed =
+        readChannelRow("<XMLsoftware3><A3></XMLsoftware3><XMLhardware3>V>1</XMLhardware3>", 3);
+    EXPECT_EQ(bracketed.xmlSoftware, "A3") << "a tag copied with its brackets is damaged too";
+    EXPECT_EQ(bracketed.xmlHardware, "A3");
     EXPECT_EQ(readChannelRow(text, 10).maximum, 30);
 
     // A maximum box is refused when the load would read it back as 0.

@@ -437,6 +437,11 @@ TEST(ConfigurationLoad, DamagedFilesGiveFirstRunValuesAndNameTheMissingItems)
     std::string edited = channels.substr(0, channels.find("<L23>"));
     edited.replace(edited.find("A1</XMLsoftware1>"), 2, "A1\r\nX");
     edited.replace(edited.find("V1</XMLhardware9>"), 2, "V\x7F" "1");
+    // Names and tags with brackets: "<XMLsoftware2><A2></XMLsoftware2>" as
+    // a copied tag, and a stray "<" or ">".
+    edited.replace(edited.find("A2</XMLsoftware2>"), 2, "<A2>");
+    edited.replace(edited.find("A3</XMLhardware3>"), 2, "A>3");
+    edited.replace(edited.find("A4</XMLsoftware4>"), 2, "<A4");
     gvtest::writeFile(dir.file("channels.cfg"), edited);
     const std::string calibrations = calibrationsCfgText(src);
     gvtest::writeFile(dir.file("calibrations.cfg"), calibrations.substr(0, calibrations.find("<ChannelSelection(8)>")));
@@ -466,7 +471,8 @@ TEST(ConfigurationLoad, DamagedFilesGiveFirstRunValuesAndNameTheMissingItems)
     EXPECT_EQ(r.missingItems[1], "channels.cfg: items missing, first-run values used: L23, M23, XMLsoftware23, "
                                  "XMLhardware23, enableLOGGING24, enableDISPLAY24, enableGRAPHING24, "
                                  "HARDWAREenabled24, C24, L24, M24, XMLsoftware24 and 1 more");
-    EXPECT_EQ(r.missingItems[2], "channels.cfg: items damaged, first-run values used: XMLsoftware1, XMLhardware9");
+    EXPECT_EQ(r.missingItems[2], "channels.cfg: items damaged, first-run values used: XMLsoftware1, "
+                                 "XMLsoftware2, XMLhardware3, XMLsoftware4, XMLhardware9");
     EXPECT_EQ(r.missingItems[3], "calibrations.cfg: items missing, first-run values used: ADCOffset(9), "
                                  "ADCOffset(10), ADCOffset(11), ADCOffset(12), ADCOffset(13), ADCOffset(14), "
                                  "ADCOffset(15), ADCOffset(16), ADCDivider(9), ADCDivider(10), ADCDivider(11), "
