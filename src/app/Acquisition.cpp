@@ -20,6 +20,17 @@ bool isLoggerType(int type)
     return type == 0 || type == 1 || type == 2 || (type >= 5 && type <= 8);
 }
 
+// Blanks and the line ends that close each Current Cost message.
+std::string_view trimLineEnds(std::string_view text)
+{
+    const auto blank = [](char c) { return c == '\r' || c == '\n' || c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 bool validReading(std::string_view text)
 {
     return isNumeric(text) && std::fabs(leadingNumber(text)) <= Acquisition::MaxReading;
@@ -88,23 +99,30 @@ Acquisition::Received Acquisition::onReceive(std::string_view bytes)
                 break;
             }
             const std::size_t end = pos + MsgClose.size();
+            const std::string_view frame = std::string_view(buf_).substr(start, pos - start);
+            const std::size_t open = frame.rfind(MsgOpen);
             std::string message;
-            if (type == 3) {
+            if (open != std::string_view::npos) {
+                // A message whose end never came is cut off: it is noise,
+                // and the whole message after it is read on its own.
+                const std::string_view cut = trimLineEnds(frame.substr(0, open));
+                if (!cut.empty()) {
+                    ++r.framed;
+                    announce(std::string(cut));
+                    abandon();
+                }
+                message = buf_.substr(start + open, end - (start + open));
+            } else if (type == 3) {
                 // The line end that follows each message belongs to no message.
                 std::size_t from = start;
                 while (from < pos && (buf_[from] == '\r' || buf_[from] == '\n'))
                     ++from;
                 message = (bracket_ ? "[" : "") + buf_.substr(from, end - from);
             } else {
-                // Only a complete "<msg>" .. "</msg>" counts; a tail whose
-                // beginning was never received is dropped.
-                const std::size_t open = std::string_view(buf_).substr(start, pos - start).rfind(MsgOpen);
-                if (open == std::string_view::npos) {
-                    start = end;
-                    bracket_ = false;
-                    continue;
-                }
-                message = buf_.substr(start + open, end - (start + open));
+                // A 128 tail whose beginning was never received is dropped.
+                start = end;
+                bracket_ = false;
+                continue;
             }
             start = end;
             bracket_ = false;

@@ -18,10 +18,13 @@
 // Framing: every complete message in the buffer is taken out on its own and
 // gets exactly one calculation pass; text after the last marker stays in the
 // buffer for the next read.  After a logger message the buffer starts again
-// with "[" (unless the next message brings its own).  A Current Cost Classic
-// message begins after the line end that closed the one before.  A Current
-// Cost 128 message is taken only when complete, from its last "<msg>"; a
-// tail without its "<msg>" is dropped.
+// with "[" (unless the next message brings its own).  A Current Cost message
+// runs from the last "<msg>" before its "</msg>": text before that "<msg>"
+// other than the line end that closed the message before is a message cut
+// off in the middle (bytes lost, the cable pulled), taken as noise, so none
+// of its readings mixes with the whole message after it.  A Classic frame
+// without "<msg>" is read as it is; a 128 tail without its "<msg>" is
+// dropped.
 // The buffer never grows beyond MaxBuffer bytes: a device that never sends
 // the marker loses its oldest text, keeping the most recent KeptOnOverflow
 // bytes, which is far more than any message.

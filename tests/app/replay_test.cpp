@@ -37,6 +37,14 @@ int countLines(const std::string& text)
     return n;
 }
 
+int occurrences(const std::string& text, const std::string& what)
+{
+    int n = 0;
+    for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1))
+        ++n;
+    return n;
+}
+
 const LocalTime BeforeMidnight{2026, 7, 4, 23, 59, 0};
 
 } // namespace
@@ -205,6 +213,31 @@ TEST(Replay, CurrentCost128SensorsFillTheirOwnColumns)
     EXPECT_EQ(readFile(dir.file("logs/CC_2026_07_05.txt")),
               "<T>08:00</T><L>10</L><W1>345</W1><W2>2151</W2><W3>0</W3><W4>60</W4><W5>30</W5><W6>5</W6>"
               "<C1>18.7</C1><C2>21.5</C2>\r\n");
+}
+
+TEST(Replay, ACurrentCostMessageCutOffIsNoiseAndTheNextIsReadWhole)
+{
+    // A message at 9999 W cut off inside its second clamp (the cable pulled
+    // mid-message), then whole messages at 100 W, every six seconds.
+    for (int type : {3, 4}) {
+        SCOPED_TRACE(type);
+        TempDir dir;
+        prepareFolder(dir.path(), type, 10, true);
+        Replay r(dir.path(), LocalTime{2026, 7, 5, 8, 0, 0});
+        const auto message = [type](int watts) {
+            return type == 3 ? gvtest::classicMessage({watts, 0, 0}) : gvtest::cc128Message(9, {watts, 0, 0});
+        };
+        const std::string cut = message(9999).substr(0, message(9999).find("<ch2>") + 8);
+        std::istringstream script("send " + cut + "\nrepeat 20 6 " + message(100) + "\\r\\n\n");
+        ASSERT_TRUE(r.run(script));
+        EXPECT_EQ(r.messages(), 20);
+        EXPECT_TRUE(r.status.errorLamp);
+        EXPECT_DOUBLE_EQ(r.g.MaxMin[17], 100);
+        EXPECT_NEAR(r.g.WattHours[2], 100.0 * 120 / 3600, 1e-9);
+        const std::string day = readFile(dir.file("logs/CC_2026_07_05.txt"));
+        EXPECT_EQ(occurrences(day, "<W1>100</W1>"), 12) << day;
+        EXPECT_EQ(occurrences(day, "<W1>"), 12) << day;
+    }
 }
 
 TEST(Replay, ADayOfCurrentCostClassicMessagesIsLoggedWithItsEnergy)

@@ -58,6 +58,19 @@ inline std::string classicMessage(std::array<int, 3> watts = {168, 0, 0}, const 
     return m + ccTag("tmpr", tmpr) + classicStoredTotals() + "</msg>";
 }
 
+// One live 128 message without its line end: the display unit's temperature
+// and the watts of one sensor's three channels.
+inline std::string cc128Message(int sensor, std::array<int, 3> watts, const std::string& tmpr = "21.5",
+                                const std::string& time = "13:02:39")
+{
+    std::string m = "<msg><src>CC128-v0.11</src><dsb>00089</dsb>" + ccTag("time", time) + ccTag("tmpr", tmpr) +
+                    ccTag("sensor", std::to_string(sensor)) + ccTag("id", sensor == 0 ? "00077" : "01234") +
+                    "<type>1</type>";
+    for (int ch = 1; ch <= 3; ++ch)
+        m += ccTag("ch" + std::to_string(ch), ccTag("watts", ccNumber("%05d", watts[ch - 1])));
+    return m + "</msg>";
+}
+
 // The 128's stored totals: one <data> block per sensor 0..9.
 inline std::string cc128History()
 {
