@@ -31,6 +31,12 @@ std::string_view trimLineEnds(std::string_view text)
     return text;
 }
 
+// The 128's live part of a message: its stored totals name every sensor.
+std::string_view withoutStoredTotals(std::string_view message)
+{
+    return message.substr(0, message.find(HistOpen));
+}
+
 bool validReading(std::string_view text)
 {
     return isNumeric(text) && std::fabs(leadingNumber(text)) <= Acquisition::MaxReading;
@@ -210,15 +216,17 @@ bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
     if (!cc128) {
         ok = readGroup(17);
     } else {
-        const bool first = message.find("<sensor>9") != std::string::npos;
-        const bool second = message.find("<sensor>0") != std::string::npos;
-        // A sensor this system does not read is no reading and no error.
+        const std::string_view live = withoutStoredTotals(message);
+        const bool first = live.find("<sensor>9") != std::string_view::npos;
+        const bool second = live.find("<sensor>0") != std::string_view::npos;
+        // Two messages run together: either sensor's watts could be the other's.
+        if (first && second)
+            return abandon();
+        // A sensor this system does not read, or the stored totals: no
+        // reading and no error.
         if (!first && !second)
             return false;
-        if (first)
-            ok = readGroup(17);
-        if (ok && second)
-            ok = readGroup(21);
+        ok = readGroup(first ? 17 : 21);
     }
     if (!ok)
         return abandon();

@@ -215,6 +215,32 @@ TEST(Replay, CurrentCost128SensorsFillTheirOwnColumns)
               "<C1>18.7</C1><C2>21.5</C2>\r\n");
 }
 
+TEST(Replay, ACurrentCost128MessageNamingBothSensorsIsNoise)
+{
+    // A 128 with its whole-house sensor 0 alone.  Bytes lost on the line
+    // run the start of one message into the rest of another that names the
+    // other sensor: neither sensor's watts may come from it.
+    TempDir dir;
+    prepareFolder(dir.path(), 4, 10, true);
+    Replay r(dir.path(), LocalTime{2026, 7, 5, 8, 0, 0});
+    const std::string s0 = gvtest::cc128Message(0, {100, 0, 0});
+    const std::string s9 = gvtest::cc128Message(9, {800, 0, 0});
+    const std::string damaged = s9.substr(0, s9.find("<id>")) + s0.substr(s0.find("<sensor>0"));
+    std::istringstream script("repeat 5 6 " + s0 + "\\r\\n\nsend " + damaged + "\\r\\n\nrepeat 5 6 " + s0 +
+                              "\\r\\n\n");
+    ASSERT_TRUE(r.run(script));
+    EXPECT_EQ(r.messages(), 10);
+    EXPECT_TRUE(r.status.errorLamp);
+    EXPECT_EQ(r.g.WattHours[2], 0);
+    EXPECT_EQ(r.g.MaxMin[17], 0);
+    EXPECT_EQ(readFile(dir.file("logs/CC_2026_07_05.txt")).find("<W1>1"), std::string::npos);
+    // The stored totals name every sensor and stay device traffic.
+    Replay quiet(dir.path(), LocalTime{2026, 7, 5, 9, 0, 0});
+    std::istringstream totals("send " + gvtest::cc128History() + "\\r\\n\n");
+    ASSERT_TRUE(quiet.run(totals));
+    EXPECT_FALSE(quiet.status.errorLamp);
+}
+
 TEST(Replay, ACurrentCostMessageCutOffIsNoiseAndTheNextIsReadWhole)
 {
     // A message at 9999 W cut off inside its second clamp (the cable pulled
