@@ -203,18 +203,24 @@ bool Acquisition::handleLogger(const std::string& message)
     return calculate();
 }
 
+bool Acquisition::readCurrentCostGroup(std::string_view message, int firstSlot, bool* temperatureRead)
+{
+    for (const auto& item : CcItems) {
+        const Item got = extract(message, item.open, item.close, firstSlot + item.offset);
+        if (got == Item::Fault)
+            return false;
+        if (item.offset == 0 && temperatureRead)
+            *temperatureRead = got == Item::Read;
+    }
+    return true;
+}
+
 bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
 {
     announce(message);
-    auto readGroup = [&](int firstSlot) {
-        for (const auto& item : CcItems)
-            if (extract(message, item.open, item.close, firstSlot + item.offset) == Item::Fault)
-                return false;
-        return true;
-    };
-    bool ok = true;
     if (!cc128) {
-        ok = readGroup(17);
+        if (!readCurrentCostGroup(message, 17))
+            return abandon();
     } else {
         const std::string_view live = withoutStoredTotals(message);
         const bool first = live.find("<sensor>9") != std::string_view::npos;
@@ -226,10 +232,14 @@ bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
         // reading and no error.
         if (!first && !second)
             return false;
-        ok = readGroup(first ? 17 : 21);
+        const int slot = first ? 17 : 21;
+        bool temperature = false;
+        if (!readCurrentCostGroup(message, slot, &temperature))
+            return abandon();
+        // The display unit's own thermometer: one temperature for both groups.
+        if (temperature)
+            g_.RawValue[first ? 21 : 17] = g_.RawValue[slot];
     }
-    if (!ok)
-        return abandon();
     // Stored totals do not make a message noise: the Classic sends them
     // after the readings of every message, the 128 in messages of their own
     // that carry no reading.  Only such a message without a reading is

@@ -47,7 +47,9 @@
 //
 // Current Cost 128: a live message comes from one sensor.  One that names
 // both sensors 9 and 0 outside its stored totals is two messages run
-// together (bytes lost on the line) and is noise.
+// together (bytes lost on the line) and is noise.  The temperature is the
+// display unit's own, so every live message's <tmpr> goes into both
+// temperature slots (17 and 21).
 
 #include <cstddef>
 #include <functional>
@@ -110,6 +112,9 @@ private:
 
     enum class Item { Skipped, Read, Bad, Fault };
     Item extract(std::string_view text, std::string_view open, std::string_view close, int slot);
+    // <tmpr> and the three watts into firstSlot..firstSlot + 3; false on a
+    // fault.  *temperatureRead says whether <tmpr> gave a reading.
+    bool readCurrentCostGroup(std::string_view message, int firstSlot, bool* temperatureRead = nullptr);
 
     Global_Declarations& g_;
     EngineStatus& status_;

@@ -343,10 +343,12 @@ TEST(CurrentCost128, SensorsFillTheirOwnSlots)
     EXPECT_EQ(e.g.RawValue[22], 12);
     EXPECT_EQ(e.g.RawValue[23], 34);
     EXPECT_EQ(e.g.RawValue[24], 56);
-    for (int n = 17; n <= 20; ++n)
+    for (int n = 18; n <= 20; ++n)
         EXPECT_EQ(e.g.RawValue[n], 0) << n;
+    EXPECT_DOUBLE_EQ(e.g.RawValue[17], 21.5) << "the display unit's temperature goes into both slots";
     e.acq.onReceive(kCc128Sensor9);
     EXPECT_DOUBLE_EQ(e.g.RawValue[17], 18.7);
+    EXPECT_DOUBLE_EQ(e.g.RawValue[21], 18.7);
     EXPECT_EQ(e.g.RawValue[19], 2151);
     EXPECT_EQ(e.g.RawValue[22], 12);
     EXPECT_EQ(e.acq.caption(), "345W 2151W 0W 12W 34W 56W  ");

@@ -199,20 +199,28 @@ TEST(Replay, CurrentCost128SensorsFillTheirOwnColumns)
     TempDir dir;
     prepareFolder(dir.path(), 4, 10, true);
     Replay r(dir.path(), LocalTime{2026, 7, 5, 8, 0, 0});
-    const std::string s9 = "<msg><src>CC128-v0.11</src><dsb>00089</dsb><time>08:00:01</time><tmpr>18.7</tmpr>"
-                           "<sensor>9</sensor><id>01234</id><type>1</type><ch1><watts>00345</watts></ch1>"
-                           "<ch2><watts>02151</watts></ch2><ch3><watts>00000</watts></ch3></msg>\\r\\n";
-    const std::string s0 = "<msg><src>CC128-v0.11</src><dsb>00089</dsb><time>08:00:04</time><tmpr>21.5</tmpr>"
-                           "<sensor>0</sensor><id>00077</id><type>1</type><ch1><watts>00120</watts></ch1>"
-                           "<ch2><watts>00060</watts></ch2><ch3><watts>00010</watts></ch3></msg>\\r\\n";
+    const std::string s9 = gvtest::cc128Message(9, {345, 2151, 0}, "18.7", "08:00:01") + "\\r\\n";
+    const std::string s0 = gvtest::cc128Message(0, {120, 60, 10}, "21.5", "08:00:04") + "\\r\\n";
     // The second sensor's message arrives in two pieces.  Its watts count in
-    // one of the interval's two messages, so they average to half.
+    // one of the interval's two messages, so they average to half.  The
+    // temperature is the display unit's: the last message's, in both items.
     std::istringstream script("send " + s9 + "\nwait 3\nsend " + s0.substr(0, 40) + "\nwait 1\nsend " +
                               s0.substr(40) + "\nwait 6\n");
     ASSERT_TRUE(r.run(script));
     EXPECT_EQ(readFile(dir.file("logs/CC_2026_07_05.txt")),
               "<T>08:00</T><L>10</L><W1>345</W1><W2>2151</W2><W3>0</W3><W4>60</W4><W5>30</W5><W6>5</W6>"
-              "<C1>18.7</C1><C2>21.5</C2>\r\n");
+              "<C1>21.5</C1><C2>21.5</C2>\r\n");
+
+    // The most common 128 has its whole-house sensor 0 alone: its
+    // temperature is the first one too, with its highs and lows.
+    TempDir alone;
+    prepareFolder(alone.path(), 4, 10, true);
+    Replay house(alone.path(), LocalTime{2026, 7, 5, 8, 0, 0});
+    std::istringstream six("repeat 2 6 " + gvtest::cc128Message(0, {500, 0, 0}, "19.5") + "\\r\\n\n");
+    ASSERT_TRUE(house.run(six));
+    EXPECT_NE(readFile(alone.file("logs/CC_2026_07_05.txt")).find("<C1>19.5</C1><C2>19.5</C2>"), std::string::npos);
+    EXPECT_DOUBLE_EQ(house.g.MaxMin[27], 19.5);
+    EXPECT_DOUBLE_EQ(house.g.MaxMin[28], 19.5);
 }
 
 TEST(Replay, ACurrentCost128MessageNamingBothSensorsIsNoise)

@@ -237,7 +237,9 @@ public:
         return std::lround(std::max(0.0, v) * 10.0);
     }
 
-    double temperature(int sensor) { return (sensor == 0 ? 21.0 : 18.0) + std::sin(t_ / 600.0) + noise(0.1); }
+    // The monitor's own thermometer, in the display unit: every message of
+    // every sensor carries the same room temperature.
+    double temperature() { return 19.5 + std::sin(t_ / 600.0) + noise(0.1); }
     long watts(int channel) { return std::lround(std::max(0.0, 150.0 * channel + 400.0 * std::sin(t_ / 120.0 + channel) + noise(20))); }
 
 private:
@@ -292,7 +294,7 @@ std::string classicMessage(Plant& p, long long seq)
     m += "<src><name>CC02</name><id>00077</id><type>1</type><sver>1.06</sver></src>";
     for (int ch = 1; ch <= 3; ++ch)
         m += tagged("ch" + std::to_string(ch), tagged("watts", fiveDigits(p.watts(ch))));
-    m += tagged("tmpr", oneDecimal(p.temperature(9)));
+    m += tagged("tmpr", oneDecimal(p.temperature()));
     // The stored totals follow the readings in every message: kWh per two
     // hours (h02 the last two .. h26), per day, per month and per year.
     char item[32];
@@ -330,7 +332,7 @@ std::string cc128Message(Plant& p, long long seq)
     std::string m = "<msg><src>CC128-v0.11</src>";
     m += tagged("dsb", fiveDigits(seq % 100000));
     m += tagged("time", time);
-    m += tagged("tmpr", oneDecimal(p.temperature(sensor)));
+    m += tagged("tmpr", oneDecimal(p.temperature()));
     m += tagged("sensor", std::to_string(sensor));
     m += tagged("id", sensor == 9 ? "01234" : "00077");
     m += tagged("type", "1");

@@ -470,11 +470,12 @@ TEST_F(MainWindowTest, ShowsTheReadingsOfTheCurrentCostMonitors)
     setItem(folder, "hardware.cfg", "SystemType", "4");
     Gyrovane& win = start();
     EXPECT_EQ(text(Reading::Label3_0), "00.0C");
-    win.receiveText("<msg><src>CC128-v0.11</src><dsb>00089</dsb><time>13:02:39</time><tmpr>18.7</tmpr>"
-                    "<sensor>9</sensor><id>01234</id><type>1</type><ch1><watts>00345</watts></ch1>"
-                    "<ch2><watts>02151</watts></ch2><ch3><watts>00000</watts></ch3></msg>");
+    // The whole-house sensor's message shows the display unit's temperature.
+    win.receiveText(QByteArray::fromStdString(gvtest::cc128Message(0, {0, 0, 0}, "21.5")));
+    EXPECT_EQ(text(Reading::Label3_0), "21.5 C");
+    win.receiveText(QByteArray::fromStdString(gvtest::cc128Message(9, {345, 2151, 0}, "18.7")));
     EXPECT_EQ(text(Reading::Label3_0), "18.7 C");
-    EXPECT_EQ(text(Reading::Label3_4), "0.0 C");
+    EXPECT_EQ(text(Reading::Label3_4), "18.7 C");
     EXPECT_EQ(text(Reading::Label5_1), "345 W");
     EXPECT_EQ(text(Reading::Label5_2), "2151 W");
     EXPECT_EQ(text(Reading::Label5_3), "0 W");
@@ -488,7 +489,7 @@ TEST_F(MainWindowTest, ShowsTheReadingsOfTheCurrentCostMonitors)
 
     // Temperature clicks alternate the maximum and the minimum.
     win.readingClicked(Reading::Label3_0);
-    EXPECT_EQ(text(Reading::Label3_0), "Max 18.7 C");
+    EXPECT_EQ(text(Reading::Label3_0), "Max 21.5 C");
     win.readingClicked(Reading::Label3_0);
     EXPECT_EQ(text(Reading::Label3_0), "Min 18.7 C");
     EXPECT_EQ(win.TempMaxShown, 0);
@@ -504,7 +505,7 @@ TEST_F(MainWindowTest, ShowsTheReadingsOfTheCurrentCostMonitors)
     EXPECT_EQ(text(Reading::Label5_1), "168 W");
     EXPECT_EQ(text(Reading::Label5_2), "0 W");
     EXPECT_EQ(win.windowTitle(), "168W 0W 0W Personal Program NAME");
-    EXPECT_EQ(win.goodDATAcounter->text(), "2");
+    EXPECT_EQ(win.goodDATAcounter->text(), "3");
     EXPECT_FALSE(win.LogOK->property("red").toBool());
 }
 
@@ -607,6 +608,7 @@ TEST_F(MainWindowTest, LogsAfterData)
     EXPECT_NE(log.find("</T><L>20</L><V>25.30</V><I>4.3</I><R>1500</R><S>5</S>  0.000Wh\r\n"), std::string::npos) << log;
     EXPECT_NEAR(g.WattHours[1], 25.3 * 4.26 * 20 / 3600, 1e-9);
     EXPECT_TRUE(win.LogOK->isVisibleTo(&win));
+
 }
 
 TEST_F(MainWindowTest, ExitWritesTheSettingsAndTheCloseBoxDoesNot)
