@@ -70,9 +70,10 @@ void Acquisition::lampTimerTick()
     status_.errorLamp = false;
 }
 
-Acquisition::Received Acquisition::onReceive(std::string_view bytes)
+Acquisition::Received Acquisition::onReceive(std::string_view bytes, double seconds)
 {
     Received r;
+    now_ = seconds;
     buf_.append(bytes.data(), bytes.size());
     std::size_t start = 0; // text before this has been taken out
 
@@ -232,13 +233,17 @@ bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
         // reading and no error.
         if (!first && !second)
             return false;
+        const int group = first ? 0 : 1;
         const int slot = first ? 17 : 21;
         bool temperature = false;
         if (!readCurrentCostGroup(message, slot, &temperature))
             return abandon();
+        if (readings_ > 0)
+            sensorHeard(group);
         // The display unit's own thermometer: one temperature for both groups.
         if (temperature)
             g_.RawValue[first ? 21 : 17] = g_.RawValue[slot];
+        silenceQuietSensor(1 - group);
     }
     // Stored totals do not make a message noise: the Classic sends them
     // after the readings of every message, the 128 in messages of their own
@@ -247,6 +252,37 @@ bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
     if (readings_ == 0 && message.find(HistOpen) != std::string::npos)
         return false;
     return calculate();
+}
+
+namespace {
+const char* sensorName(int group) { return group == 0 ? "sensor 9" : "sensor 0"; }
+} // namespace
+
+void Acquisition::sensorHeard(int group)
+{
+    Sensor& s = sensors_[group];
+    if (s.silent)
+        EngineStatus::notify(std::string("Current Cost 128 ") + sensorName(group) + " is heard again");
+    s.heard = true;
+    s.silent = false;
+    s.lastHeard = now_;
+}
+
+void Acquisition::silenceQuietSensor(int group)
+{
+    Sensor& s = sensors_[group];
+    if (!s.heard)
+        return; // never heard: it keeps its start values
+    if (!s.silent && now_ - s.lastHeard >= SensorSilentSeconds) {
+        s.silent = true;
+        EngineStatus::notify(std::string("Current Cost 128 ") + sensorName(group) +
+                             " has sent nothing for 60 s: its watts read 0 until it is heard again");
+    }
+    if (s.silent) {
+        const int first = group == 0 ? 18 : 22;
+        for (int n = first; n < first + 3; ++n)
+            g_.RawValue[n] = 0;
+    }
 }
 
 bool Acquisition::abandon()

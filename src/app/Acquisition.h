@@ -49,7 +49,11 @@
 // both sensors 9 and 0 outside its stored totals is two messages run
 // together (bytes lost on the line) and is noise.  The temperature is the
 // display unit's own, so every live message's <tmpr> goes into both
-// temperature slots (17 and 21).
+// temperature slots (17 and 21).  A sensor that has been heard and then
+// sends nothing for SensorSilentSeconds (a flat transmitter battery, out of
+// range) reads 0 W on its three channels from the next pass on, until it is
+// heard again: its last watts are not shown, logged and summed for hours.
+// Standard error says when it falls silent and when it is heard again.
 
 #include <cstddef>
 #include <functional>
@@ -67,6 +71,7 @@ public:
     static constexpr std::size_t MaxBuffer = 64 * 1024;
     static constexpr std::size_t KeptOnOverflow = 16 * 1024;
     static constexpr double MaxReading = MaxAcceptedMagnitude;
+    static constexpr double SensorSilentSeconds = 60;
 
     Acquisition(Global_Declarations& g, EngineStatus& status);
 
@@ -76,11 +81,12 @@ public:
     };
 
     // The receive event: appends what arrived and handles every complete
-    // message in it.  When framed > 0 the window starts its 250 ms lamp-off
+    // message in it.  `seconds` is the time of the read on a steady clock
+    // (any origin, never set back), for the 128's silent sensors.  When framed > 0 the window starts its 250 ms lamp-off
     // timer and enables its 5 s daily-summary timer; when calculated > 0 it
     // shows caption() in its title bar (the live display has already been
     // refreshed through afterPass).
-    Received onReceive(std::string_view bytes);
+    Received onReceive(std::string_view bytes, double seconds = 0);
 
     // The 250 ms lamp-off timer: hides both lamps.
     void lampTimerTick();
@@ -106,6 +112,10 @@ private:
     bool handleCurrentCost(const std::string& message, bool cc128);
     // Shared start of every framed message: lamp, LastMessage, no readings yet.
     void announce(const std::string& message);
+    // A 128 sensor's message gave readings: it is heard at the read's time.
+    void sensorHeard(int group);
+    // Zero the watts of a heard sensor that has been silent too long.
+    void silenceQuietSensor(int group);
     bool calculate();
     // A message that gets no calculation pass: error lamp lit; false.
     bool abandon();
@@ -116,6 +126,12 @@ private:
     // fault.  *temperatureRead says whether <tmpr> gave a reading.
     bool readCurrentCostGroup(std::string_view message, int firstSlot, bool* temperatureRead = nullptr);
 
+    struct Sensor {
+        bool heard = false;  // a message of it has given readings
+        bool silent = false; // its watts read 0 until it is heard again
+        double lastHeard = 0;
+    };
+
     Global_Declarations& g_;
     EngineStatus& status_;
     std::string buf_;          // received text; InBuffer is bracket_ ? "[" + buf_ : buf_
@@ -123,6 +139,8 @@ private:
     std::size_t scanFrom_ = 0; // marker search resumes here (nothing earlier can complete one)
     int scanType_ = -1;        // system type the scan position belongs to
     int readings_ = 0;         // readings taken from the message being handled
+    double now_ = 0;           // the time of the read being handled
+    Sensor sensors_[2];        // the 128's sensor 9 (slots 17..20) and sensor 0 (21..24)
     std::string messageText_;
     std::string caption_;
 };

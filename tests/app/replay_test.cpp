@@ -223,6 +223,39 @@ TEST(Replay, CurrentCost128SensorsFillTheirOwnColumns)
     EXPECT_DOUBLE_EQ(house.g.MaxMin[28], 19.5);
 }
 
+TEST(Replay, ACurrentCost128SensorThatFallsSilentReadsZeroUntilHeardAgain)
+{
+    // Sensor 9 is heard for a minute at 500 W, then its transmitter goes
+    // quiet for an hour while sensor 0 goes on at 100 W.
+    TempDir dir;
+    prepareFolder(dir.path(), 4, 10, true);
+    Replay r(dir.path(), LocalTime{2026, 7, 5, 8, 0, 0});
+    const std::string s9 = gvtest::cc128Message(9, {500, 0, 0}) + "\\r\\n";
+    const std::string s0 = gvtest::cc128Message(0, {100, 0, 0}) + "\\r\\n";
+    testing::internal::CaptureStderr();
+    std::string script;
+    for (int i = 0; i < 10; ++i)
+        script += "send " + s9 + "\nwait 3\nsend " + s0 + "\nwait 3\n";
+    script += "repeat 600 6 " + s0 + "\nsend " + s9 + "\nwait 10\n";
+    std::istringstream in(script);
+    ASSERT_TRUE(r.run(in));
+    const std::string said = testing::internal::GetCapturedStderr();
+
+    const std::string day = readFile(dir.file("logs/CC_2026_07_05.txt"));
+    EXPECT_NE(day.find("<T>08:01</T><L>10</L><W1>500</W1>"), std::string::npos) << day;
+    EXPECT_NE(day.find("<T>08:02</T><L>10</L><W1>0</W1>"), std::string::npos) << day;
+    EXPECT_EQ(day.find("<T>08:30</T><L>10</L><W1>0</W1>"), day.find("<T>08:30</T>")) << day;
+    EXPECT_EQ(day.rfind("<W1>500</W1>"), day.rfind("<W1>")) << "heard again in the last interval";
+    // 500 W from its first message until a minute after its last (1:54),
+    // not for the whole hour; sensor 0's 100 W all along.
+    EXPECT_NEAR(r.g.WattHours[2], 500.0 * 114 / 3600, 1.0);
+    EXPECT_NEAR(r.g.WattHours[6], 100.0 * 3670 / 3600, 1.0);
+    EXPECT_FALSE(r.status.errorLamp);
+    EXPECT_EQ(said,
+              "Gyrovane: Current Cost 128 sensor 9 has sent nothing for 60 s: its watts read 0 until it is heard again\n"
+              "Gyrovane: Current Cost 128 sensor 9 is heard again\n");
+}
+
 TEST(Replay, ACurrentCost128MessageNamingBothSensorsIsNoise)
 {
     // A 128 with its whole-house sensor 0 alone.  Bytes lost on the line

@@ -33,7 +33,7 @@ LocalTime Replay::now() const { return addSeconds(start_, nowMs_ / 1000); }
 
 void Replay::send(std::string_view bytes)
 {
-    const Acquisition::Received r = acq_.onReceive(bytes);
+    const Acquisition::Received r = acq_.onReceive(bytes, static_cast<double>(nowMs_) / 1000.0);
     messages_ += r.calculated;
     if (r.calculated > 0)
         dataSeen_ = true;

@@ -107,6 +107,7 @@ Gyrovane::Gyrovane(gv::Global_Declarations& g, gv::EngineStatus& status, QWidget
       folder_(programFolder.isEmpty() ? gv::programFolder() : programFolder)
 {
     setObjectName(QStringLiteral("Gyrovane"));
+    clock_.start();
     buildWidgets();
     buildMenus();
 
@@ -719,9 +720,14 @@ void Gyrovane::MSComm1_OnComm()
 
 void Gyrovane::receiveText(const QByteArray& bytes)
 {
+    receiveText(bytes, static_cast<double>(clock_.elapsed()) / 1000.0);
+}
+
+void Gyrovane::receiveText(const QByteArray& bytes, double seconds)
+{
     acquisition_->check1 = Check1->isChecked();
-    const gv::Acquisition::Received r =
-        acquisition_->onReceive(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const gv::Acquisition::Received r = acquisition_->onReceive(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), seconds);
     if (r.framed > 0) {
         const int type = g_.SystemType;
         const bool logger = type != 3 && type != 4;

@@ -9,6 +9,7 @@
 #include "app/MainLayout.h"
 #include "shared/Global_Declarations.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -60,8 +61,10 @@ public:
     // ---- serial port ----
     void MSComm1_OnComm();
     void Timer2_Timer();
-    // Handles one piece of received text as if the port had delivered it.
+    // Handles one piece of received text as if the port had delivered it,
+    // now or `seconds` after the window was made.
     void receiveText(const QByteArray& bytes);
+    void receiveText(const QByteArray& bytes, double seconds);
 
     // ---- logging ----
     void Timer1_Timer();
@@ -199,6 +202,7 @@ private:
     QString folder_;
     std::unique_ptr<gv::Acquisition> acquisition_;
     std::unique_ptr<gv::LoggingEngine> logging_;
+    QElapsedTimer clock_;          // steady time of the reads since the window was made
     bool dataSeen_ = false;        // a message has been calculated since start-up
     bool autoStarted_ = false;     // logging was started by the start-up, not from the menu
     bool logOKRed_ = false;        // once red, the error lamp stays red

@@ -471,9 +471,9 @@ TEST_F(MainWindowTest, ShowsTheReadingsOfTheCurrentCostMonitors)
     Gyrovane& win = start();
     EXPECT_EQ(text(Reading::Label3_0), "00.0C");
     // The whole-house sensor's message shows the display unit's temperature.
-    win.receiveText(QByteArray::fromStdString(gvtest::cc128Message(0, {0, 0, 0}, "21.5")));
+    win.receiveText(QByteArray::fromStdString(gvtest::cc128Message(0, {0, 0, 0}, "21.5")), 0);
     EXPECT_EQ(text(Reading::Label3_0), "21.5 C");
-    win.receiveText(QByteArray::fromStdString(gvtest::cc128Message(9, {345, 2151, 0}, "18.7")));
+    win.receiveText(QByteArray::fromStdString(gvtest::cc128Message(9, {345, 2151, 0}, "18.7")), 1);
     EXPECT_EQ(text(Reading::Label3_0), "18.7 C");
     EXPECT_EQ(text(Reading::Label3_4), "18.7 C");
     EXPECT_EQ(text(Reading::Label5_1), "345 W");
@@ -486,6 +486,13 @@ TEST_F(MainWindowTest, ShowsTheReadingsOfTheCurrentCostMonitors)
     EXPECT_FALSE(shown(MainFrame::Frame5_4));
     EXPECT_TRUE(shown(Reading::Label5_1));
     EXPECT_FALSE(shown(Reading::Label3_1));
+
+    // Sensor 9 falls silent: a minute after its last message its watts read 0.
+    win.receiveText(QByteArray::fromStdString(gvtest::cc128Message(0, {0, 0, 0})), 60);
+    EXPECT_EQ(text(Reading::Label5_2), "2151 W");
+    win.receiveText(QByteArray::fromStdString(gvtest::cc128Message(0, {0, 0, 0})), 61);
+    EXPECT_EQ(text(Reading::Label5_1), "0 W");
+    EXPECT_EQ(text(Reading::Label5_2), "0 W");
 
     // Temperature clicks alternate the maximum and the minimum.
     win.readingClicked(Reading::Label3_0);
@@ -505,7 +512,7 @@ TEST_F(MainWindowTest, ShowsTheReadingsOfTheCurrentCostMonitors)
     EXPECT_EQ(text(Reading::Label5_1), "168 W");
     EXPECT_EQ(text(Reading::Label5_2), "0 W");
     EXPECT_EQ(win.windowTitle(), "168W 0W 0W Personal Program NAME");
-    EXPECT_EQ(win.goodDATAcounter->text(), "3");
+    EXPECT_EQ(win.goodDATAcounter->text(), "5");
     EXPECT_FALSE(win.LogOK->property("red").toBool());
 }
 
