@@ -822,6 +822,10 @@ void Gyrovane::startMENU_Click()
     }
     autoStarted_ = false;
     delay->setText(qs(s.delayText));
+    // The typed interval becomes the logging interval, as the settings
+    // dialog would set it: the records' <L>, the watt-hours and the hourly
+    // files then agree with the timer, and Exit keeps it.
+    g_.LogDelay = gv::leadingNumber(s.delayText);
     Timer1->setInterval(s.timerIntervalMs);
     delay->setEnabled(false);
     setup->setEnabled(false);
