@@ -96,7 +96,10 @@ std::optional<TimeLimits> timeLimitsFromBoxes(std::string_view h1, std::string_v
     const auto c = timeBoxValue(h2, 23), d = timeBoxValue(m2, 59);
     if (!a || !b || !c || !d)
         return std::nullopt;
-    return TimeLimits{dayFraction(*a, *b), dayFraction(*c, *d)};
+    // The end box names a whole minute, as the time labels write a record's
+    // time (its whole minutes): a record stamped with seconds inside that
+    // minute is inside the limits too.
+    return TimeLimits{dayFraction(*a, *b), dayFraction(*c, *d, 59)};
 }
 
 std::string hourPart(const std::string& hhmm) { return hhmm.substr(0, 2); }
@@ -151,7 +154,9 @@ ReadStatus readRecords(std::string_view text, const TimeLimits& limits, const Re
         if (!timeText)
             continue;
         const auto t = parseTimeOfDay(*timeText);
-        if (!t || !(limits.start < *t && *t < limits.end))
+        // Records on either limit are kept, so the plotted span written back
+        // into the boxes reads the same records again.
+        if (!t || !(limits.start <= *t && *t <= limits.end))
             continue;
         if (++count > MaxGraphRecords)
             return ReadStatus::OverLimit; // the set keeps the previous records
@@ -372,10 +377,12 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
         }
     });
 
-    // Slot 0 (before record 1) reads 00:00, so a zoom from the left edge
-    // keeps record 1; an end beyond the records reads the last one.
+    // The span's times are those of its first and last records (the boxes
+    // get them and the limits keep the records on them); bounds beyond the
+    // records read the nearest one.
+    const long firstTimed = std::max(first, 1L);
     const long lastTimed = std::min(last, static_cast<long>(set.RecordCount));
-    result.startTime = shortTime(set.time(first));
+    result.startTime = shortTime(set.time(firstTimed));
     result.finishTime = shortTime(set.time(lastTimed));
 
     if (layout.minimumSpan > 0 && !(static_cast<double>(last - first) > layout.minimumSpan)) {
@@ -526,8 +533,9 @@ bool zoomPress(GraphRecordSet& set, ZoomState& zoom, double x)
         zoom.pressMoved = true;
         zoom.firstBeforePress = set.FirstShown;
     }
-    // Slot 0 is a valid start: its time 00:00 keeps record 1 in the span.
-    set.FirstShown = std::clamp(x, 0.0, static_cast<double>(set.RecordCount));
+    // A press left of record 1 starts at record 1: the limits keep the
+    // record they fall on, so the span starts at the first record shown.
+    set.FirstShown = std::clamp(x, 1.0, static_cast<double>(set.RecordCount));
     return true;
 }
 
@@ -552,7 +560,7 @@ bool zoomRelease(GraphRecordSet& set, ZoomState& zoom, double x)
     const double pos = std::min(x, static_cast<double>(set.RecordCount));
     if (!(pos > set.FirstShown))
         return noZoom();
-    // A span that holds no whole record between its ends would read nothing.
+    // Ends on the same or neighbouring records: too short a span to plot.
     if (recordIndex(pos) - recordIndex(set.FirstShown) < 2)
         return noZoom();
     set.LastShown = pos;

@@ -80,8 +80,8 @@ std::string shortTime(double dayFraction);
 // Fraction of a day of hour:minute.
 double dayFraction(int hour, int minute, int second = 0);
 
-// The start and end limits of a read.  A record is kept only when
-// start < time < end (both strict).
+// The start and end limits of a read.  A record is kept when
+// start <= time <= end, so records on the limits are kept.
 struct TimeLimits {
     double start = 0;
     double end = 0;
@@ -91,7 +91,8 @@ struct TimeLimits {
 std::optional<int> timeBoxValue(std::string_view text, int max);
 
 // The four boxes Time1h, Time1m, Time2h, Time2m; nullopt when any box does
-// not hold a valid hour (0..23) or minute (0..59).
+// not hold a valid hour (0..23) or minute (0..59).  The end is the last
+// second of the end box's minute.  Equal boxes give the one minute.
 std::optional<TimeLimits> timeLimitsFromBoxes(std::string_view h1, std::string_view m1,
                                               std::string_view h2, std::string_view m2);
 
@@ -369,7 +370,7 @@ struct TimePlotResult {
 // still map.  Extremes for the MAX/MIN labels are taken over the records
 // F + 1 .. L - 1; watt-hours over the records the segment loop visits, each
 // record adding its own interval x watts / 3600.  The start time is that of
-// record F (slot 0 reads 00:00), the finish time that of record L (at most
+// record F (at least record 1), the finish time that of record L (at most
 // the last record).
 TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layout, int scaledMode,
                           PlotModel& model, PlotSurface& surface);
@@ -430,9 +431,9 @@ struct ZoomState {
 };
 
 // Press at user x.  MouseHeld = 1.  When no zoom runs and more than one
-// record is held, FirstShown = x kept within 0..RecordCount (slot 0 at the
-// left edge: its time 00:00 keeps record 1 in the span) and true is
-// returned: the window then copies the time label into Time1h/Time1m.
+// record is held, FirstShown = x kept within 1..RecordCount (a press at the
+// left edge starts at record 1) and true is returned: the window then
+// copies the time label into Time1h/Time1m.
 bool zoomPress(GraphRecordSet& set, ZoomState& zoom, double x);
 
 // Whether a move while a button is held draws the red marker.
@@ -440,7 +441,7 @@ bool zoomMarker(const GraphRecordSet& set, const ZoomState& zoom);
 
 // Release at user x.  MouseHeld = 0.  A release beyond the last record is
 // taken at the last record.  When the release lies right of FirstShown (at
-// least two records further, so a record lies between the ends), more than
+// least two records further; a shorter span is too short to plot), more than
 // one record is held and no zoom runs: LastShown = that position,
 // ZoomBusy = 1 and true is returned; the window then writes Time2h/Time2m,
 // plots, reads the day file again and finally calls zoomDone().  Otherwise

@@ -49,7 +49,7 @@ TEST(GraphTimes, ParsesRecordTimesAndBoxes)
     auto lim = timeLimitsFromBoxes("6", "30", "18", "0");
     ASSERT_TRUE(lim);
     EXPECT_DOUBLE_EQ(lim->start, dayFraction(6, 30));
-    EXPECT_DOUBLE_EQ(lim->end, dayFraction(18, 0));
+    EXPECT_DOUBLE_EQ(lim->end, dayFraction(18, 0, 59)); // the whole end minute
     EXPECT_FALSE(timeLimitsFromBoxes("24", "00", "23", "59"));
     EXPECT_FALSE(timeLimitsFromBoxes("00", "", "23", "59"));
     EXPECT_FALSE(timeLimitsFromBoxes("00", "00", "23", "5x"));
@@ -62,46 +62,47 @@ TEST(GraphTimes, ParsesRecordTimesAndBoxes)
     EXPECT_EQ(minutePart("13:05"), "05");
 }
 
-TEST(GraphReader, KeepsRecordsStrictlyInsideTheLimitsWithTheirElements)
+TEST(GraphReader, KeepsRecordsInsideTheLimitsWithTheirElements)
 {
     const std::string text = crlf({
-                                 rec("00:00", 12.0, 1.0),                                    // boundary: out
-                                 rec("00:01", 12.5, 2.0, 10),                                // 1
-                                 "<T>06:00</T><V1>13.00</V1>",                               // 2: no <L>, no <A1>
-                                 "<T>06:01</T><L>10</L></V1>13.00<V1><A1>x</A1>",             // 3: reversed V1, bad A1
+                                 rec("00:00", 12.0, 1.0),                                    // 1: on the limit
+                                 rec("00:01", 12.5, 2.0, 10),                                // 2
+                                 "<T>06:00</T><V1>13.00</V1>",                               // 3: no <L>, no <A1>
+                                 "<T>06:01</T><L>10</L></V1>13.00<V1><A1>x</A1>",             // 4: reversed V1, bad A1
                                  "</T>06:02<T><L>10</L><V1>13</V1>",                         // reversed time: skipped
                                  "<L>10</L><V1>13</V1>",                                     // no time: skipped
                                  "<T>25:00</T><V1>13</V1>",                                  // bad time: skipped
                                  "",                                                         // empty
-                                 "<A1>3.5</A1>junk<T>12:00</T><V1>24.1</V1><L>5</L>",        // 4: any order
-                                 rec("12:00", 24.1, 3.5),                                    // 5: same time twice
-                                 rec("23:59", 12.0, 1.0),                                    // boundary: out
+                                 "<A1>3.5</A1>junk<T>12:00</T><V1>24.1</V1><L>5</L>",        // 5: any order
+                                 rec("12:00", 24.1, 3.5),                                    // 6: same time twice
+                                 rec("23:59", 12.0, 1.0),                                    // 7: on the limit
                              }) +
-                             "<T>23:58</T><L>10</L><V1>12.6"; // partial last line, no CR LF: 6
+                             "<T>23:58</T><L>10</L><V1>12.6"; // partial last line, no CR LF: 8
     GraphRecordSet set;
     ASSERT_EQ(readRecords(text, wholeDay(), testLayout(), set), ReadStatus::Ok);
-    ASSERT_EQ(set.RecordCount, 6);
+    ASSERT_EQ(set.RecordCount, 8);
     EXPECT_EQ(set.FirstShown, 1);
-    EXPECT_EQ(set.LastShown, 6);
-    EXPECT_EQ(shortTime(set.time(1)), "00:01");
-    EXPECT_DOUBLE_EQ(set.value(2, 1), 25.0);
-    EXPECT_DOUBLE_EQ(set.interval(2), 0.0); // no <L>
-    EXPECT_DOUBLE_EQ(set.value(0, 2), 13.0);
-    EXPECT_DOUBLE_EQ(set.value(1, 2), 0.0);
-    EXPECT_DOUBLE_EQ(set.value(2, 2), 0.0);
-    EXPECT_DOUBLE_EQ(set.value(0, 3), 0.0); // reversed element reads 0
-    EXPECT_DOUBLE_EQ(set.value(1, 3), 0.0); // not numeric reads 0
-    EXPECT_DOUBLE_EQ(set.value(1, 4), 3.5);
-    EXPECT_DOUBLE_EQ(set.interval(4), 5.0);
-    EXPECT_DOUBLE_EQ(set.value(2, 4), 24.1 * 3.5);
-    EXPECT_EQ(set.time(4), set.time(5));
-    EXPECT_EQ(shortTime(set.time(6)), "23:58");
-    EXPECT_DOUBLE_EQ(set.value(0, 6), 0.0); // the element was cut off
+    EXPECT_EQ(set.LastShown, 8);
+    EXPECT_EQ(shortTime(set.time(1)), "00:00");
+    EXPECT_EQ(shortTime(set.time(7)), "23:59");
+    EXPECT_DOUBLE_EQ(set.value(2, 2), 25.0);
+    EXPECT_DOUBLE_EQ(set.interval(3), 0.0); // no <L>
+    EXPECT_DOUBLE_EQ(set.value(0, 3), 13.0);
+    EXPECT_DOUBLE_EQ(set.value(1, 3), 0.0);
+    EXPECT_DOUBLE_EQ(set.value(2, 3), 0.0);
+    EXPECT_DOUBLE_EQ(set.value(0, 4), 0.0); // reversed element reads 0
+    EXPECT_DOUBLE_EQ(set.value(1, 4), 0.0); // not numeric reads 0
+    EXPECT_DOUBLE_EQ(set.value(1, 5), 3.5);
+    EXPECT_DOUBLE_EQ(set.interval(5), 5.0);
+    EXPECT_DOUBLE_EQ(set.value(2, 5), 24.1 * 3.5);
+    EXPECT_EQ(set.time(5), set.time(6));
+    EXPECT_EQ(shortTime(set.time(8)), "23:58");
+    EXPECT_DOUBLE_EQ(set.value(0, 8), 0.0); // the element was cut off
 
     // Outside 1..RecordCount nothing is read.
     EXPECT_FALSE(set.has(0));
-    EXPECT_FALSE(set.has(7));
-    EXPECT_EQ(set.value(0, 7), 0.0);
+    EXPECT_FALSE(set.has(9));
+    EXPECT_EQ(set.value(0, 9), 0.0);
     EXPECT_EQ(set.value(0, -5), 0.0);
     EXPECT_EQ(set.value(9, 1), 0.0);
     EXPECT_EQ(set.time(100000), 0.0);
@@ -197,8 +198,8 @@ TEST(GraphReader, NoDataEmptiesTheSetButKeepsTheRange)
     EXPECT_EQ(set.ZoomBusy, 0);
     EXPECT_EQ(set.value(0, 1), 0.0);
 
-    // A start that is not before the end keeps nothing.
-    ASSERT_EQ(readRecords(crlf({rec("10:00", 1, 1)}), TimeLimits{0.5, 0.5}, testLayout(), set),
+    // A start after the end keeps nothing.
+    ASSERT_EQ(readRecords(crlf({rec("10:00", 1, 1)}), TimeLimits{0.5, 0.4}, testLayout(), set),
               ReadStatus::NoData);
 }
 
@@ -536,12 +537,12 @@ TEST(GraphInteraction, ZoomKeepsPositionsInsideTheRecords)
     EXPECT_TRUE(zoomRelease(set, z, 50000));
     EXPECT_EQ(set.LastShown, 1000);
     zoomDone(set);
-    // A press at the left edge starts at slot 0, whose time 00:00 keeps
-    // record 1 in the span; left of the picture it is taken at the edge.
+    // A press at the left edge, or left of the picture, starts at record 1
+    // (the limits keep the record they fall on).
     zoomPress(set, z, 0.3);
-    EXPECT_EQ(set.FirstShown, 0.3);
+    EXPECT_EQ(set.FirstShown, 1);
     zoomPress(set, z, -20);
-    EXPECT_EQ(set.FirstShown, 0);
+    EXPECT_EQ(set.FirstShown, 1);
     EXPECT_FALSE(zoomRelease(set, z, 1.2));
     EXPECT_EQ(set.FirstShown, 300); // back to before the first of the presses
 

@@ -121,9 +121,9 @@ TEST_F(MultiChannelReader, HouseRecordsByChannelNamesAndIntervalDefault)
     const auto out = readDay(re, "RE_2026_12_08.txt");
     EXPECT_TRUE(out.plot);
     EXPECT_EQ(out.message, "");
-    ASSERT_EQ(re.GraphRecordSet.RecordCount, 2);
+    ASSERT_EQ(re.GraphRecordSet.RecordCount, 3); // 23:59 on the limit is kept
     EXPECT_EQ(re.GraphRecordSet.FirstShown, 1);
-    EXPECT_EQ(re.GraphRecordSet.LastShown, 2);
+    EXPECT_EQ(re.GraphRecordSet.LastShown, 3);
     const int volts = seriesIndex(windowDef(WindowKind::RE), "Volts");
     EXPECT_DOUBLE_EQ(re.GraphRecordSet.value(volts, 1), 24.6);
     EXPECT_DOUBLE_EQ(re.GraphRecordSet.value(6, 1), 1500); // Watts7
@@ -152,7 +152,7 @@ TEST_F(MultiChannelReader, HouseNoDataMessagesFollowTodayFlag)
 
     // Today's file with records, then another date without records in the limits.
     writeFile(f.logs + "/RE_2026_12_08.txt", crlf({"<T>10:00</T><L>60</L><V1>25</V1>"}));
-    writeFile(f.logs + "/RE_2026_12_07.txt", crlf({"<T>23:59</T><L>60</L><V1>25</V1>"}));
+    writeFile(f.logs + "/RE_2026_12_07.txt", crlf({"<L>60</L><V1>25</V1>", "<T>24:00</T><V1>25</V1>"}));
     re.open();
     EXPECT_TRUE(readDay(re, "RE_2026_12_08.txt").plot);
     EXPECT_EQ(readDay(re, "RE_2026_12_07.txt").message, "No data for today");
@@ -612,8 +612,8 @@ TEST_F(MultiChannelFixtures, RealisticDaysReadAndPlot)
         const char* file;
         int records;
     };
-    for (const Case& c : {Case{WindowKind::RE, "RE_2026_12_08.txt", 719}, Case{WindowKind::ML, "ML_2026_12_08.txt", 288},
-                          Case{WindowKind::CC, "CC_2026_12_08.txt", 719}, Case{WindowKind::QF, "CC_2026_12_08.txt", 719}}) {
+    for (const Case& c : {Case{WindowKind::RE, "RE_2026_12_08.txt", 720}, Case{WindowKind::ML, "ML_2026_12_08.txt", 288},
+                          Case{WindowKind::CC, "CC_2026_12_08.txt", 720}, Case{WindowKind::QF, "CC_2026_12_08.txt", 720}}) {
         GraphController w = opened(c.kind);
         ASSERT_TRUE(readDay(w, c.file).plot) << c.file;
         EXPECT_EQ(w.GraphRecordSet.RecordCount, c.records) << c.file;

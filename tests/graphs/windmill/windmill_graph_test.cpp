@@ -64,11 +64,11 @@ TEST_F(WindmillReader, GvFixtureDayGolden)
             "<T>09:31</T><L>10</L></V1>25.00<V1><A1>4.0</A1><WS>x</WS>",                     // reversed V1, bad WS
             "<L>10</L><V1>25.00</V1>",                                                        // no time
             "<T>12:00</T><WS>7</WS><R1>450</R1><V1>26.50</V1><A1>10.0</A1>",                  // any order, no L
-            "<T>23:59</T><L>10</L><V1>24.00</V1><A1>1.0</A1>",                                // boundary
+            "<T>23:59</T><L>10</L><V1>24.00</V1><A1>1.0</A1>",                                // on the limit
         }) +
         "<T>23:58</T><L>10</L><V1>24.20</V1><A1>2"; // cut short by a power failure
     ASSERT_EQ(read(WindmillFamily::GV, text), ReadStatus::Ok);
-    ASSERT_EQ(set.RecordCount, 5);
+    ASSERT_EQ(set.RecordCount, 7);
     using S = std::vector<double>;
     const auto row = [&](long r) {
         S v;
@@ -77,23 +77,24 @@ TEST_F(WindmillReader, GvFixtureDayGolden)
         return v;
     };
     // Volts, Amps1..4, Watts1..4, RPM1, RPM2, WindSpeed.
-    EXPECT_EQ(row(1), (S{24.1, 3.5, 1.0, 0.5, 2.0, 24.1 * 3.5, 24.1, 24.1 * 0.5, 48.2, 412, 100, 5}));
-    EXPECT_EQ(row(2), (S{25, 0, 2, 0, 0, 0, 50, 0, 0, 300, 0, 0}));
-    EXPECT_EQ(row(3), (S{0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(row(4), (S{26.5, 10, 0, 0, 0, 265, 0, 0, 0, 450, 0, 7}));
-    EXPECT_EQ(row(5), (S{24.2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})); // "<A1>2" never closed
-    EXPECT_EQ(set.interval(1), 10);
-    EXPECT_EQ(set.interval(4), 0); // no <L>
-    EXPECT_EQ(shortTime(set.time(1)), "00:01");
-    EXPECT_EQ(shortTime(set.time(5)), "23:58");
+    EXPECT_EQ(row(2), (S{24.1, 3.5, 1.0, 0.5, 2.0, 24.1 * 3.5, 24.1, 24.1 * 0.5, 48.2, 412, 100, 5}));
+    EXPECT_EQ(row(3), (S{25, 0, 2, 0, 0, 0, 50, 0, 0, 300, 0, 0}));
+    EXPECT_EQ(row(4), (S{0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(row(5), (S{26.5, 10, 0, 0, 0, 265, 0, 0, 0, 450, 0, 7}));
+    EXPECT_EQ(row(7), (S{24.2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})); // "<A1>2" never closed
+    EXPECT_EQ(set.interval(2), 10);
+    EXPECT_EQ(set.interval(5), 0); // no <L>
+    EXPECT_EQ(shortTime(set.time(1)), "00:00");
+    EXPECT_EQ(shortTime(set.time(6)), "23:59");
+    EXPECT_EQ(shortTime(set.time(7)), "23:58");
 
     // Element names are those of the table at the time of the read.
     Global_Declarations renamed = g;
     renamed.XMLsoftware[1] = "AMPS1";
     ASSERT_EQ(readRecords(text, wholeDay(), windmillReaderLayout(WindmillFamily::GV, renamed), set), ReadStatus::Ok);
-    EXPECT_EQ(set.value(GVSeries::Amps1, 1), 0);
-    EXPECT_EQ(set.value(GVSeries::Watts1, 1), 0);
-    EXPECT_EQ(set.value(GVSeries::Volts, 1), 24.1);
+    EXPECT_EQ(set.value(GVSeries::Amps1, 2), 0);
+    EXPECT_EQ(set.value(GVSeries::Watts1, 2), 0);
+    EXPECT_EQ(set.value(GVSeries::Volts, 2), 24.1);
 }
 
 TEST_F(WindmillReader, WdRecordsAndOtherFamiliesInTheDemoWindow)

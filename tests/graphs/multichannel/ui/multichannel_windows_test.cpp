@@ -247,7 +247,7 @@ TEST_F(MultiChannelWindowReading, HouseNoDataMessagesAndTodaysFile)
     // Today's file with records is read at once; another day without records
     // in the limits then still says "today" once.
     writeFile(site.logs(todayName("RE_")), gvfixture::reDay(30));
-    writeFile(site.logs("RE_2026_06_13.txt"), crlf({"<T>00:00</T><L>60</L><V1>25</V1>"}));
+    writeFile(site.logs("RE_2026_06_13.txt"), crlf({"<T>24:00</T><L>60</L><V1>25</V1>"}));
     msgs.texts.clear();
     GraphRE again(site.g, site.folder());
     EXPECT_TRUE(msgs.texts.empty());
@@ -282,8 +282,8 @@ TEST_F(MultiChannelWindowReading, MissingFilesPerWindow)
     ASSERT_TRUE(cc.pickFile("CC_2026_06_14.txt"));
     cc.DisplayButton->click();
     EXPECT_EQ(readFile(site.logs("CC_2026_06_14.txt")), before);
-    // The second read runs between the first and last plotted times, both excluded.
-    EXPECT_EQ(cc.graph.GraphRecordSet.RecordCount, 717);
+    // The second read keeps the records on the plotted span's limits.
+    EXPECT_EQ(cc.graph.GraphRecordSet.RecordCount, 720);
 }
 
 TEST_F(MultiChannelWindowBoxes, SeriesAndScalingRedraw)
@@ -378,17 +378,17 @@ TEST_F(MultiChannelWindowInteraction, DragZoomRereadsTheSpan)
     GraphCC cc(site.g, site.folder());
     ASSERT_TRUE(cc.pickFile("CC_2026_06_14.txt"));
     auto& rs = cc.graph.GraphRecordSet;
-    ASSERT_EQ(rs.RecordCount, 719);
+    ASSERT_EQ(rs.RecordCount, 720);
     cc.Plot_MouseMove(99.4);
     cc.Plot_MouseDown(100.4);
     cc.Plot_MouseMove(250.7);
     cc.Plot_MouseUp(250.7);
-    // Strictly between the times of records 100 and 251.
-    EXPECT_EQ(rs.RecordCount, 150);
+    // From the time of record 100 to that of record 251, both kept.
+    EXPECT_EQ(rs.RecordCount, 152);
     EXPECT_EQ(rs.FirstShown, 1);
     EXPECT_EQ(cc.stime->text().toStdString(), gv::shortTime(rs.time(1)));
     EXPECT_EQ(cc.Time2h->text().toStdString() + ":" + cc.Time2m->text().toStdString(),
-              gv::shortTime(rs.time(150)));
+              gv::shortTime(rs.time(152)));
     EXPECT_TRUE(msgs.texts.empty());
 }
 

@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <tuple>
 
 #include "graphs/graph_window_fixture.h"
 #include "graphs/windmill/ui/GraphDEMO.h"
@@ -78,7 +79,7 @@ TEST_F(WindmillWindowsLook, RendersEachViewToPng)
 
     GraphGV gvw(site.g, site.folder());
     ASSERT_TRUE(gvw.pickFile("GV_2026_06_14.txt"));
-    EXPECT_EQ(gvw.graph.GraphRecordSet.RecordCount, 1438);
+    EXPECT_EQ(gvw.graph.GraphRecordSet.RecordCount, 1440);
     gvw.Plot_MouseMove(800);
     savePng(gvw, "GraphGV_time.png");
     gvw.XAxisRPM->setChecked(true);
@@ -179,25 +180,46 @@ TEST_F(WindmillWindowOpening, WithoutTodaysFileOpensEmptyAndSilent)
     EXPECT_EQ(d.wattHourLabel("wh2"), nullptr);
 }
 
-TEST_F(WindmillWindowOpening, TodaysFileIsReadAtOnceWithoutItsBoundaryMinutes)
+TEST_F(WindmillWindowOpening, TodaysFileShowsEveryMinuteAndDisplayKeepsTheSpan)
 {
-    std::string text = "<T>00:00</T><L>60</L><V1>24.00</V1><A1>1.0</A1>\r\n" + minuteRecords(DayFamily::GV, 30) +
-                       "<T>23:59</T><L>60</L><V1>24.00</V1><A1>1.0</A1>\r\n";
+    // A record every minute, 00:00 and 23:59 included, 240 W on windmill 1;
+    // lines without a valid time come first and are no 00:00 records.
+    std::string text = "<T>24:00</T><L>60</L><V1>24.00</V1><A1>10.0</A1>\r\n<L>60</L><V1>24.00</V1>\r\n";
+    for (int m = 0; m < 24 * 60; ++m)
+        text += "<T>" + gvtest::hhmm(60 * m) + "</T><L>60</L><V1>24.00</V1><A1>10.0</A1>\r\n";
     // Stored in another letter case than the window asks for.
     std::string lower = todayName("GV_");
     for (auto& c : lower)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     writeFile(site.logs(lower), text);
     GraphGV w(site.g, site.folder());
-    EXPECT_TRUE(w.graph.Options.DayFileExists);
-    EXPECT_EQ(w.graph.GraphRecordSet.RecordCount, 30);
-    EXPECT_EQ(w.stime->text(), "01:00");
-    EXPECT_EQ(w.ftime->text(), "01:29");
-    EXPECT_EQ(w.Time1h->text(), "01");
-    EXPECT_EQ(w.Time2m->text(), "29");
-    EXPECT_GT(w.Plot->shapeCount(), 0);
-    EXPECT_EQ(w.wattHourLabel("wh1")->text(), "112 Wh"); // 28 inner records x 240 W x 60 s
-    EXPECT_TRUE(msgs.texts.empty());
+    const auto& rs = w.graph.GraphRecordSet;
+    const auto span = [&w] {
+        return (w.Time1h->text() + ":" + w.Time1m->text() + "-" + w.Time2h->text() + ":" + w.Time2m->text())
+            .toStdString();
+    };
+    EXPECT_EQ(rs.RecordCount, 1440);
+    EXPECT_EQ(span(), "00:00-23:59");
+    EXPECT_EQ(w.stime->text(), "00:00");
+    EXPECT_EQ(w.ftime->text(), "23:59");
+    // The day's total: 4 Wh a minute over every minute the plot books (all
+    // but the span's first and last).
+    EXPECT_EQ(w.wattHourLabel("wh1")->text(), "5752 Wh");
+    // DISPLAY again reads the same span and records.
+    w.DisplayButton->click();
+    EXPECT_EQ(rs.RecordCount, 1440);
+    EXPECT_EQ(span(), "00:00-23:59");
+    // Two minutes with a record at each end; one minute.
+    for (const auto& [from, to, count] : {std::tuple{"12", "01", 2}, std::tuple{"00", "00", 1}}) {
+        w.Time1h->setText(from);
+        w.Time1m->setText("00");
+        w.Time2h->setText(from);
+        w.Time2m->setText(to);
+        w.DisplayButton->click();
+        EXPECT_EQ(rs.RecordCount, count) << from;
+        EXPECT_EQ(span(), std::string(from) + ":00-" + from + ":" + to);
+    }
+    EXPECT_TRUE(msgs.texts.empty()) << msgs.last().toStdString();
 }
 
 TEST_F(WindmillWindowReading, LimitsBadBoxesMissingFilesAndTheRecordLimit)
@@ -205,17 +227,17 @@ TEST_F(WindmillWindowReading, LimitsBadBoxesMissingFilesAndTheRecordLimit)
     writeFile(site.logs("GV_2026_06_14.txt"), gvtest::dayLog(DayFamily::GV, 60));
     GraphGV w(site.g, site.folder());
     ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
-    ASSERT_EQ(w.graph.GraphRecordSet.RecordCount, 1438);
+    ASSERT_EQ(w.graph.GraphRecordSet.RecordCount, 1440);
 
-    // 06:30 to 18:00, both excluded.
+    // 06:30 to 18:00, both kept.
     w.Time1h->setText("6");
     w.Time1m->setText("30");
     w.Time2h->setText("18");
     w.Time2m->setText("0");
     w.DisplayButton->click();
-    EXPECT_EQ(w.graph.GraphRecordSet.RecordCount, 18 * 60 - 6 * 60 - 30 - 1);
-    EXPECT_EQ(w.stime->text(), "06:31");
-    EXPECT_EQ(w.ftime->text(), "17:59");
+    EXPECT_EQ(w.graph.GraphRecordSet.RecordCount, 18 * 60 - 6 * 60 - 30 + 1);
+    EXPECT_EQ(w.stime->text(), "06:30");
+    EXPECT_EQ(w.ftime->text(), "18:00");
     const int shapes = w.Plot->shapeCount();
     const int count = w.graph.GraphRecordSet.RecordCount;
 
@@ -266,7 +288,7 @@ TEST_F(WindmillWindowBoxes, SeriesAndScalingRedraw)
         b->setChecked(false);
     EXPECT_EQ(w.graph.Options.SeriesFlags, std::vector<int>(12, 0));
     EXPECT_EQ(w.Plot->shapeCount(), 0);
-    EXPECT_EQ(w.stime->text(), "00:05");
+    EXPECT_EQ(w.stime->text(), "00:00");
     w.seriesBox("CheckVolts")->setChecked(true);
     EXPECT_EQ(w.Plot->shapeCount(), w.graph.GraphRecordSet.RecordCount - 2);
     EXPECT_LT(w.Plot->shapeCount(), all);
@@ -352,7 +374,7 @@ TEST_F(WindmillWindowInteraction, DragZoomNarrowsTheWindowAndRereads)
     GraphGV w(site.g, site.folder());
     ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
     auto& rs = w.graph.GraphRecordSet;
-    ASSERT_EQ(rs.RecordCount, 1438);
+    ASSERT_EQ(rs.RecordCount, 1440);
     const std::string t100 = gv::shortTime(rs.time(100)), t251 = gv::shortTime(rs.time(251));
 
     w.Plot_MouseMove(99.4);
@@ -369,11 +391,10 @@ TEST_F(WindmillWindowInteraction, DragZoomNarrowsTheWindowAndRereads)
     EXPECT_EQ(rs.FirstShown, 1);
     EXPECT_EQ(w.Time1h->text().toStdString() + ":" + w.Time1m->text().toStdString(),
               gv::shortTime(rs.time(1))); // re-plotted after the re-read
-    // Strictly between the times of records 100 and 251: records 101..250.
-    EXPECT_EQ(rs.RecordCount, 150);
-    EXPECT_EQ(gv::shortTime(rs.time(1)), gvtest::hhmm(101 * 60));
-    EXPECT_TRUE(t100 < gv::shortTime(rs.time(1)));
-    EXPECT_TRUE(gv::shortTime(rs.time(rs.RecordCount)) < t251);
+    // From the time of record 100 to that of record 251, both kept.
+    EXPECT_EQ(rs.RecordCount, 152);
+    EXPECT_EQ(gv::shortTime(rs.time(1)), t100);
+    EXPECT_EQ(gv::shortTime(rs.time(rs.RecordCount)), t251);
     EXPECT_TRUE(msgs.texts.empty());
 
     // A press whose release does not zoom (left of the press, or within a
@@ -393,36 +414,38 @@ TEST_F(WindmillWindowInteraction, DragZoomNarrowsTheWindowAndRereads)
         w.Plot_MouseMove(release);
         EXPECT_GT(w.Plot->shapeCount(), shownShapes); // drag markers
         w.Plot_MouseUp(release);
-        EXPECT_EQ(rs.RecordCount, 150) << release;
+        EXPECT_EQ(rs.RecordCount, 152) << release;
         EXPECT_EQ(rs.FirstShown, 1) << release;
-        EXPECT_EQ(rs.LastShown, 150) << release;
+        EXPECT_EQ(rs.LastShown, 152) << release;
         EXPECT_EQ(boxes(), shownBoxes) << release;
         EXPECT_EQ(w.Plot->shapeCount(), shownShapes) << release;
     }
-    // A release far beyond the picture zooms to the last record: the
-    // records strictly between records 10 and 150.
+    // A release far beyond the picture zooms to the last record: records
+    // 10 to 152.
     w.Plot_MouseMove(10);
     w.Plot_MouseDown(10);
     w.Plot_MouseUp(1e7);
-    EXPECT_EQ(rs.RecordCount, 139);
+    EXPECT_EQ(rs.RecordCount, 143);
     EXPECT_TRUE(msgs.texts.empty());
 
-    // A drag from the left edge keeps the record under the pointer: on a
-    // day of one record a minute, press at 0.3 (over 00:01) and release at
-    // 50.2 keep 00:01..00:49.
+    // A drag from the left edge starts at the first record shown: on a day
+    // of one record a minute shown from 00:10, press at 0.3 (over 00:10)
+    // and release at 50.2 keep 00:10..00:59.
     std::string minutes;
     for (int m = 0; m <= 100; ++m)
         minutes += "<T>" + gvtest::hhmm(60 * m) + "</T><L>60</L><V1>24.00</V1><A1>1.0</A1>\r\n";
     writeFile(site.logs("GV_2026_06_16.txt"), minutes);
     ASSERT_TRUE(w.pickFile("GV_2026_06_16.txt"));
-    ASSERT_EQ(gv::shortTime(rs.time(1)), "00:01");
+    w.Time1m->setText("10");
+    w.DisplayButton->click();
+    ASSERT_EQ(gv::shortTime(rs.time(1)), "00:10");
     w.Plot_MouseMove(0.3);
     w.Plot_MouseDown(0.3);
     w.Plot_MouseMove(50.2);
     w.Plot_MouseUp(50.2);
-    ASSERT_EQ(rs.RecordCount, 49);
-    EXPECT_EQ(gv::shortTime(rs.time(1)), "00:01");
-    EXPECT_EQ(gv::shortTime(rs.time(49)), "00:49");
+    ASSERT_EQ(rs.RecordCount, 50);
+    EXPECT_EQ(gv::shortTime(rs.time(1)), "00:10");
+    EXPECT_EQ(gv::shortTime(rs.time(50)), "00:59");
     EXPECT_TRUE(msgs.texts.empty());
 
     // One record only: a press sets MouseHeld and nothing else.
@@ -602,7 +625,7 @@ TEST_F(WindmillWindowTiming, OpeningOnADayOfTenSecondLogsAndAnHourOfOneSecondLog
     timer.start();
     GraphGV w(site.g, site.folder());
     const qint64 openMs = timer.elapsed();
-    ASSERT_EQ(w.graph.GraphRecordSet.RecordCount, 8640 - 12);
+    ASSERT_EQ(w.graph.GraphRecordSet.RecordCount, 8640);
     w.resize(1180, 760);
     timer.restart();
     const QImage shown = w.grab().toImage();
@@ -614,7 +637,7 @@ TEST_F(WindmillWindowTiming, OpeningOnADayOfTenSecondLogsAndAnHourOfOneSecondLog
     timer.restart();
     (void)w.grab();
     const qint64 hourPaintMs = timer.elapsed();
-    std::printf("\n[timing] GraphGV opening on today's 10-s log (8,628 records): %lld ms, first paint %lld ms\n",
+    std::printf("\n[timing] GraphGV opening on today's 10-s log (8,640 records): %lld ms, first paint %lld ms\n",
                 static_cast<long long>(openMs), static_cast<long long>(paintMs));
     std::printf("[timing] GraphGV picking an hourly 1-s log (3,600 records): %lld ms, paint %lld ms\n",
                 static_cast<long long>(hourMs), static_cast<long long>(hourPaintMs));
@@ -681,23 +704,23 @@ TEST_F(WindmillWindowInteraction, RealMouseOnThePicture)
     w.resize(1180, 760);
     w.show();
     ASSERT_TRUE(w.pickFile("GV_2026_06_14.txt"));
-    ASSERT_EQ(w.graph.GraphRecordSet.RecordCount, 1438);
+    ASSERT_EQ(w.graph.GraphRecordSet.RecordCount, 1440);
     const int width = w.Plot->width();
     const int y = w.Plot->height() / 2;
     // A quarter of the way across the picture lies a quarter of the day.
     double seen = -1;
     QObject::connect(w.Plot, &gv::PictureBox::mouseMoved, [&](double fx, double, Qt::MouseButtons) { seen = fx; });
     QTest::mouseMove(w.Plot, QPoint(width / 4, y));
-    // The picture is LastShown - FirstShown - 2 = 1435 records wide.
-    ASSERT_EQ(w.surface().scaleWidth(), 1435);
-    const double x = static_cast<double>(width / 4) / width * 1435;
-    EXPECT_NEAR(seen * 1435, x, 1e-9) << width;
+    // The picture is LastShown - FirstShown - 2 = 1437 records wide.
+    ASSERT_EQ(w.surface().scaleWidth(), 1437);
+    const double x = static_cast<double>(width / 4) / width * 1437;
+    EXPECT_NEAR(seen * 1437, x, 1e-9) << width;
     EXPECT_EQ(w.vt->text().toStdString(), gv::shortTime(w.graph.GraphRecordSet.time(static_cast<long>(std::floor(x + 1)))));
     // Right-button drag from a quarter to a half: about a quarter of the day.
     QTest::mousePress(w.Plot, Qt::RightButton, {}, QPoint(width / 4, y));
     QTest::mouseMove(w.Plot, QPoint(width * 3 / 8, y));
     QTest::mouseRelease(w.Plot, Qt::RightButton, {}, QPoint(width / 2, y));
-    EXPECT_NEAR(w.graph.GraphRecordSet.RecordCount, 1435 / 4, 4);
+    EXPECT_NEAR(w.graph.GraphRecordSet.RecordCount, 1437 / 4, 4);
     EXPECT_EQ(w.graph.GraphRecordSet.FirstShown, 1);
     EXPECT_EQ(w.graph.Zoom.MouseHeld, 0);
     // Clicking a value label.
