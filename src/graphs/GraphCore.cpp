@@ -423,16 +423,23 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
                     surface.line(x1, 1.0, x2, 1.0, ps.colour);
                 }
             }
-            if (ps.wattHours) {
-                // Each record books its own interval: a record repeated
-                // through an outage carries 0 and adds no energy.
-                const double wh = set.interval(i) * (set.value(static_cast<int>(s), i) / 3600.0);
-                model.WattHours[s] += wh;
-                if (ps.dayTotal)
-                    model.DayWattHours += wh;
-            }
         }
     }
+
+    // Watt-hours over every record of the span, as the day's summary and
+    // the restart count them: each record books its own interval, so a
+    // record repeated through an outage carries 0 and adds no energy.
+    const long firstRecord = std::max(first, 1L);
+    const long lastRecord = std::min(last, static_cast<long>(set.RecordCount));
+    for (long i = firstRecord; i <= lastRecord; ++i)
+        for (size_t s = 0; s < n; ++s) {
+            if (!layout.series[s].wattHours)
+                continue;
+            const double wh = set.interval(i) * (set.value(static_cast<int>(s), i) / 3600.0);
+            model.WattHours[s] += wh;
+            if (layout.series[s].dayTotal)
+                model.DayWattHours += wh;
+        }
     model.PlottedFile = set.SourceFile;
     result.status = PlotStatus::Drawn;
     return result;

@@ -329,8 +329,8 @@ struct PlotSeries {
 struct TimePlotLayout {
     std::vector<PlotSeries> series;
     // The segment loop starts at FirstShown + firstOffset (1 for most
-    // windows; 0 starts one record earlier so record FirstShown adds its
-    // watt-hours).
+    // windows; 0 draws one segment more, from the record before FirstShown,
+    // left of the picture).
     int firstOffset = 1;
     // When > 0: a range with LastShown - FirstShown not above this is
     // refused after the time labels are written (status NotEnoughData).
@@ -368,8 +368,8 @@ struct TimePlotResult {
 // (range)/40 margins, a flat series at the middle, zero lines from x = F to
 // x = L.  The scale width is L - F - 2, at least 1, so very short ranges
 // still map.  Extremes for the MAX/MIN labels are taken over the records
-// F + 1 .. L - 1; watt-hours over the records the segment loop visits, each
-// record adding its own interval x watts / 3600.  The start time is that of
+// F + 1 .. L - 1; watt-hours over every record F .. L, each adding its own
+// interval x watts / 3600, as the day's summary counts them.  The start time is that of
 // record F (at least record 1), the finish time that of record L (at most
 // the last record).
 TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layout, int scaledMode,

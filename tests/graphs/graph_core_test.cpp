@@ -299,34 +299,35 @@ TimePlotLayout threeSeriesLayout(bool showAll = true)
 
 } // namespace
 
-TEST(GraphTimePlot, WattHoursCoverTheInnerRecordsOnly)
+TEST(GraphTimePlot, WattHoursCoverEveryRecordOfTheSpan)
 {
-    // 361 records of 360 W every 10 s: records 2..360 add 1 Wh each.
+    // 361 records of 360 W every 10 s: each adds 1 Wh, as in the day's
+    // summary and the restart.
     GraphRecordSet set = constantSet(361, 36, 10, 10);
     ASSERT_EQ(set.RecordCount, 361);
     PlotModel model;
     RecordingSurface surface;
     const auto r = plotByTime(set, threeSeriesLayout(), 1, model, surface);
     EXPECT_EQ(r.status, PlotStatus::Drawn);
-    EXPECT_NEAR(model.WattHours[2], 359.0, 1e-9);
-    EXPECT_NEAR(model.DayWattHours, 359.0, 1e-9);
+    EXPECT_NEAR(model.WattHours[2], 361.0, 1e-9);
+    EXPECT_NEAR(model.DayWattHours, 361.0, 1e-9);
     EXPECT_EQ(model.WattHours[0], 0.0);
     EXPECT_EQ(r.startTime, "01:00");
     EXPECT_EQ(r.finishTime, "07:00");
     EXPECT_EQ(surface.scaleWidth(), 358);
     EXPECT_EQ(surface.lines.size(), 359u * 3); // records 1..360 joined
 
-    // The loop may start one record earlier; record FirstShown then counts.
+    // A loop that starts one record earlier draws more, counts the same.
     TimePlotLayout early = threeSeriesLayout();
     early.firstOffset = 0;
     plotByTime(set, early, 1, model, surface);
-    EXPECT_NEAR(model.WattHours[2], 360.0, 1e-9);
+    EXPECT_NEAR(model.WattHours[2], 361.0, 1e-9);
 
     // An unticked series is not drawn, its watt-hours still count.
     TimePlotLayout hidden = threeSeriesLayout(false);
     plotByTime(set, hidden, 1, model, surface);
     EXPECT_TRUE(surface.lines.empty());
-    EXPECT_NEAR(model.WattHours[2], 359.0, 1e-9);
+    EXPECT_NEAR(model.WattHours[2], 361.0, 1e-9);
 }
 
 TEST(GraphTimePlot, ScalesFlatSeriesAndZeroLine)
@@ -457,15 +458,15 @@ TEST(GraphTimePlot, FractionalBoundsVisitEachRecordOnce)
     const auto r = plotByTime(set, threeSeriesLayout(), 1, model, surface);
     EXPECT_EQ(r.startTime, "01:09");
     EXPECT_EQ(r.finishTime, "01:19");
-    // Segments join records 10..19; records 11..19 add their watt-hours.
-    EXPECT_NEAR(model.WattHours[2], 9.0, 1e-9);
+    // Segments join records 10..19; records 10..20 add their watt-hours.
+    EXPECT_NEAR(model.WattHours[2], 11.0, 1e-9);
     EXPECT_EQ(surface.lines.size(), 9u * 3);
     for (size_t k = 0; k < surface.lines.size(); k += 3)
         EXPECT_EQ(surface.lines[k].x2 - surface.lines[k].x1, 1.0);
     // A re-plot gives the same totals.
     plotByTime(set, threeSeriesLayout(), 1, model, surface);
-    EXPECT_NEAR(model.WattHours[2], 9.0, 1e-9);
-    EXPECT_NEAR(model.DayWattHours, 9.0, 1e-9);
+    EXPECT_NEAR(model.WattHours[2], 11.0, 1e-9);
+    EXPECT_NEAR(model.DayWattHours, 11.0, 1e-9);
 }
 
 TEST(GraphInteraction, ReadoutIndicesAndRounding)

@@ -277,7 +277,7 @@ TEST_F(MultiChannelReader, OverLimitMessagesPerWindow)
 // Time plots
 // ---------------------------------------------------------------------------
 
-TEST_F(MultiChannelPlot, CurrentCostWattHoursStartOneRecordEarlierThanSiteVariant)
+TEST_F(MultiChannelPlot, CurrentCostWattHoursCoverEveryRecordInBothWindows)
 {
     std::string day;
     for (int i = 0; i < 361; ++i) {
@@ -293,13 +293,14 @@ TEST_F(MultiChannelPlot, CurrentCostWattHoursStartOneRecordEarlierThanSiteVarian
         RecordingSurface surface;
         EXPECT_EQ(w->plotByTime(surface).status, PlotStatus::Drawn);
     }
-    EXPECT_EQ(cc.wattHourCaption(2), "360 Wh");
-    EXPECT_EQ(qf.wattHourCaption(2), "359 Wh");
-    EXPECT_EQ(qf.wattHourCaption(8), "359 Wh") << "Watts7 = Watts1 - Watts3";
+    // 361 records of 360 W for 10 s each, as the day's summary counts them.
+    EXPECT_EQ(cc.wattHourCaption(2), "361 Wh");
+    EXPECT_EQ(qf.wattHourCaption(2), "361 Wh");
+    EXPECT_EQ(qf.wattHourCaption(8), "361 Wh") << "Watts7 = Watts1 - Watts3";
     EXPECT_EQ(qf.wattHourCaption(13), "0 Wh");
     // The day total of the collation sums the measured powers only.
-    EXPECT_DOUBLE_EQ(cc.Model.DayWattHours, 360);
-    EXPECT_DOUBLE_EQ(qf.Model.DayWattHours, 359);
+    EXPECT_DOUBLE_EQ(cc.Model.DayWattHours, 361);
+    EXPECT_DOUBLE_EQ(qf.Model.DayWattHours, 361);
 }
 
 TEST_F(MultiChannelPlot, CurrentCostTemperatureScalesAndExtremes)
@@ -389,8 +390,8 @@ TEST_F(MultiChannelPlot, HouseWattHoursAndFlatSeries)
     const auto r = re.plotByTime(surface);
     EXPECT_EQ(r.startTime, "00:01");
     EXPECT_EQ(r.finishTime, "00:31");
-    EXPECT_EQ(re.wattHourCaption(0), "290 Wh");
-    EXPECT_EQ(re.wattHourCaption(4), "29 Wh") << "an unticked series still sums its watt-hours";
+    EXPECT_EQ(re.wattHourCaption(0), "310 Wh");
+    EXPECT_EQ(re.wattHourCaption(4), "31 Wh") << "an unticked series still sums its watt-hours";
     for (const auto& l : surface.lines)
         EXPECT_NE(l.colour, 100 + 21) << "Watts5 is not drawn";
     // Watts3 constant at 250 in Unscaled mode: flat line in the middle.
@@ -404,8 +405,8 @@ TEST_F(MultiChannelPlot, HouseWattHoursAndFlatSeries)
     EXPECT_TRUE(flat);
     EXPECT_EQ(re.Model.ShownMaximum[2], 250);
     EXPECT_EQ(re.Model.ShownMinimum[2], 250);
-    // Sum of the eight powers, 29 inner records x 60 s.
-    EXPECT_NEAR(re.Model.DayWattHours, 290 + 29 * 250 / 60.0 + 29, 1e-9);
+    // Sum of the eight powers, 31 records x 60 s.
+    EXPECT_NEAR(re.Model.DayWattHours, 310 + 31 * 250 / 60.0 + 31, 1e-9);
     // Volts minimum exactly 0 gives the zero text in GraphRE.
     EXPECT_EQ(re.labelClick(8), "MIN 25.00 V");
     re.Model.ShownMinimum[8] = 0;
@@ -553,11 +554,10 @@ TEST_F(MultiChannelCollation, FilesTitlesAndRealTotals)
         const char* title;
         const char* number;
     };
-    // GraphCC sums records 1..60 (600 + 120 + 60 W for an hour = 780 Wh);
-    // GraphCC_QF records 2..60 (59 minutes).
+    // Both windows sum every record: 600 + 120 + 60 W for 61 minutes.
     for (const Case& c :
-         {Case{WindowKind::CC, "CCWattHours.txt", "daily Current Cost watthours for these dates", "00780"},
-          Case{WindowKind::QF, "QFWattHours.txt", "daily Quorra Flats watthours for these dates", "00767"}}) {
+         {Case{WindowKind::CC, "CCWattHours.txt", "daily Current Cost watthours for these dates", "00793"},
+          Case{WindowKind::QF, "QFWattHours.txt", "daily Quorra Flats watthours for these dates", "00793"}}) {
         GraphController w = opened(c.kind);
         ASSERT_TRUE(readDay(w, "CC_2026_12_08.txt").plot);
         RecordingSurface surface;
@@ -585,8 +585,8 @@ TEST_F(MultiChannelCollation, FilesTitlesAndRealTotals)
     re.plotByTime(surface);
     re.collate(f.logs, "RE_2026_12_08.txt");
     EXPECT_EQ(readFile(f.logs + "/REWattHours.txt"),
-              crlf({"daily watthours for these dates", "", "RE_2026_12_08.txt  ,  00360"}))
-        << "59 inner minutes of 366 W: 359.9 Wh";
+              crlf({"daily watthours for these dates", "", "RE_2026_12_08.txt  ,  00372"}))
+        << "61 minutes of 366 W: 372.1 Wh";
 
     // GraphML does not collate.
     GraphController ml = opened(WindowKind::ML);

@@ -128,18 +128,18 @@ TEST_F(WindmillTimePlot, WattHoursAndDayTotals)
     ASSERT_EQ(read(WindmillFamily::WD, wd), ReadStatus::Ok);
     auto r = plotByTime(set, windmillPlotLayout(WindmillFamily::WD, g, allOn(WindmillFamily::WD)), 1, model, surface);
     EXPECT_EQ(r.status, PlotStatus::Drawn);
-    EXPECT_NEAR(model.DayWattHours, 359, 1e-9);
-    EXPECT_NEAR(model.WattHours[WDSeries::Watts], 359, 1e-9);
+    EXPECT_NEAR(model.DayWattHours, 361, 1e-9);
+    EXPECT_NEAR(model.WattHours[WDSeries::Watts], 361, 1e-9);
 
     ASSERT_EQ(read(WindmillFamily::GV, gvText), ReadStatus::Ok);
     std::vector<int> noneShown(GVSeries::Count, 0);
     plotByTime(set, windmillPlotLayout(WindmillFamily::GV, g, noneShown), 1, model, surface);
-    EXPECT_NEAR(model.WattHours[GVSeries::Watts1], 359, 1e-9);
-    EXPECT_NEAR(model.WattHours[GVSeries::Watts2], 179.5, 1e-9);
+    EXPECT_NEAR(model.WattHours[GVSeries::Watts1], 361, 1e-9);
+    EXPECT_NEAR(model.WattHours[GVSeries::Watts2], 180.5, 1e-9);
     EXPECT_NEAR(model.WattHours[GVSeries::Watts3], 0, 1e-9);
-    EXPECT_NEAR(model.WattHours[GVSeries::Watts4], 35.9, 1e-9);
+    EXPECT_NEAR(model.WattHours[GVSeries::Watts4], 36.1, 1e-9);
     // The collation's day total of GraphGV: the four windmills together.
-    EXPECT_NEAR(model.DayWattHours, 359 + 179.5 + 35.9, 1e-9);
+    EXPECT_NEAR(model.DayWattHours, 361 + 180.5 + 36.1, 1e-9);
     // Only the zero lines could be drawn with every series off; the amps and
     // watts never go below 0 here.
     EXPECT_TRUE(surface.lines.empty());
@@ -158,8 +158,9 @@ TEST_F(WindmillTimePlot, OutageRepeatsBookNoEnergy)
                   "<A4>0.0</A4><R2>0</R2><R1>300</R1><WS>6</WS>\r\n";
         wd += "<T>" + t + "</T><L>" + l + "</L><V>24.00</V><I>10.0</I><R>300</R><S>6</S>  1.000Wh\r\n";
     }
-    // The plot sums the inner records 2..30: 19 of them are data records.
-    const double wh1 = 19 * 240.0 * 60 / 3600, wh2 = 19 * 120.0 * 60 / 3600;
+    // The plot sums every record, as the day's summary does: 21 of them
+    // are data records.
+    const double wh1 = 21 * 240.0 * 60 / 3600, wh2 = 21 * 120.0 * 60 / 3600;
     TempDir dir;
     ASSERT_EQ(read(WindmillFamily::GV, gvText), ReadStatus::Ok);
     set.SourceFile = "GV_2026_06_14.txt";
@@ -176,7 +177,7 @@ TEST_F(WindmillTimePlot, OutageRepeatsBookNoEnergy)
     appendDailyWattHours(rq);
     ASSERT_EQ(appendDailyWattHours(rq), CollateStatus::AlreadyListed);
     EXPECT_EQ(readFile(dir.file("GVWattHours.txt")),
-              crlf({"daily watthours for these dates", "", "GV_2026_06_14.txt  ,  00114"}));
+              crlf({"daily watthours for these dates", "", "GV_2026_06_14.txt  ,  00126"}));
 
     ASSERT_EQ(read(WindmillFamily::WD, wd), ReadStatus::Ok);
     plotByTime(set, windmillPlotLayout(WindmillFamily::WD, g, allOn(WindmillFamily::WD)), 1, model, surface);

@@ -439,11 +439,11 @@ TEST_F(MultiChannelWindowOutputs, CollationOnPickingTheNextDay)
     // Today's name is not on display: the first collation only starts the file.
     ASSERT_TRUE(cc.pickFile("CC_2026_12_07.txt"));
     EXPECT_EQ(readFile(site.logs("CCWattHours.txt")), crlf({"daily Current Cost watthours for these dates", ""}));
-    EXPECT_EQ(cc.wattHourLabel("wh1")->text(), "600 Wh");
+    EXPECT_EQ(cc.wattHourLabel("wh1")->text(), "610 Wh");
     ASSERT_TRUE(cc.pickFile("CC_2026_12_08.txt"));
     ASSERT_TRUE(cc.pickFile("CC_2026_12_07.txt"));
     EXPECT_EQ(readFile(site.logs("CCWattHours.txt")),
-              crlf({"daily Current Cost watthours for these dates", "", "CC_2026_12_07.txt  ,  00780"}))
+              crlf({"daily Current Cost watthours for these dates", "", "CC_2026_12_07.txt  ,  00793"}))
         << "12_08 held one record: nothing plotted, nothing collated";
     EXPECT_EQ(msgs.texts.size(), 0u);
 
@@ -453,7 +453,7 @@ TEST_F(MultiChannelWindowOutputs, CollationOnPickingTheNextDay)
     qf.Collate->setChecked(true);
     ASSERT_TRUE(qf.pickFile("CC_2026_12_08.txt"));
     EXPECT_EQ(readFile(site.logs("QFWattHours.txt")),
-              crlf({"daily Quorra Flats watthours for these dates", "", "CC_2026_12_07.txt  ,  00767"}));
+              crlf({"daily Quorra Flats watthours for these dates", "", "CC_2026_12_07.txt  ,  00793"}));
 }
 
 TEST_F(MultiChannelWindowOutputs, PrintGoesToPdfAndRedrawsOnGrey)

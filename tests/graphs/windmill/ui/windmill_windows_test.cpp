@@ -202,9 +202,8 @@ TEST_F(WindmillWindowOpening, TodaysFileShowsEveryMinuteAndDisplayKeepsTheSpan)
     EXPECT_EQ(span(), "00:00-23:59");
     EXPECT_EQ(w.stime->text(), "00:00");
     EXPECT_EQ(w.ftime->text(), "23:59");
-    // The day's total: 4 Wh a minute over every minute the plot books (all
-    // but the span's first and last).
-    EXPECT_EQ(w.wattHourLabel("wh1")->text(), "5752 Wh");
+    // The day's total, as the day's summary counts it: 4 Wh a minute.
+    EXPECT_EQ(w.wattHourLabel("wh1")->text(), "5760 Wh");
     // DISPLAY again reads the same span and records.
     w.DisplayButton->click();
     EXPECT_EQ(rs.RecordCount, 1440);
@@ -558,13 +557,13 @@ TEST_F(WindmillWindowOutputs, CollationOnPickingTheNextDay)
     // Today's file does not exist: the first collation only starts the file.
     ASSERT_TRUE(d.pickFile("WD_2026_12_07.txt"));
     EXPECT_EQ(readFile(site.logs("WDWattHours.txt")), crlf({"daily windmill DEMO watthours for these dates", ""}));
-    EXPECT_EQ(d.wattHourLabel("wh1")->text(), "359 Wh");
+    EXPECT_EQ(d.wattHourLabel("wh1")->text(), "361 Wh");
     ASSERT_TRUE(d.pickFile("WD_2026_12_08.txt"));
     ASSERT_TRUE(d.pickFile("WD_2026_12_07.txt"));
     ASSERT_TRUE(d.pickFile("WD_2026_12_08.txt")); // 12_07 already listed
     EXPECT_EQ(readFile(site.logs("WDWattHours.txt")),
-              crlf({"daily windmill DEMO watthours for these dates", "", "WD_2026_12_07.txt  ,  00359",
-                    "WD_2026_12_08.txt  ,  00036"}));
+              crlf({"daily windmill DEMO watthours for these dates", "", "WD_2026_12_07.txt  ,  00361",
+                    "WD_2026_12_08.txt  ,  00040"}));
 
     // GraphGV writes the day's total over its windmills, first run included.
     writeFile(site.logs("GV_2026_12_07.txt"), minuteRecords(DayFamily::GV, 361, 36, 10, 10));
@@ -575,9 +574,9 @@ TEST_F(WindmillWindowOutputs, CollationOnPickingTheNextDay)
     ASSERT_TRUE(w.pickFile("GV_2026_12_07.txt"));
     w.Collate->setChecked(true);
     ASSERT_TRUE(w.pickFile("GV_2026_12_08.txt"));
-    // 359 Wh of windmill 1 and 35.9 Wh of windmill 2 (36 V x 1 A).
+    // 361 Wh of windmill 1 and 36.1 Wh of windmill 2 (36 V x 1 A).
     EXPECT_EQ(readFile(site.logs("GVWattHours.txt")),
-              crlf({"daily watthours for these dates", "", "GV_2026_12_07.txt  ,  00395"}));
+              crlf({"daily watthours for these dates", "", "GV_2026_12_07.txt  ,  00397"}));
     EXPECT_TRUE(msgs.texts.empty()) << msgs.last().toStdString();
 
     // A collation file that cannot be written (a folder holds its name): the
