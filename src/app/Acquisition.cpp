@@ -31,6 +31,9 @@ std::string_view trimLineEnds(std::string_view text)
     return text;
 }
 
+// The 128's sensor groups: sensor 9 fills slots 17..20, sensor 0 21..24.
+const char* sensorName(int group) { return group == 0 ? "sensor 9" : "sensor 0"; }
+
 // The 128's live part of a message: its stored totals name every sensor.
 std::string_view withoutStoredTotals(std::string_view message)
 {
@@ -253,10 +256,6 @@ bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
         return false;
     return calculate();
 }
-
-namespace {
-const char* sensorName(int group) { return group == 0 ? "sensor 9" : "sensor 0"; }
-} // namespace
 
 void Acquisition::sensorHeard(int group)
 {

@@ -82,10 +82,11 @@ public:
 
     // The receive event: appends what arrived and handles every complete
     // message in it.  `seconds` is the time of the read on a steady clock
-    // (any origin, never set back), for the 128's silent sensors.  When framed > 0 the window starts its 250 ms lamp-off
-    // timer and enables its 5 s daily-summary timer; when calculated > 0 it
-    // shows caption() in its title bar (the live display has already been
-    // refreshed through afterPass).
+    // (any origin, never set back), for the 128's silent sensors.  When
+    // framed > 0 the window starts its 250 ms lamp-off timer and enables its
+    // 5 s daily-summary timer; when calculated > 0 it shows caption() in its
+    // title bar (the live display has already been refreshed through
+    // afterPass).
     Received onReceive(std::string_view bytes, double seconds = 0);
 
     // The 250 ms lamp-off timer: hides both lamps.
