@@ -29,14 +29,6 @@ void prepareFolder(const std::string& folder, int systemType, double logDelay, b
     ASSERT_TRUE(writeHardwareCfg(g, folder));
 }
 
-int countLines(const std::string& text)
-{
-    int n = 0;
-    for (size_t p = text.find("\r\n"); p != std::string::npos; p = text.find("\r\n", p + 2))
-        ++n;
-    return n;
-}
-
 int occurrences(const std::string& text, const std::string& what)
 {
     int n = 0;
@@ -44,6 +36,8 @@ int occurrences(const std::string& text, const std::string& what)
         ++n;
     return n;
 }
+
+int countLines(const std::string& text) { return occurrences(text, "\r\n"); }
 
 const LocalTime BeforeMidnight{2026, 7, 4, 23, 59, 0};
 
