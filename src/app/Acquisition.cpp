@@ -226,6 +226,7 @@ bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
         if (!readCurrentCostGroup(message, 17))
             return abandon();
     } else {
+        monitorHeard();
         const std::string_view live = withoutStoredTotals(message);
         const bool first = live.find("<sensor>9") != std::string_view::npos;
         const bool second = live.find("<sensor>0") != std::string_view::npos;
@@ -255,6 +256,15 @@ bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
     if (readings_ == 0 && message.find(HistOpen) != std::string::npos)
         return false;
     return calculate();
+}
+
+void Acquisition::monitorHeard()
+{
+    const double gap = now_ - monitorLastHeard_;
+    if (gap > LinkQuietSeconds)
+        for (Sensor& s : sensors_)
+            s.lastHeard += gap;
+    monitorLastHeard_ = now_;
 }
 
 void Acquisition::sensorHeard(int group)

@@ -50,10 +50,15 @@
 // together (bytes lost on the line) and is noise.  The temperature is the
 // display unit's own, so every live message's <tmpr> goes into both
 // temperature slots (17 and 21).  A sensor that has been heard and then
-// sends nothing for SensorSilentSeconds (a flat transmitter battery, out of
-// range) reads 0 W on its three channels from the next pass on, until it is
-// heard again: its last watts are not shown, logged and summed for hours.
-// Standard error says when it falls silent and when it is heard again.
+// sends nothing for SensorSilentSeconds while the monitor is heard (a flat
+// transmitter battery, out of range) reads 0 W on its three channels from
+// the next pass on, until it is heard again: its last watts are not shown,
+// logged and summed for hours.  Standard error says when it falls silent and
+// when it is heard again.  Time in which nothing at all comes from the
+// monitor (the cable out, the monitor unplugged) is no sensor's silence: a
+// whole message after more than LinkQuietSeconds without one moves every
+// sensor's last-heard time forward by that gap, so the sensor heard first
+// after it does not make the other one count as silent.
 
 #include <cstddef>
 #include <functional>
@@ -72,6 +77,11 @@ public:
     static constexpr std::size_t KeptOnOverflow = 16 * 1024;
     static constexpr double MaxReading = MaxAcceptedMagnitude;
     static constexpr double SensorSilentSeconds = 60;
+    // The longest gap between two messages of a 128 that is still its
+    // normal traffic: it sends about every 6 s, so a longer gap is a link
+    // that was quiet (no sensor's silence), and a sensor that stops while
+    // the other goes on still counts as silent after SensorSilentSeconds.
+    static constexpr double LinkQuietSeconds = 20;
 
     Acquisition(Global_Declarations& g, EngineStatus& status);
 
@@ -113,6 +123,8 @@ private:
     bool handleCurrentCost(const std::string& message, bool cc128);
     // Shared start of every framed message: lamp, LastMessage, no readings yet.
     void announce(const std::string& message);
+    // A whole 128 message came: a quiet link before it counts for no sensor.
+    void monitorHeard();
     // A 128 sensor's message gave readings: it is heard at the read's time.
     void sensorHeard(int group);
     // Zero the watts of a heard sensor that has been silent too long.
@@ -142,6 +154,7 @@ private:
     int readings_ = 0;         // readings taken from the message being handled
     double now_ = 0;           // the time of the read being handled
     Sensor sensors_[2];        // the 128's sensor 9 (slots 17..20) and sensor 0 (21..24)
+    double monitorLastHeard_ = 0; // the time of the 128's last whole message
     std::string messageText_;
     std::string caption_;
 };

@@ -248,6 +248,20 @@ TEST(Replay, ACurrentCost128SensorThatFallsSilentReadsZeroUntilHeardAgain)
     EXPECT_EQ(said,
               "Gyrovane: Current Cost 128 sensor 9 has sent nothing for 60 s: its watts read 0 until it is heard again\n"
               "Gyrovane: Current Cost 128 sensor 9 is heard again\n");
+
+    // A quiet link is no silent transmitter: five minutes without a byte
+    // (the cable out), then sensor 0 first and sensor 9 three seconds later.
+    // Neither has been silent while the monitor was heard.
+    testing::internal::CaptureStderr();
+    std::string back = "wait 300\n";
+    for (int i = 0; i < 5; ++i)
+        back += "send " + s0 + "\nwait 3\nsend " + s9 + "\nwait 3\n";
+    std::istringstream quiet(back);
+    ASSERT_TRUE(r.run(quiet));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    const std::string later = readFile(dir.file("logs/CC_2026_07_05.txt")).substr(day.size());
+    EXPECT_EQ(occurrences(later, "<L>10</L><W1>500</W1>"), 3) << later;
+    EXPECT_EQ(occurrences(later, "<W1>500</W1>"), occurrences(later, "<W1>")) << later;
 }
 
 TEST(Replay, ACurrentCost128MessageNamingBothSensorsIsNoise)
