@@ -97,7 +97,7 @@ public:
     // 5 s daily-summary timer; when calculated > 0 it shows caption() in its
     // title bar (the live display has already been refreshed through
     // afterPass).
-    Received onReceive(std::string_view bytes, double seconds = 0);
+    Received onReceive(std::string_view bytes, double seconds);
 
     // The 250 ms lamp-off timer: hides both lamps.
     void lampTimerTick();

@@ -38,15 +38,15 @@ const std::string kClassic = gvtest::classicMessage({345, 10, 0}, "19.2", "12345
 TEST(LoggerFraming, MessageSplitInsideAClosingTagIsFramedOnceComplete)
 {
     Engine e(1);
-    e.acq.onReceive("]"); // an earlier message leaves the buffer at "["
+    e.acq.onReceive("]", 0); // an earlier message leaves the buffer at "["
     EXPECT_EQ(e.acq.buffer(), "[");
     e.acq.lampTimerTick();
     e.passes = 0;
 
-    Acquisition::Received r = e.acq.onReceive("<A1>512</A");
+    Acquisition::Received r = e.acq.onReceive("<A1>512</A", 0);
     EXPECT_EQ(r.framed, 0);
     EXPECT_EQ(e.passes, 0);
-    r = e.acq.onReceive("1><V1>300</V1>]");
+    r = e.acq.onReceive("1><V1>300</V1>]", 0);
     EXPECT_EQ(r.framed, 1);
     EXPECT_EQ(r.calculated, 1);
     EXPECT_EQ(e.passes, 1);
@@ -65,7 +65,7 @@ TEST(LoggerFraming, SeveralMessagesInOneReadAreFramedOneByOne)
     Engine e(1);
     std::vector<double> seen;
     e.acq.afterPass = [&] { seen.push_back(e.g.RawValue[1]); };
-    const auto r = e.acq.onReceive("<A1>10</A1>]<A1>20</A1><V1>120</V1>]<A1>3");
+    const auto r = e.acq.onReceive("<A1>10</A1>]<A1>20</A1><V1>120</V1>]<A1>3", 0);
     EXPECT_EQ(r.framed, 2);
     EXPECT_EQ(r.calculated, 2);
     EXPECT_EQ(seen, (std::vector<double>{10, 20}));
@@ -73,14 +73,14 @@ TEST(LoggerFraming, SeveralMessagesInOneReadAreFramedOneByOne)
     EXPECT_DOUBLE_EQ(e.g.AccumulatedValue[1], 3.0);
     EXPECT_EQ(e.acq.buffer(), "[<A1>3") << "the start of the next message is kept";
     EXPECT_EQ(e.g.LastMessage, "[<A1>20</A1><V1>120</V1>]");
-    e.acq.onReceive("0</A1>]");
+    e.acq.onReceive("0</A1>]", 0);
     EXPECT_EQ(e.g.RawValue[1], 30);
 }
 
 TEST(LoggerFraming, ADeviceThatSendsItsOwnBracketGetsNoDoubleBracket)
 {
     Engine e(1);
-    e.acq.onReceive("[<A1>1</A1>][<A1>2</A1>]");
+    e.acq.onReceive("[<A1>1</A1>][<A1>2</A1>]", 0);
     EXPECT_EQ(e.g.LastMessage, "[<A1>2</A1>]");
 }
 
@@ -89,12 +89,12 @@ TEST(LoggerFraming, EverySplitPointGivesTheSameReadings)
     const std::string stream = "<A1>512</A1><A2>7.5</A2><V1>131</V1><WS>44</WS><R1>2500</R1>]"
                                "<A1>498</A1><V1>129</V1><P1>3</P1>]";
     Engine whole(8);
-    whole.acq.onReceive(stream);
+    whole.acq.onReceive(stream, 0);
     ASSERT_EQ(whole.passes, 2);
     for (size_t cut = 0; cut <= stream.size(); ++cut) {
         Engine e(8);
-        e.acq.onReceive(stream.substr(0, cut));
-        e.acq.onReceive(stream.substr(cut));
+        e.acq.onReceive(stream.substr(0, cut), 0);
+        e.acq.onReceive(stream.substr(cut), 0);
         EXPECT_EQ(e.passes, 2) << cut;
         EXPECT_EQ(e.g.RawValue, whole.g.RawValue) << cut;
         EXPECT_EQ(e.g.AccumulatedValue, whole.g.AccumulatedValue) << cut;
@@ -103,7 +103,7 @@ TEST(LoggerFraming, EverySplitPointGivesTheSameReadings)
     // Byte by byte too.
     Engine bytes(8);
     for (char c : stream)
-        bytes.acq.onReceive(std::string(1, c));
+        bytes.acq.onReceive(std::string(1, c), 0);
     EXPECT_EQ(bytes.g.RawValue, whole.g.RawValue);
     EXPECT_EQ(bytes.passes, 2);
 }
@@ -113,7 +113,7 @@ TEST(LoggerFraming, SingleWindmillUsesFixedTagsAndKeepsABadReading)
     Engine e(0);
     e.g.XMLhardware[1] = "I"; // the table's tags are not used for type 0
     e.g.RawValue[1] = 42;
-    const auto r = e.acq.onReceive("<V>25.3</V><I>abc</I><S>30</S><R>1500</R><A1>1</A1>]");
+    const auto r = e.acq.onReceive("<V>25.3</V><I>abc</I><S>30</S><R>1500</R><A1>1</A1>]", 0);
     EXPECT_EQ(r.calculated, 1);
     EXPECT_DOUBLE_EQ(e.g.RawValue[9], 25.3);
     EXPECT_EQ(e.g.RawValue[1], 42);
@@ -125,7 +125,7 @@ TEST(LoggerFraming, SingleWindmillUsesFixedTagsAndKeepsABadReading)
 
     // A line break before a number is a blank around it, CR as well as LF.
     Engine cr(0);
-    cr.acq.onReceive("<V>\r1300</V><I>5</I><S>3</S><R>100</R>]");
+    cr.acq.onReceive("<V>\r1300</V><I>5</I><S>3</S><R>100</R>]", 0);
     EXPECT_EQ(cr.g.RawValue[9], 1300);
     EXPECT_EQ(cr.g.RawValue[1], 5);
     EXPECT_FALSE(cr.status.errorLamp);
@@ -136,7 +136,7 @@ TEST(LoggerFraming, NonFiniteEmptyAndAbsurdValuesNeverReachTheSums)
     for (const char* bad : {"nan", "inf", "1e400", "", " ", "1e12", "-5e10", "12abc", "0x10", "4 2"}) {
         Engine e(1);
         e.g.RawValue[1] = 50;
-        e.acq.onReceive(std::string("<A1>") + bad + "</A1>]");
+        e.acq.onReceive(std::string("<A1>") + bad + "</A1>]", 0);
         EXPECT_EQ(e.g.RawValue[1], 50) << bad;
         EXPECT_TRUE(e.status.errorLamp) << bad;
         // The message brought no reading: no pass over the old one either.
@@ -144,7 +144,7 @@ TEST(LoggerFraming, NonFiniteEmptyAndAbsurdValuesNeverReachTheSums)
         EXPECT_EQ(e.g.AccumulatedValue[1], 0) << bad;
     }
     Engine ok(1);
-    ok.acq.onReceive("<A1> -12.5e1 </A1>]");
+    ok.acq.onReceive("<A1> -12.5e1 </A1>]", 0);
     EXPECT_EQ(ok.g.RawValue[1], -125);
     EXPECT_FALSE(ok.status.errorLamp);
 }
@@ -154,10 +154,10 @@ TEST(LoggerFraming, AMessageThatBringsNoReadingIsNoGoodMessage)
     // Line noise holding a "]" after one good reading: it is framed and
     // shown, but counts nothing, so no stale reading is booked as measured.
     Engine e(1);
-    e.acq.onReceive("<A1>50</A1><V1>120</V1>]");
+    e.acq.onReceive("<A1>50</A1><V1>120</V1>]", 0);
     e.acq.lampTimerTick();
     for (const char* noise : {"hello]", "\x7f\x03]", "<A1></A1>]", "<Q9>12</Q9>]"}) {
-        const auto r = e.acq.onReceive(noise);
+        const auto r = e.acq.onReceive(noise, 0);
         EXPECT_EQ(r.framed, 1) << noise;
         EXPECT_EQ(r.calculated, 0) << noise;
         EXPECT_TRUE(e.status.messageLamp) << noise;
@@ -172,17 +172,17 @@ TEST(LoggerFraming, AMessageThatBringsNoReadingIsNoGoodMessage)
     // The same for the Current Cost monitors; a CC128 sensor that this
     // system does not read is simply passed by, without an error.
     Engine classic(3);
-    EXPECT_EQ(classic.acq.onReceive("<msg><src><name>CC02</name></src></msg>\r\n").calculated, 0);
+    EXPECT_EQ(classic.acq.onReceive("<msg><src><name>CC02</name></src></msg>\r\n", 0).calculated, 0);
     EXPECT_TRUE(classic.status.errorLamp);
     Engine cc128(4);
     std::string sensor3 = kCc128Sensor9;
     sensor3.replace(sensor3.find("<sensor>9"), 9, "<sensor>3");
-    EXPECT_EQ(cc128.acq.onReceive(sensor3).calculated, 0);
+    EXPECT_EQ(cc128.acq.onReceive(sensor3, 0).calculated, 0);
     EXPECT_FALSE(cc128.status.errorLamp);
-    EXPECT_EQ(cc128.acq.onReceive("<msg><sensor>9</sensor><src>CC128</src></msg>").calculated, 0);
+    EXPECT_EQ(cc128.acq.onReceive("<msg><sensor>9</sensor><src>CC128</src></msg>", 0).calculated, 0);
     EXPECT_TRUE(cc128.status.errorLamp);
     EXPECT_EQ(cc128.passes, 0);
-    EXPECT_EQ(cc128.acq.onReceive(kCc128Sensor9).calculated, 1);
+    EXPECT_EQ(cc128.acq.onReceive(kCc128Sensor9, 0).calculated, 1);
 }
 
 TEST(CurrentCostHistory, StoredTotalsNeverHideTheReadings)
@@ -192,8 +192,8 @@ TEST(CurrentCostHistory, StoredTotalsNeverHideTheReadings)
     const std::string published = gvtest::classicMessage() + "\r\n";
     for (size_t cut = 0; cut < published.size(); ++cut) {
         Engine e(3);
-        const auto first = e.acq.onReceive(published.substr(0, cut));
-        const auto second = e.acq.onReceive(published.substr(cut));
+        const auto first = e.acq.onReceive(published.substr(0, cut), 0);
+        const auto second = e.acq.onReceive(published.substr(cut), 0);
         EXPECT_EQ(first.calculated + second.calculated, 1) << cut;
         EXPECT_EQ(e.g.RawValue[18], 168) << cut;
         EXPECT_DOUBLE_EQ(e.g.RawValue[17], 25.6) << cut;
@@ -206,7 +206,7 @@ TEST(CurrentCostHistory, StoredTotalsNeverHideTheReadings)
     // they are framed and shown, but get no pass and no error.
     const std::string history = gvtest::cc128History() + "\r\n";
     Engine alone(4);
-    const auto r = alone.acq.onReceive(history);
+    const auto r = alone.acq.onReceive(history, 0);
     EXPECT_EQ(r.framed, 1);
     EXPECT_EQ(r.calculated, 0);
     EXPECT_FALSE(alone.status.errorLamp);
@@ -215,7 +215,7 @@ TEST(CurrentCostHistory, StoredTotalsNeverHideTheReadings)
 
     // Between two live messages in one read: the live ones count.
     Engine between(4);
-    const auto b = between.acq.onReceive(kCc128Sensor9 + history + kCc128Sensor9);
+    const auto b = between.acq.onReceive(kCc128Sensor9 + history + kCc128Sensor9, 0);
     EXPECT_EQ(b.framed, 3);
     EXPECT_EQ(b.calculated, 2);
     EXPECT_EQ(between.passes, 2);
@@ -227,7 +227,7 @@ TEST(LoggerFraming, ReversedTagsAbandonTheRestOfTheMessage)
 {
     Engine e(1);
     e.g.RawValue[9] = 7;
-    const auto r = e.acq.onReceive("<A1>5</A1></A2>x<A2>6<V1>130</V1>]");
+    const auto r = e.acq.onReceive("<A1>5</A1></A2>x<A2>6<V1>130</V1>]", 0);
     EXPECT_EQ(r.framed, 1);
     EXPECT_EQ(r.calculated, 0);
     EXPECT_EQ(e.passes, 0);
@@ -238,7 +238,7 @@ TEST(LoggerFraming, ReversedTagsAbandonTheRestOfTheMessage)
     EXPECT_EQ(e.g.LastMessage, "<A1>5</A1></A2>x<A2>6<V1>130</V1>]");
     EXPECT_EQ(e.acq.buffer(), "[");
     // The next message is handled normally.
-    e.acq.onReceive("<V1>130</V1>]");
+    e.acq.onReceive("<V1>130</V1>]", 0);
     EXPECT_EQ(e.g.RawValue[9], 130);
     EXPECT_EQ(e.passes, 1);
 }
@@ -247,7 +247,7 @@ TEST(LoggerFraming, AbsurdCalibrationAbandonsThePass)
 {
     Engine e(1);
     e.g.ADCDivider[1] = 1e300;
-    e.acq.onReceive("<V1>120</V1><A1>1e9</A1>]");
+    e.acq.onReceive("<V1>120</V1><A1>1e9</A1>]", 0);
     EXPECT_EQ(e.passes, 0);
     EXPECT_EQ(e.g.goodDATAcount, 0);
     EXPECT_EQ(e.g.AccumulatedWatts[1], 0);
@@ -259,11 +259,11 @@ TEST(LoggerFraming, UnterminatedInputIsBoundedAndAMessageAfterItStillWorks)
     Engine e(1);
     const std::string junk(1000, 'x');
     for (int i = 0; i < 200; ++i) {
-        EXPECT_EQ(e.acq.onReceive(junk).framed, 0);
+        EXPECT_EQ(e.acq.onReceive(junk, 0).framed, 0);
         EXPECT_LE(e.acq.buffer().size(), Acquisition::MaxBuffer + 1);
     }
     EXPECT_TRUE(e.status.errorLamp);
-    e.acq.onReceive("<A1>77</A1>]");
+    e.acq.onReceive("<A1>77</A1>]", 0);
     EXPECT_EQ(e.g.RawValue[1], 77);
     EXPECT_EQ(e.passes, 1);
 }
@@ -271,7 +271,7 @@ TEST(LoggerFraming, UnterminatedInputIsBoundedAndAMessageAfterItStillWorks)
 TEST(LoggerFraming, LampsGoOffWithTheLampTimer)
 {
     Engine e(1);
-    e.acq.onReceive("<A1>x</A1>]");
+    e.acq.onReceive("<A1>x</A1>]", 0);
     EXPECT_TRUE(e.status.messageLamp);
     EXPECT_TRUE(e.status.errorLamp);
     e.acq.lampTimerTick();
@@ -283,10 +283,10 @@ TEST(LoggerFraming, LampsGoOffWithTheLampTimer)
 TEST(LoggerFraming, ChangingTheTypeKeepsTheBufferAndSearchesItAgain)
 {
     Engine e(3);
-    e.acq.onReceive("<A1>9</A1>]"); // no "</msg>": waits
+    e.acq.onReceive("<A1>9</A1>]", 0); // no "</msg>": waits
     EXPECT_EQ(e.passes, 0);
     e.g.SystemType = 1;
-    e.acq.onReceive("");
+    e.acq.onReceive("", 0);
     EXPECT_EQ(e.passes, 1);
     EXPECT_EQ(e.g.RawValue[1], 9);
 }
@@ -297,7 +297,7 @@ TEST(CurrentCostClassic, ReadsTemperatureAndThreeMeterChannels)
 {
     Engine e(3);
     e.g.PersonalString = "Home";
-    const auto r = e.acq.onReceive(kClassic);
+    const auto r = e.acq.onReceive(kClassic, 0);
     EXPECT_EQ(r.calculated, 1);
     EXPECT_DOUBLE_EQ(e.g.RawValue[17], 19.2);
     EXPECT_EQ(e.g.RawValue[18], 345);
@@ -316,10 +316,10 @@ TEST(CurrentCostClassic, TheStartOfTheNextMessageInTheSameReadIsKept)
     const size_t cut = 40;
     std::string second = kClassic;
     second.replace(second.find("00345"), 5, "00999");
-    e.acq.onReceive(kClassic + second.substr(0, cut));
+    e.acq.onReceive(kClassic + second.substr(0, cut), 0);
     EXPECT_EQ(e.passes, 1);
     EXPECT_EQ(e.g.RawValue[18], 345);
-    e.acq.onReceive(second.substr(cut));
+    e.acq.onReceive(second.substr(cut), 0);
     EXPECT_EQ(e.passes, 2);
     EXPECT_EQ(e.g.RawValue[18], 999);
     EXPECT_EQ(e.g.LastMessage.substr(0, 5), "<msg>") << "the line end between messages is not kept";
@@ -329,7 +329,7 @@ TEST(CurrentCostClassic, ItemsMustBeDirectlyNested)
 {
     Engine e(3);
     e.g.RawValue[18] = 1;
-    e.acq.onReceive("<msg><ch1> <watts>5</watts></ch1><tmpr>20</tmpr></msg>");
+    e.acq.onReceive("<msg><ch1> <watts>5</watts></ch1><tmpr>20</tmpr></msg>", 0);
     EXPECT_EQ(e.g.RawValue[18], 1);
     EXPECT_EQ(e.g.RawValue[17], 20);
 }
@@ -337,7 +337,7 @@ TEST(CurrentCostClassic, ItemsMustBeDirectlyNested)
 TEST(CurrentCost128, SensorsFillTheirOwnSlots)
 {
     Engine e(4);
-    e.acq.onReceive(kCc128Sensor0);
+    e.acq.onReceive(kCc128Sensor0, 0);
     EXPECT_EQ(e.passes, 1);
     EXPECT_DOUBLE_EQ(e.g.RawValue[21], 21.5);
     EXPECT_EQ(e.g.RawValue[22], 12);
@@ -346,7 +346,7 @@ TEST(CurrentCost128, SensorsFillTheirOwnSlots)
     for (int n = 18; n <= 20; ++n)
         EXPECT_EQ(e.g.RawValue[n], 0) << n;
     EXPECT_DOUBLE_EQ(e.g.RawValue[17], 21.5) << "the display unit's temperature goes into both slots";
-    e.acq.onReceive(kCc128Sensor9);
+    e.acq.onReceive(kCc128Sensor9, 0);
     EXPECT_DOUBLE_EQ(e.g.RawValue[17], 18.7);
     EXPECT_DOUBLE_EQ(e.g.RawValue[21], 18.7);
     EXPECT_EQ(e.g.RawValue[19], 2151);
@@ -360,18 +360,18 @@ TEST(CurrentCost128, PartialMessagesWaitUntilComplete)
     const std::string msg = kCc128Sensor9;
     for (size_t cut = 1; cut < msg.size(); ++cut) {
         Engine f(4);
-        EXPECT_EQ(f.acq.onReceive(msg.substr(0, cut)).framed, msg.substr(0, cut).find("</msg>") != std::string::npos ? 1 : 0)
+        EXPECT_EQ(f.acq.onReceive(msg.substr(0, cut), 0).framed, msg.substr(0, cut).find("</msg>") != std::string::npos ? 1 : 0)
             << cut;
-        f.acq.onReceive(msg.substr(cut));
+        f.acq.onReceive(msg.substr(cut), 0);
         EXPECT_EQ(f.passes, 1) << cut;
         EXPECT_EQ(f.g.RawValue[18], 345) << cut;
     }
     // Two messages in one read, then a third split in three.
-    e.acq.onReceive(kCc128Sensor9 + kCc128Sensor0 + "<msg><tmpr>1");
+    e.acq.onReceive(kCc128Sensor9 + kCc128Sensor0 + "<msg><tmpr>1", 0);
     EXPECT_EQ(e.passes, 2);
-    e.acq.onReceive("9.0</tmpr><sens");
+    e.acq.onReceive("9.0</tmpr><sens", 0);
     EXPECT_EQ(e.passes, 2);
-    e.acq.onReceive("or>9</sensor></msg>");
+    e.acq.onReceive("or>9</sensor></msg>", 0);
     EXPECT_EQ(e.passes, 3);
     EXPECT_EQ(e.g.RawValue[17], 19);
     EXPECT_EQ(e.g.LastMessage, "<msg><tmpr>19.0</tmpr><sensor>9</sensor></msg>");
@@ -381,7 +381,7 @@ TEST(CurrentCost128, ATailWithoutItsBeginningIsDropped)
 {
     Engine e(4);
     const std::string tail = kCc128Sensor9.substr(60);
-    const auto r = e.acq.onReceive(tail + kCc128Sensor0);
+    const auto r = e.acq.onReceive(tail + kCc128Sensor0, 0);
     EXPECT_EQ(r.framed, 1);
     EXPECT_EQ(e.passes, 1);
     EXPECT_EQ(e.g.RawValue[18], 0) << "the incomplete sensor 9 message gave nothing";
@@ -391,7 +391,7 @@ TEST(CurrentCost128, ATailWithoutItsBeginningIsDropped)
 TEST(CurrentCost128, ReversedTagsAbandonWithoutFailing)
 {
     Engine e(4);
-    const auto r = e.acq.onReceive("<msg></tmpr>5<tmpr><sensor>9</msg>");
+    const auto r = e.acq.onReceive("<msg></tmpr>5<tmpr><sensor>9</msg>", 0);
     EXPECT_EQ(r.framed, 1);
     EXPECT_EQ(r.calculated, 0);
     EXPECT_TRUE(e.status.errorLamp);

@@ -71,7 +71,7 @@ TEST(EngineFuzz, RandomTrafficNeverCorruptsTheLogs)
             chunk.append(100000, 'x'); // a device that never sends its marker
         if (rng() % 700 == 0)
             g.SystemType = static_cast<std::int16_t>(rng() % 10);
-        const Acquisition::Received r = acq.onReceive(chunk);
+        const Acquisition::Received r = acq.onReceive(chunk, 0);
         dataSeen = dataSeen || r.calculated > 0;
         ASSERT_LE(acq.buffer().size(), Acquisition::MaxBuffer + 2);
         if (step % 20 == 0) {

@@ -69,7 +69,7 @@ void feedInChunks(Fixture& f, std::mt19937& rng, const std::string& text, size_t
     size_t at = 0;
     while (at < text.size()) {
         const size_t n = std::min(len(rng), text.size() - at);
-        const auto r = f.acq.onReceive(std::string_view(text).substr(at, n));
+        const auto r = f.acq.onReceive(std::string_view(text).substr(at, n), 0);
         ASSERT_LE(r.calculated, r.framed);
         at += n;
         f.checkInvariants();
@@ -100,11 +100,11 @@ TEST(FramerFuzz, HugeUnterminatedInputStaysBounded)
         std::mt19937 rng(type + 7);
         const std::string block(4096, '<');
         for (int i = 0; i < 1024; ++i) { // 4 MiB without any marker
-            f.acq.onReceive(block);
+            f.acq.onReceive(block, 0);
             ASSERT_LE(f.acq.buffer().size(), Acquisition::MaxBuffer + 1);
         }
         // One enormous read as well.
-        f.acq.onReceive(std::string(3 * 1024 * 1024, 'z'));
+        f.acq.onReceive(std::string(3 * 1024 * 1024, 'z'), 0);
         ASSERT_LE(f.acq.buffer().size(), Acquisition::MaxBuffer + 1);
         f.checkInvariants();
     }
@@ -118,7 +118,7 @@ TEST(FramerFuzz, ManyTinyMessagesInOneReadEachGetAPass)
     std::string text;
     for (int i = 0; i < 20000; ++i)
         text += "<A1>" + std::to_string(i % 1000) + "</A1>]";
-    const auto r = f.acq.onReceive(text);
+    const auto r = f.acq.onReceive(text, 0);
     EXPECT_EQ(r.framed, 20000);
     EXPECT_EQ(passes, 20000);
     EXPECT_EQ(f.g.goodDATAcount, 20000);
@@ -128,7 +128,7 @@ TEST(FramerFuzz, ManyTinyMessagesInOneReadEachGetAPass)
     std::string closes;
     for (int i = 0; i < 50000; ++i)
         closes += "</msg>";
-    EXPECT_EQ(cc.acq.onReceive(closes).framed, 0) << "tails without a beginning are dropped";
+    EXPECT_EQ(cc.acq.onReceive(closes, 0).framed, 0) << "tails without a beginning are dropped";
     EXPECT_LE(cc.acq.buffer().size(), Acquisition::MaxBuffer);
 }
 

@@ -50,7 +50,7 @@ TEST(SimulatorFeed, EveryTypeIsFramedAndReadCleanly)
         std::uniform_int_distribution<size_t> len(1, 40);
         for (size_t at = 0; at < text.size();) {
             const size_t n = std::min(len(rng), text.size() - at);
-            acq.onReceive(std::string_view(text).substr(at, n));
+            acq.onReceive(std::string_view(text).substr(at, n), 0);
             at += n;
         }
         EXPECT_EQ(passes, 25) << type;

@@ -108,6 +108,7 @@ Gyrovane::Gyrovane(gv::Global_Declarations& g, gv::EngineStatus& status, QWidget
 {
     setObjectName(QStringLiteral("Gyrovane"));
     clock_.start();
+    steadySeconds = [this] { return static_cast<double>(clock_.elapsed()) / 1000.0; };
     buildWidgets();
     buildMenus();
 
@@ -720,14 +721,9 @@ void Gyrovane::MSComm1_OnComm()
 
 void Gyrovane::receiveText(const QByteArray& bytes)
 {
-    receiveText(bytes, static_cast<double>(clock_.elapsed()) / 1000.0);
-}
-
-void Gyrovane::receiveText(const QByteArray& bytes, double seconds)
-{
     acquisition_->check1 = Check1->isChecked();
     const gv::Acquisition::Received r = acquisition_->onReceive(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), seconds);
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), steadySeconds());
     if (r.framed > 0) {
         const int type = g_.SystemType;
         const bool logger = type != 3 && type != 4;

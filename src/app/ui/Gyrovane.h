@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -62,9 +63,8 @@ public:
     void MSComm1_OnComm();
     void Timer2_Timer();
     // Handles one piece of received text as if the port had delivered it,
-    // now or `seconds` after the window was made.
+    // at steadySeconds().
     void receiveText(const QByteArray& bytes);
-    void receiveText(const QByteArray& bytes, double seconds);
 
     // ---- logging ----
     void Timer1_Timer();
@@ -175,6 +175,9 @@ public:
     QString ErrorContext;
     QString MessageText;         // the last framed logger message
     bool dataSeen() const { return dataSeen_; }
+    // The time of each read on a steady clock (any origin, never set back),
+    // for the 128's silent sensors: seconds since the window was made.
+    std::function<double()> steadySeconds;
 
     // The port-problem message of the start-up.
     static QString portProblemText();
@@ -202,7 +205,7 @@ private:
     QString folder_;
     std::unique_ptr<gv::Acquisition> acquisition_;
     std::unique_ptr<gv::LoggingEngine> logging_;
-    QElapsedTimer clock_;          // steady time of the reads since the window was made
+    QElapsedTimer clock_;          // steadySeconds() unless replaced
     bool dataSeen_ = false;        // a message has been calculated since start-up
     bool autoStarted_ = false;     // logging was started by the start-up, not from the menu
     bool logOKRed_ = false;        // once red, the error lamp stays red
