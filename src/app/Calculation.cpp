@@ -53,6 +53,7 @@ void lowerPositiveMin(double& slot, double v)
 
 void seedHighsAndLows(Global_Declarations& g)
 {
+    g.MaxMin.fill(0.0);
     for (int s = 0; s < 3; ++s)
         g.MaxMin[MaxMinSlot::VoltsMinFirst + s] = 1000;
     g.MaxMin[MaxMinSlot::Temp1Max] = 0;

@@ -46,9 +46,11 @@ struct CalcResult {
     std::optional<std::string> caption; // title-bar summary (absent for a type outside 0..8)
 };
 
-// The highs and lows a run starts from: the volts minima (slots 24..26) at
-// 1000 and the temperature minima (28, 30) at 100, so the first reading above
-// 0 replaces them; the temperature maxima (27, 29) at 0.
+// The highs and lows a day starts from, at start-up (before the day restore
+// raises the maxima from today's log) and when the daily summary starts a new
+// day: every slot 0, then the volts minima (slots 24..26) at 1000 and the
+// temperature minima (28, 30) at 100, so the first reading above 0 replaces
+// them; the temperature maxima (27, 29) stay 0.
 void seedHighsAndLows(Global_Declarations& g);
 
 // One calculation pass over the current RawValue.  check1 is the main

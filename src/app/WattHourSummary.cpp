@@ -1,5 +1,6 @@
 #include "app/WattHourSummary.h"
 
+#include "app/Calculation.h"
 #include "shared/FileIO.h"
 #include "shared/NumberPicture.h"
 #include "shared/TaggedText.h"
@@ -145,6 +146,10 @@ bool DaySummary::observe(Global_Declarations& g, WriteWatch& writes, const std::
                       true);
     for (int k = 1; k <= 8; ++k)
         g.WattHours[k] = 0;
+    // The highs and lows are the day's too: they start again as at start-up,
+    // so the new day shows its own peaks, as a restart on that day rebuilds
+    // them from that day's log alone.
+    seedHighsAndLows(g);
     return true;
 }
 

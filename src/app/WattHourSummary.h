@@ -1,7 +1,8 @@
 #pragma once
 // The daily watt-hour summary: one line per day in logs/Whours.txt with the
 // eight watt-hour totals of the day that has just ended, written when the
-// date changes, after which the new day's totals start from zero.
+// date changes, after which the new day's totals start from zero and its
+// highs and lows from their start values.
 
 #include "app/EngineStatus.h"
 #include "shared/Global_Declarations.h"
@@ -36,10 +37,10 @@ std::optional<std::array<double, 11>> summaryOfDate(const std::string& logsFolde
 //
 // Whours.txt itself says which dates have their line: it is read whenever
 // a line is due (one short line a day).  At a midnight whose date has no
-// line yet, the line is written and the totals start again from zero; at
-// one whose date already has a line (the clock was set back and lives that
-// midnight again), nothing is written and the energy carries on into the
-// next date that gets a line.  A clock set back to an earlier date is no
+// line yet, the line is written and the totals and the highs and lows start
+// again; at one whose date already has a line (the clock was set back and
+// lives that midnight again), nothing is written and the energy and the
+// highs and lows carry on into the next date that gets a line.  A clock set back to an earlier date is no
 // midnight: it writes nothing.  So no date gets a second line and a line
 // dated ahead by a wrong clock holds nothing back.
 //
@@ -56,9 +57,10 @@ public:
 
     // When `now` falls on a later date than the last one seen and that date
     // has no line in <logsFolder>/Whours.txt: append the summary line, clear
-    // WattHours(1..8) and return true.  A failed write goes to `writes`,
-    // and to standard error every time, with the whole line to add by hand;
-    // the totals are cleared all the same, so the new day starts from zero.
+    // WattHours(1..8), start MaxMin again (seedHighsAndLows) and return true.
+    // A failed write goes to `writes`, and to standard error every time, with
+    // the whole line to add by hand; the totals are cleared all the same, so
+    // the new day starts from zero.
     bool observe(Global_Declarations& g, WriteWatch& writes, const std::string& logsFolder,
                  const LocalTime& now);
 

@@ -117,9 +117,9 @@ Gyrovane::Gyrovane(gv::Global_Declarations& g, gv::EngineStatus& status, QWidget
     Timer1 = new gv::FormTimer(1000, true, this);
     Timer2 = new gv::FormTimer(250, false, this);
     Timer3 = new gv::FormTimer(5000, true, this);
-    connect(Timer1, &gv::FormTimer::Timer, this, &Gyrovane::Timer1_Timer);
+    connect(Timer1, &gv::FormTimer::Timer, this, qOverload<>(&Gyrovane::Timer1_Timer));
     connect(Timer2, &gv::FormTimer::Timer, this, &Gyrovane::Timer2_Timer);
-    connect(Timer3, &gv::FormTimer::Timer, this, &Gyrovane::Timer3_Timer);
+    connect(Timer3, &gv::FormTimer::Timer, this, qOverload<>(&Gyrovane::Timer3_Timer));
 
     MSComm1 = new gv::CommPort(this);
     MSComm1->setProgramFolder(folder_);
@@ -779,7 +779,9 @@ void Gyrovane::onDeviceBack()
 
 // ---------------------------------------------------------------- logging
 
-void Gyrovane::Timer1_Timer()
+void Gyrovane::Timer1_Timer() { Timer1_Timer(gv::localNow()); }
+
+void Gyrovane::Timer1_Timer(const gv::LocalTime& now)
 {
     Timer2->setEnabled(true);
     Timer3->setEnabled(false);
@@ -787,7 +789,7 @@ void Gyrovane::Timer1_Timer()
     LogOK->show();
 
     gv::TickInput in;
-    in.now = gv::localNow();
+    in.now = now;
     in.dataSeen = dataSeen_;
     in.waitForDevice = autoStarted_;
     in.delayText = ss(delay->text());
@@ -803,9 +805,11 @@ void Gyrovane::Timer1_Timer()
     Timer1->setEnabled(true);
 }
 
-void Gyrovane::Timer3_Timer()
+void Gyrovane::Timer3_Timer() { Timer3_Timer(gv::localNow()); }
+
+void Gyrovane::Timer3_Timer(const gv::LocalTime& now)
 {
-    logging_->summaryTimer(gv::localNow());
+    logging_->summaryTimer(now);
     showEngineStatus();
 }
 

@@ -33,6 +33,7 @@ class FormTimer;
 class FrameBox;
 class Acquisition;
 class LoggingEngine;
+struct LocalTime;
 } // namespace gv
 
 class Gyrovane : public QMainWindow {
@@ -67,8 +68,11 @@ public:
     void receiveText(const QByteArray& bytes);
 
     // ---- logging ----
+    // The timers' handlers run at the local time now, or at `now`.
     void Timer1_Timer();
+    void Timer1_Timer(const gv::LocalTime& now);
     void Timer3_Timer();
+    void Timer3_Timer(const gv::LocalTime& now);
     void startMENU_Click();
     void stopMENU_Click();
 

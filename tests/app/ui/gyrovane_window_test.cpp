@@ -437,6 +437,38 @@ TEST_F(MainWindowTest, ShowsTheReadingsOfATypeZeroMessage)
     EXPECT_EQ(text(Reading::RPM0), "0 rpm");
     win.readingClicked(Reading::Volts0);
     EXPECT_EQ(text(Reading::Volts0), "25.30");
+
+    // The highs and lows are the day's: the midnight summary starts them
+    // again as at start-up, so the new day shows its own, as a restart on
+    // that day would rebuild them from that day's log.
+    win.receiveText("<V>120</V><I>80</I><S>0</S><R>0</R>]");
+    win.maxMINS->trigger();
+    auto* maxima = win.findChild<dailyMaximums*>();
+    ASSERT_NE(maxima, nullptr);
+    maxima->Timer1_Timer();
+    EXPECT_EQ(maxima->value[0]->text(), "8.0 A");
+    gv::LocalTime midnight = gv::addSeconds(gv::localNow(), 24 * 3600);
+    midnight.hour = midnight.minute = 0;
+    midnight.second = 3;
+    win.Timer3_Timer(midnight);
+    ASSERT_NE(readText(folder + "/logs/Whours.txt").find(gv::dayName(midnight) + ",00:00, Wh1, "), std::string::npos);
+    std::array<double, gv::MaxMinSlot::Count> fresh{};
+    fresh[24] = fresh[25] = fresh[26] = 1000;
+    fresh[28] = fresh[30] = 100;
+    EXPECT_EQ(g.MaxMin, fresh);
+    win.receiveText("<V>140</V><I>10</I><S>0</S><R>0</R>]");
+    win.readingClicked(Reading::Amps0);
+    EXPECT_EQ(text(Reading::Amps0), "1.0");
+    win.readingClicked(Reading::Volts0);
+    EXPECT_EQ(text(Reading::Volts0), "14.00");
+    maxima->Timer1_Timer();
+    EXPECT_EQ(maxima->value[0]->text(), "1.0 A");
+    EXPECT_EQ(maxima->value[24]->text(), "14.00 V") << "the day's lowest volts";
+    // A midnight lived again (the clock set back across it) has its line
+    // already: nothing is written and the day's highs stay.
+    win.Timer3_Timer(gv::addSeconds(midnight, -60));
+    win.Timer3_Timer(midnight);
+    EXPECT_EQ(g.MaxMin[0], 1.0);
 }
 
 TEST_F(MainWindowTest, CalibrationSavedFromTheMenuActsOnTheNextMessage)
