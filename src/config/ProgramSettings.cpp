@@ -68,6 +68,17 @@ std::string programSetupText(const ProgramSetupBoxes& b, const SettingsCheck& c,
     return hardwareCfgTextWithTariffs(v, b.cents[0], b.cents[1], b.cents[2]);
 }
 
+std::array<std::string, 3> storedTariffTexts(std::string_view hardwareCfgText)
+{
+    const Global_Declarations& d = firstRunConfiguration();
+    const char* const keys[3] = {"M", "J", "Z"};
+    const double firstRun[3] = {d.TariffM, d.TariffJ, d.TariffZ};
+    std::array<std::string, 3> texts;
+    for (int i = 0; i < 3; ++i)
+        texts[i] = findTag(hardwareCfgText, keys[i]).value_or(numberText(firstRun[i]));
+    return texts;
+}
+
 void applySavedSettings(const ProgramSetupBoxes& b, const SettingsCheck& c, Global_Declarations& g)
 {
     g.Port = c.port;

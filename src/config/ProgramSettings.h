@@ -2,7 +2,9 @@
 // What the program settings dialog does besides showing its boxes: the
 // lists it offers, the checks before a save and the hardware.cfg it writes.
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gv {
@@ -42,6 +44,11 @@ SettingsCheck checkSettingsBoxes(const ProgramSetupBoxes& b);
 // successful check); LastFile and SystemType come from the shared settings.
 std::string programSetupText(const ProgramSetupBoxes& b, const SettingsCheck& c,
                              const Global_Declarations& g);
+
+// The three power costs as hardware.cfg holds them, the texts of the items
+// M, J and Z as they stand, for the dialog's boxes: shown as stored, a save
+// keeps them.  A missing item gives the first-run cost.
+std::array<std::string, 3> storedTariffTexts(std::string_view hardwareCfgText);
 
 // Copies what a save assigns into the shared settings: Port, BaudRate,
 // SaveExcel, WSUnits and the three tariffs.  The other settings reach the

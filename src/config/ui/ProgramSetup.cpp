@@ -134,12 +134,9 @@ void ProgramSetup::Form_Load()
     }
     // Read as the configuration load reads it: a missing item takes its
     // first-run value and the interval stays within 1..600 s (the logging
-    // tick keeps using it while the dialog is open).  The error-recording
-    // setting is left as it is: its box always opens unticked, and the
-    // setting reaches the program through the load that follows the dialog.
-    const std::uint8_t dispMessages = g_.DispMessages;
+    // tick keeps using it while the dialog is open).  Every box shows what
+    // the file holds, so a save rewrites what was not touched unchanged.
     gv::loadHardwareCfg(g_, *text);
-    g_.DispMessages = dispMessages;
 
     Personalization->setText(q(g_.PersonalString));
     PortNumber->setEditText(q(gv::numberText(g_.Port)));
@@ -147,6 +144,7 @@ void ProgramSetup::Form_Load()
     WSUnits->setText(q(g_.WSUnits));
     SaveExcel->setChecked(gv::roundHalfEven(g_.SaveExcel) == 1);
     LogOn->setChecked(g_.LogOn == 1);
+    DisplayMessages->setChecked(g_.DispMessages == 1);
 
     // The ports among 1..8 that can be opened now (the main window has
     // closed its own port before opening this dialog).
@@ -163,10 +161,11 @@ void ProgramSetup::Form_Load()
         LogDelay->addItem(q(d));
     LogDelay->setEditText(q(gv::numberText(g_.LogDelay)));
 
-    for (QComboBox* c : Cents) {
+    const auto costs = gv::storedTariffTexts(*text);
+    for (int i = 0; i < 3; ++i) {
         for (const auto& t : gv::tariffChoices())
-            c->addItem(q(t));
-        c->setEditText(QStringLiteral("10"));
+            Cents[i]->addItem(q(t));
+        Cents[i]->setEditText(q(costs[i]));
     }
 }
 

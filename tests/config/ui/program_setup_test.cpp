@@ -82,15 +82,22 @@ TEST_F(SettingsDialog, LoadFillsBoxesAndSavingUnchangedRewritesTheFile)
     EXPECT_EQ(readAll(hw()), kSavedDefaults);
 }
 
-TEST_F(SettingsDialog, TariffBoxesAlwaysOpenAtTenAndErrorRecordingUnticked)
+TEST_F(SettingsDialog, StoredTariffsAndErrorRecordingOpenAsStoredAndASaveKeepsThem)
 {
-    writeAll(hw(), QByteArray(kSavedDefaults).replace("<M>10</M>", "<M>25</M>")
-                       .replace("<DispMessages>0", "<DispMessages>1"));
+    const QByteArray stored = QByteArray(kSavedDefaults)
+                                  .replace("<M>10</M>\r\n<J>10</J>\r\n<Z>10</Z>", "<M>25</M>\r\n<J>18</J>\r\n<Z>7</Z>")
+                                  .replace("<DispMessages>0", "<DispMessages>1");
+    writeAll(hw(), stored);
     ProgramSetup dlg(g, dir.path());
-    EXPECT_EQ(dlg.Cents[0]->currentText(), "10");
-    EXPECT_FALSE(dlg.DisplayMessages->isChecked());
+    EXPECT_EQ(dlg.Cents[0]->currentText(), "25");
+    EXPECT_EQ(dlg.Cents[1]->currentText(), "18");
+    EXPECT_EQ(dlg.Cents[2]->currentText(), "7");
+    EXPECT_TRUE(dlg.DisplayMessages->isChecked());
+    // Another setting changed: these two are saved as they stood.
+    dlg.LogDelay->setEditText("20");
     dlg.SaveSettingsButton_Click();
-    EXPECT_EQ(readAll(hw()), kSavedDefaults);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(readAll(hw()), QByteArray(stored).replace("<LogDelay>10<", "<LogDelay>20<"));
 }
 
 TEST_F(SettingsDialog, EditedBoxesAreSavedAndCopiedToTheSharedSettings)
