@@ -655,22 +655,23 @@ TEST_F(MainWindowTest, LogsAfterData)
     EXPECT_NEAR(g.WattHours[1], 25.3 * 4.26 * 20 / 3600, 1e-9);
     EXPECT_TRUE(win.LogOK->isVisibleTo(&win));
 
-    // An interval typed before Start is the logging interval: the timer,
-    // the records' <L>, the watt-hours and the hourly files agree, and Exit
-    // keeps it.
+    // An interval typed before Start is the logging interval, fractions of
+    // a second and all: the timer, the records' <L>, the watt-hours and the
+    // hourly files agree, and Exit keeps it.
     win.stopMENU_Click();
-    win.delay->setText("5");
+    win.delay->setText("2.5");
     win.startMENU_Click();
-    EXPECT_EQ(win.Timer1->Interval(), 5000);
+    EXPECT_EQ(win.Timer1->Interval(), 2500);
+    EXPECT_EQ(g.LogDelay, 2.5);
     win.receiveText("<V>253</V><I>42.6</I><S>52.5</S><R>15004</R>]");
-    const gv::LocalTime before = gv::localNow();
-    win.Timer1_Timer();
-    const QString hourly = folder + "/logs/WD_" + QString::fromStdString(gv::dayName(before)) + "_" +
-                           QString::fromStdString(gv::hourMinute(before).substr(0, 2)) + ".txt";
-    EXPECT_NE(readText(hourly).find("</T><L>5</L><V>25.30</V>"), std::string::npos) << hourly.toStdString();
-    EXPECT_NEAR(g.WattHours[1], 25.3 * 4.26 * 25 / 3600, 1e-9);
+    const gv::LocalTime now = gv::localNow();
+    win.Timer1_Timer(now);
+    const QString hourly = folder + "/logs/WD_" + QString::fromStdString(gv::dayName(now)) + "_" +
+                           QString::fromStdString(gv::hourMinute(now).substr(0, 2)) + ".txt";
+    EXPECT_NE(readText(hourly).find("</T><L>2.5</L><V>25.30</V>"), std::string::npos) << hourly.toStdString();
+    EXPECT_NEAR(g.WattHours[1], 25.3 * 4.26 * 22.5 / 3600, 1e-9);
     win.exitmenu_Click();
-    EXPECT_NE(readText(folder + "/hardware.cfg").find("<LogDelay>5</LogDelay>"), std::string::npos);
+    EXPECT_NE(readText(folder + "/hardware.cfg").find("<LogDelay>2.5</LogDelay>"), std::string::npos);
 }
 
 TEST_F(MainWindowTest, ExitWritesTheSettingsAndTheCloseBoxDoesNot)
