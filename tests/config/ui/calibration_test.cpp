@@ -198,11 +198,17 @@ TEST_F(Calibration, FailedSaveIsReportedAndTheOldFileStays)
     QDir(dir.path()).mkdir(QStringLiteral("calibrations.cfg.tmp%1").arg(::getpid()));
     CALIBRATION c(g, dir.path());
     c.show();
+    c.Text1[1]->setText("0.5");
+    c.Text1[9]->setText("0.2");
     c.SAVEcalibration->trigger();
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].startsWith("The calibrations could not be saved")) << messages[0].toStdString();
+    EXPECT_EQ(messages[0], "The calibrations could not be saved; calibrations.cfg is unchanged.\r\n" + cal() +
+                               ": Is a directory");
     EXPECT_TRUE(c.isVisible());
     EXPECT_EQ(readAll(cal()), before);
+    // Factors that were not saved are not put into use either.
+    EXPECT_EQ(g.ADCDivider[1], 0.1);
+    EXPECT_EQ(g.ADCDivider[9], 0.1);
 }
 
 TEST_F(Calibration, DamagedOffsetKeepsMemoryAndMissingItemsTakeFirstRunValues)
