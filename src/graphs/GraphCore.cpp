@@ -341,11 +341,12 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
     resize(model.WattHours);
     model.DayWattHours = 0;
 
-    // Positions beyond the records hold nothing: the loops end there, and
-    // start no earlier than slot 0.
-    const long loopEnd = std::min(last - 1, static_cast<long>(set.RecordCount) + 1);
-    const auto inner = [&](auto&& fn) {
-        for (long i = std::max(first + 1, 0L); i <= loopEnd; ++i)
+    // The records of the span that a read filled: the extremes, the scaling,
+    // the line and the watt-hours all cover these same records.
+    const long firstRecord = std::max(first, 1L);
+    const long lastRecord = std::min(last, static_cast<long>(set.RecordCount));
+    const auto eachRecord = [&](auto&& fn) {
+        for (long i = firstRecord; i <= lastRecord; ++i)
             fn(i);
     };
 
@@ -361,7 +362,7 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
         model.ShownMaximum[s] = 0;
         model.ShownMinimum[s] = layout.series[s].minimumStart.value_or(full);
     }
-    inner([&](long i) {
+    eachRecord([&](long i) {
         for (size_t s = 0; s < n; ++s) {
             const double v = set.value(static_cast<int>(s), i);
             if (scaledMode != 1) {
@@ -380,10 +381,8 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
     // The span's times are those of its first and last records (the boxes
     // get them and the limits keep the records on them); bounds beyond the
     // records read the nearest one.
-    const long firstTimed = std::max(first, 1L);
-    const long lastTimed = std::min(last, static_cast<long>(set.RecordCount));
-    result.startTime = shortTime(set.time(firstTimed));
-    result.finishTime = shortTime(set.time(lastTimed));
+    result.startTime = shortTime(set.time(firstRecord));
+    result.finishTime = shortTime(set.time(lastRecord));
 
     if (layout.minimumSpan > 0 && !(static_cast<double>(last - first) > layout.minimumSpan)) {
         result.status = PlotStatus::NotEnoughData;
@@ -391,7 +390,9 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
         return result;
     }
 
-    surface.setScaleWidth(std::max(static_cast<double>(last - first) - 2.0, 1.0));
+    // Record F on the left edge, record L on the right edge (a span of two
+    // records is one unit wide).
+    surface.setScaleWidth(std::max(static_cast<double>(last - first), 1.0));
     for (size_t s = 0; s < n; ++s) {
         const double span = model.PlotHigh[s] - model.PlotLow[s];
         model.PlotHeight[s] = span > 0 ? span + span / 20 : 2.0;
@@ -407,8 +408,9 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
                          layout.zeroLineColour);
     }
 
-    // Segments from record i - 1 to record i; record i lies at x = i - first.
-    for (long i = std::max(first + layout.firstOffset, 0L); i <= loopEnd; ++i) {
+    // Segments from record i - 1 to record i, up to record L; record i lies
+    // at x = i - first.
+    for (long i = std::max(first + layout.firstOffset, 0L); i <= lastRecord; ++i) {
         const double x1 = static_cast<double>(i - 1 - first), x2 = static_cast<double>(i - first);
         for (size_t s = 0; s < n; ++s) {
             const PlotSeries& ps = layout.series[s];
@@ -429,9 +431,7 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
     // Watt-hours over every record of the span, as the day's summary and
     // the restart count them: each record books its own interval, so a
     // record repeated through an outage carries 0 and adds no energy.
-    const long firstRecord = std::max(first, 1L);
-    const long lastRecord = std::min(last, static_cast<long>(set.RecordCount));
-    for (long i = firstRecord; i <= lastRecord; ++i)
+    eachRecord([&](long i) {
         for (size_t s = 0; s < n; ++s) {
             if (!layout.series[s].wattHours)
                 continue;
@@ -440,6 +440,7 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
             if (layout.series[s].dayTotal)
                 model.DayWattHours += wh;
         }
+    });
     model.PlottedFile = set.SourceFile;
     result.status = PlotStatus::Drawn;
     return result;

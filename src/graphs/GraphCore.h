@@ -317,7 +317,7 @@ struct PlotSeries {
     std::int32_t colour = 0; // 0x00BBGGRR
     bool show = false;       // drawn when true (the series flag)
     // "Scaled": drawn from 0 to fullScale.  "Unscaled": PlotHigh starts at 0
-    // and PlotLow at fullScale, then widen to the inner records' extremes.
+    // and PlotLow at fullScale, then widen to the span's extremes.
     double fullScale = 0;
     // Start of ShownMinimum for the MAX/MIN scan; nullopt: fullScale.
     std::optional<double> minimumStart;
@@ -364,14 +364,15 @@ struct TimePlotResult {
 
 // Draws the displayed range of the record set against time.  The bounds are
 // first rounded to whole records (shownRange), so with F and L those records:
-// record i at x = i - F, each shown series on its own vertical scale with
-// (range)/40 margins, a flat series at the middle, zero lines from x = F to
-// x = L.  The scale width is L - F - 2, at least 1, so very short ranges
-// still map.  Extremes for the MAX/MIN labels are taken over the records
-// F + 1 .. L - 1; watt-hours over every record F .. L, each adding its own
-// interval x watts / 3600, as the day's summary counts them.  The start time is that of
-// record F (at least record 1), the finish time that of record L (at most
-// the last record).
+// record i at x = i - F, the scale width L - F (record F on the left edge,
+// record L on the right edge; at least 1), each shown series on its own
+// vertical scale with (range)/40 margins, a flat series at the middle, zero
+// lines from x = F to x = L, segments joining records F .. L.  The "Unscaled"
+// scaling, the extremes for the MAX/MIN labels and the watt-hours (each
+// record adding its own interval x watts / 3600, as the day's summary counts
+// them) all cover every record F .. L.  The start time is that of record F
+// (at least record 1), the finish time that of record L (at most the last
+// record).
 TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layout, int scaledMode,
                           PlotModel& model, PlotSurface& surface);
 

@@ -314,8 +314,8 @@ TEST(GraphTimePlot, WattHoursCoverEveryRecordOfTheSpan)
     EXPECT_EQ(model.WattHours[0], 0.0);
     EXPECT_EQ(r.startTime, "01:00");
     EXPECT_EQ(r.finishTime, "07:00");
-    EXPECT_EQ(surface.scaleWidth(), 358);
-    EXPECT_EQ(surface.lines.size(), 359u * 3); // records 1..360 joined
+    EXPECT_EQ(surface.scaleWidth(), 360); // record 361 on the right edge
+    EXPECT_EQ(surface.lines.size(), 360u * 3); // records 1..361 joined
 
     // A loop that starts one record earlier draws more, counts the same.
     TimePlotLayout early = threeSeriesLayout();
@@ -343,19 +343,19 @@ TEST(GraphTimePlot, ScalesFlatSeriesAndZeroLine)
     PlotModel model;
     RecordingSurface surface;
     plotByTime(set, s, 0, model, surface);
-    // Amps: inner records -3..5 (first and last are not looked at).
-    EXPECT_EQ(model.PlotHigh[1], 5);
-    EXPECT_EQ(model.PlotLow[1], -3);
-    EXPECT_NEAR(model.PlotHeight[1], 8.4, 1e-12);
-    EXPECT_EQ(model.ShownMaximum[1], 5);
-    EXPECT_EQ(model.ShownMinimum[1], -3);
+    // Amps: every record, the first (9) and the last (-9) too.
+    EXPECT_EQ(model.PlotHigh[1], 9);
+    EXPECT_EQ(model.PlotLow[1], -9);
+    EXPECT_NEAR(model.PlotHeight[1], 18.9, 1e-12);
+    EXPECT_EQ(model.ShownMaximum[1], 9);
+    EXPECT_EQ(model.ShownMinimum[1], -9);
     // Volts constant 12 inside 0..30: flat series at the middle.
     EXPECT_EQ(model.PlotHigh[0], 12);
     EXPECT_EQ(model.PlotLow[0], 12);
     EXPECT_EQ(model.PlotHeight[0], 2);
     ASSERT_FALSE(surface.lines.empty());
     const SurfaceLine zero = surface.lines.front();
-    EXPECT_EQ(zero.y1, 5);
+    EXPECT_EQ(zero.y1, 9);
     EXPECT_EQ(zero.x1, 1); // from x = FirstShown to x = LastShown
     EXPECT_EQ(zero.x2, 6);
     EXPECT_EQ(zero.colour, s.zeroLineColour);
@@ -366,8 +366,8 @@ TEST(GraphTimePlot, ScalesFlatSeriesAndZeroLine)
     const SurfaceLine a = surface.lines[2];
     EXPECT_EQ(a.x1, 0);
     EXPECT_EQ(a.x2, 1);
-    EXPECT_NEAR(a.y1, (5 - 9) + 0.2, 1e-12);
-    EXPECT_NEAR(a.y2, (5 + 3) + 0.2, 1e-12);
+    EXPECT_NEAR(a.y1, (9 - 9) + 0.45, 1e-12);
+    EXPECT_NEAR(a.y2, (9 + 3) + 0.45, 1e-12);
 
     // "Scaled": value at full scale lies range/40 below the top.
     plotByTime(set, s, 1, model, surface);
@@ -458,9 +458,9 @@ TEST(GraphTimePlot, FractionalBoundsVisitEachRecordOnce)
     const auto r = plotByTime(set, threeSeriesLayout(), 1, model, surface);
     EXPECT_EQ(r.startTime, "01:09");
     EXPECT_EQ(r.finishTime, "01:19");
-    // Segments join records 10..19; records 10..20 add their watt-hours.
+    // Segments join records 10..20, which add their watt-hours.
     EXPECT_NEAR(model.WattHours[2], 11.0, 1e-9);
-    EXPECT_EQ(surface.lines.size(), 9u * 3);
+    EXPECT_EQ(surface.lines.size(), 10u * 3);
     for (size_t k = 0; k < surface.lines.size(); k += 3)
         EXPECT_EQ(surface.lines[k].x2 - surface.lines[k].x1, 1.0);
     // A re-plot gives the same totals.

@@ -328,7 +328,7 @@ TEST_F(MultiChannelPlot, CurrentCostTemperatureScalesAndExtremes)
     EXPECT_EQ(cc.Model.ShownMaximum[7], 40000);
     cc.MaxMin.MaxMinToggle = 1;
     EXPECT_EQ(cc.labelClick(7), "MAX 40000 W");
-    EXPECT_EQ(cc.labelClick(7), "Min 5000 W") << "no inner value below the start of 5000";
+    EXPECT_EQ(cc.labelClick(7), "Min 5000 W") << "no value below the start of 5000";
     // Temperature minimum starts at 100 in GraphCC, at 50 in GraphCC_QF.
     EXPECT_EQ(cc.Model.ShownMinimum[1], 70);
     GraphController qf = opened(WindowKind::QF);
@@ -337,7 +337,8 @@ TEST_F(MultiChannelPlot, CurrentCostTemperatureScalesAndExtremes)
     EXPECT_EQ(qf.Model.ShownMinimum[1], 50);
     EXPECT_DOUBLE_EQ(surface.lines.front().x1, 0) << "the QF loop starts at FirstShown + 1";
 
-    // Unscaled, inner temperatures 18..24: high 24, low 18, height 6.3.
+    // Unscaled, temperatures 10..30, the extremes on the first and the last
+    // record: high 30, low 10, height 21.
     writeFile(f.logs + "/CC_2026_12_09.txt", minutes(5, [](int i, const std::string& t) {
                   const double temps[] = {30, 18, 21, 24, 10};
                   return ccLine(t, 0, 0, 0, 0, 0, 0, temps[i], 20);
@@ -345,9 +346,9 @@ TEST_F(MultiChannelPlot, CurrentCostTemperatureScalesAndExtremes)
     cc.Options.ScaledMode = 0;
     ASSERT_TRUE(readDay(cc, "CC_2026_12_09.txt").plot);
     cc.plotByTime(surface);
-    EXPECT_EQ(cc.Model.PlotHigh[0], 24);
-    EXPECT_EQ(cc.Model.PlotLow[0], 18);
-    EXPECT_DOUBLE_EQ(cc.Model.PlotHeight[0], 6.3);
+    EXPECT_EQ(cc.Model.PlotHigh[0], 30);
+    EXPECT_EQ(cc.Model.PlotLow[0], 10);
+    EXPECT_DOUBLE_EQ(cc.Model.PlotHeight[0], 21);
 }
 
 TEST_F(MultiChannelPlot, SiteVariantDerivedSeriesHaveARealScale)
@@ -371,8 +372,8 @@ TEST_F(MultiChannelPlot, SiteVariantDerivedSeriesHaveARealScale)
 
     qf.Options.ScaledMode = 0;
     qf.plotByTime(surface);
-    EXPECT_EQ(qf.Model.PlotHigh[8], 1400);
-    EXPECT_EQ(qf.Model.PlotLow[8], 1100);
+    EXPECT_EQ(qf.Model.PlotHigh[8], 1500);
+    EXPECT_EQ(qf.Model.PlotLow[8], 1000);
 }
 
 TEST_F(MultiChannelPlot, HouseWattHoursAndFlatSeries)

@@ -167,7 +167,7 @@ TEST_F(WindmillTimePlot, OutageRepeatsBookNoEnergy)
     std::vector<int> flags(GVSeries::Count, 0);
     flags[GVSeries::Watts1] = 1;
     plotByTime(set, windmillPlotLayout(WindmillFamily::GV, g, flags), 1, model, surface);
-    EXPECT_EQ(surface.lines.size(), 29u); // the repeated records are drawn
+    EXPECT_EQ(surface.lines.size(), 30u); // the repeated records are drawn
     EXPECT_NEAR(model.WattHours[GVSeries::Watts1], wh1, 1e-9);
     EXPECT_NEAR(model.WattHours[GVSeries::Watts2], wh2, 1e-9);
     EXPECT_NEAR(model.DayWattHours, wh1 + wh2, 1e-9);
@@ -204,7 +204,7 @@ TEST_F(WindmillTimePlot, DemoRefusesFewerThanSevenRecords)
     ASSERT_EQ(read(WindmillFamily::GV, gvText), ReadStatus::Ok);
     r = plotByTime(set, windmillPlotLayout(WindmillFamily::GV, g, allOn(WindmillFamily::GV)), 1, model, surface);
     EXPECT_EQ(r.status, PlotStatus::Drawn);
-    EXPECT_EQ(surface.scaleWidth(), 1);
+    EXPECT_EQ(surface.scaleWidth(), 2);
 }
 
 TEST_F(WindmillTimePlot, ExtremesStartValues)
@@ -215,7 +215,7 @@ TEST_F(WindmillTimePlot, ExtremesStartValues)
                   "</T><L>10</L><V1>200.00</V1><A1>60.0</A1><A2>60.0</A2><R2>900</R2><R1>900</R1><WS>150</WS>\r\n";
     ASSERT_EQ(read(WindmillFamily::GV, gvText), ReadStatus::Ok);
     plotByTime(set, windmillPlotLayout(WindmillFamily::GV, g, allOn(WindmillFamily::GV)), 1, model, surface);
-    // No inner value is below the start: the start stays.
+    // No value is below the start: the start stays.
     EXPECT_EQ(model.ShownMinimum[GVSeries::Volts], 100);
     EXPECT_EQ(model.ShownMinimum[GVSeries::Amps1], 50);
     EXPECT_EQ(model.ShownMinimum[GVSeries::Amps2], 50);

@@ -299,7 +299,7 @@ TEST_F(MultiChannelWindowBoxes, SeriesAndScalingRedraw)
     qf.CheckScaling->setChecked(false);
     EXPECT_EQ(qf.CheckScaling->text(), "Unscaled");
     EXPECT_EQ(qf.graph.Options.ScaledMode, 0);
-    // Unscaled: a derived series takes the range of its own inner records.
+    // Unscaled: a derived series takes the range of its own records.
     const size_t w8 = static_cast<size_t>(qf.series("Watts8"));
     EXPECT_LT(qf.graph.Model.PlotLow[w8], 0);
     qf.CheckScaling->setChecked(true);
@@ -323,7 +323,7 @@ TEST_F(MultiChannelWindowInteraction, LabelsAndReadout)
     qf.valueLabel("wW7")->clicked();
     EXPECT_EQ(qf.valueLabel("wW7")->text(), " Min = 0 W");
     qf.valueLabel("wW1")->clicked();
-    EXPECT_EQ(qf.valueLabel("wW1")->text(), "MAX 400 W");
+    EXPECT_EQ(qf.valueLabel("wW1")->text(), "MAX 500 W");
     qf.valueLabel("wW1")->clicked();
     EXPECT_EQ(qf.valueLabel("wW1")->text(), "MIN 100 W");
     qf.Plot_MouseMove(1.2); // record 2 (x 1 from FirstShown 1) ... time of record 2

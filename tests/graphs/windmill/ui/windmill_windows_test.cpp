@@ -182,11 +182,14 @@ TEST_F(WindmillWindowOpening, WithoutTodaysFileOpensEmptyAndSilent)
 
 TEST_F(WindmillWindowOpening, TodaysFileShowsEveryMinuteAndDisplayKeepsTheSpan)
 {
-    // A record every minute, 00:00 and 23:59 included, 240 W on windmill 1;
-    // lines without a valid time come first and are no 00:00 records.
-    std::string text = "<T>24:00</T><L>60</L><V1>24.00</V1><A1>10.0</A1>\r\n<L>60</L><V1>24.00</V1>\r\n";
-    for (int m = 0; m < 24 * 60; ++m)
-        text += "<T>" + gvtest::hhmm(60 * m) + "</T><L>60</L><V1>24.00</V1><A1>10.0</A1>\r\n";
+    // A record every minute, 00:00 and 23:59 included, 100 W on windmill 1
+    // but 900 W at 00:00, 40 W at 12:00 and 800 W at 12:30; lines without a
+    // valid time come first and are no 00:00 records.
+    std::string text = "<T>24:00</T><L>60</L><V1>25.00</V1><A1>40.0</A1>\r\n<L>60</L><V1>25.00</V1>\r\n";
+    for (int m = 0; m < 24 * 60; ++m) {
+        const char* amps = m == 0 ? "36.0" : m == 12 * 60 ? "1.6" : m == 12 * 60 + 30 ? "32.0" : "4.0";
+        text += "<T>" + gvtest::hhmm(60 * m) + "</T><L>60</L><V1>25.00</V1><A1>" + amps + "</A1>\r\n";
+    }
     // Stored in another letter case than the window asks for.
     std::string lower = todayName("GV_");
     for (auto& c : lower)
@@ -202,12 +205,43 @@ TEST_F(WindmillWindowOpening, TodaysFileShowsEveryMinuteAndDisplayKeepsTheSpan)
     EXPECT_EQ(span(), "00:00-23:59");
     EXPECT_EQ(w.stime->text(), "00:00");
     EXPECT_EQ(w.ftime->text(), "23:59");
-    // The day's total, as the day's summary counts it: 4 Wh a minute.
-    EXPECT_EQ(w.wattHourLabel("wh1")->text(), "5760 Wh");
+    // The day's total, as the day's summary counts it: (1437 x 100 W + 900 W
+    // + 40 W + 800 W) for a minute each.
+    EXPECT_EQ(w.wattHourLabel("wh1")->text(), "2424 Wh");
+    // The extremes, the scaling and the line cover the same records as the
+    // watt-hours: the first and the last of the span too.  The line runs
+    // from record 1 on the left edge to record 1440 on the right edge.
+    const auto minThenMax = [&w] {
+        w.valueLabel("wv")->clicked();
+        const std::string min = w.valueLabel("wv")->text().toStdString();
+        w.valueLabel("wv")->clicked();
+        return min + " / " + w.valueLabel("wv")->text().toStdString();
+    };
+    EXPECT_EQ(minThenMax(), "MIN 40 W / MAX 900 W");
+    EXPECT_EQ(w.surface().scaleWidth(), 1439);
+    int shown = 0;
+    for (int flag : w.graph.Options.SeriesFlags)
+        shown += flag;
+    EXPECT_EQ(w.Plot->shapeCount(), 1439 * shown);
     // DISPLAY again reads the same span and records.
     w.DisplayButton->click();
     EXPECT_EQ(rs.RecordCount, 1440);
     EXPECT_EQ(span(), "00:00-23:59");
+    // 12:00 to 12:30: 31 records, 40 W on the first and 800 W on the last.
+    w.Time1h->setText("12");
+    w.Time2h->setText("12");
+    w.Time2m->setText("30");
+    w.DisplayButton->click();
+    EXPECT_EQ(rs.RecordCount, 31);
+    EXPECT_EQ(w.stime->text() + "-" + w.ftime->text(), "12:00-12:30");
+    EXPECT_EQ(minThenMax(), "MIN 40 W / MAX 800 W");
+    EXPECT_EQ(w.surface().scaleWidth(), 30);
+    EXPECT_EQ(w.Plot->shapeCount(), 30 * shown);
+    EXPECT_EQ(w.wattHourLabel("wh1")->text(), "62 Wh"); // (40 + 29 x 100 + 800) W for a minute each
+    w.CheckScaling->setChecked(false);
+    EXPECT_EQ(w.graph.Model.PlotHigh[gv::GVSeries::Watts1], 800);
+    EXPECT_EQ(w.graph.Model.PlotLow[gv::GVSeries::Watts1], 40);
+    w.CheckScaling->setChecked(true);
     // Two minutes with a record at each end; one minute.
     for (const auto& [from, to, count] : {std::tuple{"12", "01", 2}, std::tuple{"00", "00", 1}}) {
         w.Time1h->setText(from);
@@ -289,7 +323,7 @@ TEST_F(WindmillWindowBoxes, SeriesAndScalingRedraw)
     EXPECT_EQ(w.Plot->shapeCount(), 0);
     EXPECT_EQ(w.stime->text(), "00:00");
     w.seriesBox("CheckVolts")->setChecked(true);
-    EXPECT_EQ(w.Plot->shapeCount(), w.graph.GraphRecordSet.RecordCount - 2);
+    EXPECT_EQ(w.Plot->shapeCount(), w.graph.GraphRecordSet.RecordCount - 1);
     EXPECT_LT(w.Plot->shapeCount(), all);
 
     w.CheckScaling->setChecked(false);
@@ -710,16 +744,16 @@ TEST_F(WindmillWindowInteraction, RealMouseOnThePicture)
     double seen = -1;
     QObject::connect(w.Plot, &gv::PictureBox::mouseMoved, [&](double fx, double, Qt::MouseButtons) { seen = fx; });
     QTest::mouseMove(w.Plot, QPoint(width / 4, y));
-    // The picture is LastShown - FirstShown - 2 = 1437 records wide.
-    ASSERT_EQ(w.surface().scaleWidth(), 1437);
-    const double x = static_cast<double>(width / 4) / width * 1437;
-    EXPECT_NEAR(seen * 1437, x, 1e-9) << width;
+    // The picture is LastShown - FirstShown = 1439 records wide.
+    ASSERT_EQ(w.surface().scaleWidth(), 1439);
+    const double x = static_cast<double>(width / 4) / width * 1439;
+    EXPECT_NEAR(seen * 1439, x, 1e-9) << width;
     EXPECT_EQ(w.vt->text().toStdString(), gv::shortTime(w.graph.GraphRecordSet.time(static_cast<long>(std::floor(x + 1)))));
     // Right-button drag from a quarter to a half: about a quarter of the day.
     QTest::mousePress(w.Plot, Qt::RightButton, {}, QPoint(width / 4, y));
     QTest::mouseMove(w.Plot, QPoint(width * 3 / 8, y));
     QTest::mouseRelease(w.Plot, Qt::RightButton, {}, QPoint(width / 2, y));
-    EXPECT_NEAR(w.graph.GraphRecordSet.RecordCount, 1437 / 4, 4);
+    EXPECT_NEAR(w.graph.GraphRecordSet.RecordCount, 1439 / 4, 4);
     EXPECT_EQ(w.graph.GraphRecordSet.FirstShown, 1);
     EXPECT_EQ(w.graph.Zoom.MouseHeld, 0);
     // Clicking a value label.
