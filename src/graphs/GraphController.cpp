@@ -117,9 +117,15 @@ GraphController::ReadOutcome GraphController::read(const std::string& logsFolder
     }
     switch (status) {
     case ReadStatus::OverLimit: return {false, rules_.overLimitMessage};
-    case ReadStatus::NoData: return {false, noDataText(rules_.hasTodayFlag, TodayFlag)};
+    // The plot clears the picture and the figures of the span before.
+    case ReadStatus::NoData: return {true, noDataText(rules_.hasTodayFlag, TodayFlag)};
     case ReadStatus::Ok: break;
     }
+    // One record makes no line: the span has no data to draw, in the
+    // window's own words.  A window that refuses short spans says so itself
+    // when it plots.
+    if (GraphRecordSet.RecordCount < 2 && !(rules_.plotLayout(g_, Options.SeriesFlags).minimumSpan > 0))
+        return {true, noDataText(rules_.hasTodayFlag, TodayFlag)};
     return {true, {}};
 }
 

@@ -116,12 +116,16 @@ public:
 
     // ---- Reader ----
     struct ReadOutcome {
-        bool plot = false;   // records were kept: draw the time plot
-        std::string message; // message box text; empty: none
+        // The record set was replaced: draw the time plot, which also clears
+        // the picture and the figures of a span it cannot draw.
+        bool plot = false;
+        std::string message; // message box text, shown after the plot; empty: none
     };
     // One read of fileName in logsFolder between the times of the four
     // boxes.  Boxes that form no times, an unreadable file, a missing day,
-    // too many records or none are each reported; see GraphRules.
+    // too many records, none or one (a span without data to draw, except
+    // where the plot refuses short spans itself) are each reported; see
+    // GraphRules.
     ReadOutcome read(const std::string& logsFolder, const std::string& fileName, const std::string& h1,
                      const std::string& m1, const std::string& h2, const std::string& m2);
 

@@ -321,16 +321,37 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
 {
     TimePlotResult result;
     surface.cls();
+    // The model holds the figures of a drawn span only: a span that cannot
+    // be drawn leaves none of an earlier plot for the labels, the views or
+    // the collation.
+    model = PlotModel{};
     // The range in whole records, rounded once: every loop below visits
     // each record of it once, whatever fractions the zoom left.
     const ShownRange range = shownRange(set);
     const long first = range.first, last = range.last;
     // Positions come from reads (1..RecordCount) and the zoom (kept within
     // the records); anything wilder draws nothing.
-    if (!(first > -1000000) || !(last < 1000000) || !(first < last)) {
-        model.PlottedFile.clear();
+    if (!(first > -1000000) || !(last < 1000000))
+        return result;
+    // The records of the span that a read filled: the extremes, the scaling,
+    // the line and the watt-hours all cover these same records.
+    const long firstRecord = std::max(first, 1L);
+    const long lastRecord = std::min(last, static_cast<long>(set.RecordCount));
+    if (firstRecord > lastRecord)
+        return result; // no record in the span
+
+    // The span's times are those of its first and last records (the boxes
+    // get them and the limits keep the records on them); bounds beyond the
+    // records read the nearest one.
+    result.startTime = shortTime(set.time(firstRecord));
+    result.finishTime = shortTime(set.time(lastRecord));
+    if (layout.minimumSpan > 0 && !(static_cast<double>(last - first) > layout.minimumSpan)) {
+        result.status = PlotStatus::NotEnoughData;
         return result;
     }
+    if (!(firstRecord < lastRecord))
+        return result; // one record makes no line
+
     const size_t n = layout.series.size();
     const auto resize = [n](std::vector<double>& v) { v.assign(n, 0.0); };
     resize(model.PlotHigh);
@@ -339,12 +360,6 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
     resize(model.ShownMaximum);
     resize(model.ShownMinimum);
     resize(model.WattHours);
-    model.DayWattHours = 0;
-
-    // The records of the span that a read filled: the extremes, the scaling,
-    // the line and the watt-hours all cover these same records.
-    const long firstRecord = std::max(first, 1L);
-    const long lastRecord = std::min(last, static_cast<long>(set.RecordCount));
     const auto eachRecord = [&](auto&& fn) {
         for (long i = firstRecord; i <= lastRecord; ++i)
             fn(i);
@@ -377,18 +392,6 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
                 model.ShownMinimum[s] = v;
         }
     });
-
-    // The span's times are those of its first and last records (the boxes
-    // get them and the limits keep the records on them); bounds beyond the
-    // records read the nearest one.
-    result.startTime = shortTime(set.time(firstRecord));
-    result.finishTime = shortTime(set.time(lastRecord));
-
-    if (layout.minimumSpan > 0 && !(static_cast<double>(last - first) > layout.minimumSpan)) {
-        result.status = PlotStatus::NotEnoughData;
-        model.PlottedFile.clear();
-        return result;
-    }
 
     // Record F on the left edge, record L on the right edge (a span of two
     // records is one unit wide).

@@ -14,13 +14,15 @@
 //               Read -> r.read:
 //      r.read   Ok        records replaced, FirstShown 1, LastShown count,
 //                         SourceFile = FileName -> plot
-//               NoData    records emptied (RecordCount 0), range and picture
-//                         kept -> NoDataMessage
+//               NoData    records emptied (RecordCount 0), range kept -> plot
+//                         (which clears the picture) and NoDataMessage
 //               OverLimit records left exactly as they were -> OverLimitMessage
 //      (readRecords() does the same on a text already in memory.)
 //   3. res = plotByTime(records, plotLayout, ScaledMode, model, surface)
-//      Empty         nothing else changes
-//      NotEnoughData times written, picture empty (minimumSpan windows)
+//      Empty         fewer than two records: picture and model empty; the
+//                    window shows no figure (start, finish, watt-hours)
+//      NotEnoughData times written, picture and model empty (minimumSpan
+//                    windows, fewer records than they draw)
 //      Drawn         res.startTime / finishTime -> stime, ftime and the four
 //                    time boxes (hourPart / minutePart); model.WattHours[s]
 //                    -> watt-hour labels with "###0" and " Wh"
@@ -346,13 +348,13 @@ struct PlotModel {
     double DayWattHours = 0;
     // Name of the day file whose records the last plot drew (empty when the
     // last plot drew nothing); the collation only records a day that is on
-    // display.
+    // display.  A plot that draws nothing leaves the whole model empty.
     std::string PlottedFile;
 };
 
 enum class PlotStatus {
-    Empty,         // FirstShown not below LastShown: picture cleared, nothing else
-    NotEnoughData, // minimumSpan not reached: picture cleared, times written
+    Empty,         // fewer than two records in the range: picture and model cleared
+    NotEnoughData, // minimumSpan not reached: picture and model cleared, times written
     Drawn,
 };
 
@@ -372,7 +374,8 @@ struct TimePlotResult {
 // record adding its own interval x watts / 3600, as the day's summary counts
 // them) all cover every record F .. L.  The start time is that of record F
 // (at least record 1), the finish time that of record L (at most the last
-// record).
+// record).  A range of one record or none is Empty; a minimumSpan window
+// refuses a range of one record too (NotEnoughData, times written).
 TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layout, int scaledMode,
                           PlotModel& model, PlotSurface& surface);
 

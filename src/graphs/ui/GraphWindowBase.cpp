@@ -75,6 +75,13 @@ QString boxStyle(qint32 bgr)
 
 constexpr qint32 PlotBackGrey = 0x404040;
 
+// Captions of the figure labels while no span is drawn (as the window opens).
+const QString StartCaption = QStringLiteral("Start");
+const QString FinishCaption = QStringLiteral("Finish");
+const QString ReadoutTimeCaption = QStringLiteral("time");
+const QString ValueCaption = QStringLiteral("0");
+const QString WattHourCaption = QStringLiteral("Wh");
+
 // A series box captioned with a channel name the user chose: a name too long
 // for the window's smallest size is cut there rather than widening the window
 // past a laptop's screen.
@@ -262,9 +269,9 @@ void GraphWindowBase::buildFrame()
             [this](double x, double, Qt::MouseButton) { Plot_MouseUp(x * surface_->scaleWidth()); });
 
     auto* timeRow = new QHBoxLayout;
-    stime = makeLabel("stime", "Start");
-    vt = makeLabel("vt", "time");
-    ftime = makeLabel("ftime", "Finish");
+    stime = makeLabel("stime", StartCaption);
+    vt = makeLabel("vt", ReadoutTimeCaption);
+    ftime = makeLabel("ftime", FinishCaption);
     vt->setAlignment(Qt::AlignCenter);
     ftime->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     timeRow->addWidget(stime, 1);
@@ -298,7 +305,7 @@ void GraphWindowBase::buildFrame()
         connect(box, &QCheckBox::toggled, this, [this, index](bool) { seriesBox_Click(index); });
         gv::ClickLabel* value = nullptr;
         if (!sb.valueLabel.isEmpty()) {
-            value = new gv::ClickLabel("0", this);
+            value = new gv::ClickLabel(ValueCaption, this);
             value->setObjectName(sb.valueLabel);
             seriesGrid->addWidget(value, row + 1, col);
             connect(value, &gv::ClickLabel::clicked, this, [this, index] { valueLabel_Click(index); });
@@ -306,7 +313,7 @@ void GraphWindowBase::buildFrame()
         valueLabels.push_back(value);
         QLabel* wh = nullptr;
         if (!sb.wattHourLabel.isEmpty()) {
-            wh = makeLabel("", "Wh");
+            wh = makeLabel("", WattHourCaption);
             wh->setObjectName(sb.wattHourLabel);
             seriesGrid->addWidget(wh, row + 2, col);
         }
@@ -490,10 +497,12 @@ void GraphWindowBase::DisplayButton_Click()
 {
     const gv::GraphController::ReadOutcome r = graph.read(logsFolder(), ss(FileName->text()), ss(Time1h->text()),
                                                           ss(Time1m->text()), ss(Time2h->text()), ss(Time2m->text()));
-    if (!r.message.empty())
-        message(qs(r.message));
+    // The picture first: a span without data shows its message over the
+    // cleared picture.
     if (r.plot)
         PlotByTime();
+    if (!r.message.empty())
+        message(qs(r.message));
 }
 
 void GraphWindowBase::writeTimeBoxes(const std::string& start, const std::string& finish)
@@ -512,17 +521,35 @@ void GraphWindowBase::PlotByTime()
         return;
     Label7->setText("Time");
     const gv::GraphController::PlotOutcome r = graph.plotByTime(*surface_);
-    if (r.status == gv::PlotStatus::Empty)
-        return;
-    writeTimeBoxes(r.startTime, r.finishTime);
-    if (r.status == gv::PlotStatus::NotEnoughData) {
-        if (!r.message.empty())
-            message(qs(r.message));
+    if (r.status == gv::PlotStatus::Drawn) {
+        writeTimeBoxes(r.startTime, r.finishTime);
+        for (size_t s = 0; s < wattHourLabels.size(); ++s)
+            if (wattHourLabels[s] && s < graph.Model.WattHours.size())
+                wattHourLabels[s]->setText(qs(graph.wattHourCaption(static_cast<int>(s))));
         return;
     }
-    for (size_t s = 0; s < wattHourLabels.size(); ++s)
-        if (wattHourLabels[s] && s < graph.Model.WattHours.size())
-            wattHourLabels[s]->setText(qs(graph.wattHourCaption(static_cast<int>(s))));
+    // Nothing drawn: no figure of an earlier span stays beside the empty
+    // picture.  The time boxes keep what they hold, except where a refused
+    // span writes its times.
+    showNoFigures();
+    if (r.status == gv::PlotStatus::NotEnoughData) {
+        writeTimeBoxes(r.startTime, r.finishTime);
+        if (!r.message.empty())
+            message(qs(r.message));
+    }
+}
+
+void GraphWindowBase::showNoFigures()
+{
+    stime->setText(StartCaption);
+    ftime->setText(FinishCaption);
+    vt->setText(ReadoutTimeCaption);
+    for (gv::ClickLabel* l : valueLabels)
+        if (l)
+            l->setText(ValueCaption);
+    for (QLabel* l : wattHourLabels)
+        if (l)
+            l->setText(WattHourCaption);
 }
 
 // ---------------------------------------------------------------------------

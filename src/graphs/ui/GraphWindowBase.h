@@ -185,6 +185,9 @@ protected:
 
     void message(const QString& text);
     void writeTimeBoxes(const std::string& start, const std::string& finish);
+    // The start, finish, read-out, value and watt-hour labels as the window
+    // opens, for a picture that shows no span.
+    void showNoFigures();
 
     gv::Global_Declarations& g_;
     std::string folder_;

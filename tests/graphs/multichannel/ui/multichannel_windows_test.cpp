@@ -257,8 +257,23 @@ TEST_F(MultiChannelWindowReading, HouseNoDataMessagesAndTodaysFile)
     EXPECT_EQ(again.ftime->text(), "23:31");
     ASSERT_TRUE(again.pickFile("RE_2026_06_13.txt"));
     EXPECT_EQ(msgs.last(), "No data for today");
+    // Today's picture and figures do not stay over the other day.
+    EXPECT_EQ(again.Plot->shapeCount(), 0);
+    EXPECT_EQ(again.stime->text() + " " + again.ftime->text(), "Start Finish");
+    EXPECT_EQ(again.wattHourLabel("wh1")->text(), "Wh");
     ASSERT_TRUE(again.pickFile("RE_2026_06_13.txt"));
     EXPECT_EQ(msgs.last(), "No data for this date");
+    // A span of one record cannot be drawn either and says so alike.
+    ASSERT_TRUE(again.pickFile(QString::fromStdString(todayName("RE_"))));
+    ASSERT_GT(again.Plot->shapeCount(), 0);
+    again.Time2h->setText("00");
+    again.Time2m->setText("01");
+    msgs.texts.clear();
+    again.DisplayButton->click();
+    EXPECT_EQ(again.graph.GraphRecordSet.RecordCount, 1);
+    EXPECT_EQ(msgs.last(), "No data for this date");
+    EXPECT_EQ(again.Plot->shapeCount(), 0);
+    EXPECT_EQ(again.wattHourLabel("wh1")->text(), "Wh");
 }
 
 TEST_F(MultiChannelWindowReading, MissingFilesPerWindow)
@@ -445,7 +460,8 @@ TEST_F(MultiChannelWindowOutputs, CollationOnPickingTheNextDay)
     EXPECT_EQ(readFile(site.logs("CCWattHours.txt")),
               crlf({"daily Current Cost watthours for these dates", "", "CC_2026_12_07.txt  ,  00793"}))
         << "12_08 held one record: nothing plotted, nothing collated";
-    EXPECT_EQ(msgs.texts.size(), 0u);
+    ASSERT_EQ(msgs.texts.size(), 1u);
+    EXPECT_EQ(msgs.last(), "No data for that date") << "a span of one record";
 
     GraphCC_QF qf(site.g, site.folder());
     msgs.texts.clear();

@@ -252,7 +252,9 @@ TEST_F(WindmillWindowOpening, TodaysFileShowsEveryMinuteAndDisplayKeepsTheSpan)
         EXPECT_EQ(rs.RecordCount, count) << from;
         EXPECT_EQ(span(), std::string(from) + ":00-" + from + ":" + to);
     }
-    EXPECT_TRUE(msgs.texts.empty()) << msgs.last().toStdString();
+    // The one record of the one minute makes no line, and the window says so.
+    ASSERT_EQ(msgs.texts.size(), 1u);
+    EXPECT_EQ(msgs.last(), "No data for that date");
 }
 
 TEST_F(WindmillWindowReading, LimitsBadBoxesMissingFilesAndTheRecordLimit)
@@ -290,6 +292,36 @@ TEST_F(WindmillWindowReading, LimitsBadBoxesMissingFilesAndTheRecordLimit)
     EXPECT_EQ(w.graph.GraphRecordSet.SourceFile, "GV_2026_06_14.txt");
     EXPECT_EQ(w.Plot->shapeCount(), shapes);
 
+    // A span that cannot be drawn says so and leaves none of the previous
+    // span's figures: 12:34 to 12:34 holds one record.  The picture is
+    // cleared, the labels are as the window opens, the boxes keep what was
+    // typed, and nothing of 06:30-18:00 is left to click, collate or export.
+    const auto figuresGone = [&w] {
+        EXPECT_EQ(w.Plot->shapeCount(), 0);
+        EXPECT_EQ(w.stime->text() + " " + w.ftime->text(), "Start Finish");
+        EXPECT_EQ(w.wattHourLabel("wh1")->text(), "Wh");
+        EXPECT_EQ(w.valueLabel("wv")->text(), "0");
+        EXPECT_TRUE(w.graph.Model.ShownMaximum.empty());
+        EXPECT_EQ(w.graph.Model.DayWattHours, 0);
+        EXPECT_TRUE(w.graph.Model.PlottedFile.empty());
+    };
+    w.valueLabel("wv")->clicked();
+    ASSERT_NE(w.valueLabel("wv")->text(), "0");
+    ASSERT_NE(w.wattHourLabel("wh1")->text(), "Wh");
+    msgs.texts.clear();
+    w.FileName->setText("GV_2026_06_14.txt");
+    for (QLineEdit* box : {w.Time1h, w.Time2h})
+        box->setText("12");
+    for (QLineEdit* box : {w.Time1m, w.Time2m})
+        box->setText("34");
+    w.DisplayButton->click();
+    EXPECT_EQ(w.graph.GraphRecordSet.RecordCount, 1);
+    ASSERT_EQ(msgs.texts.size(), 1u);
+    EXPECT_EQ(msgs.last(), "No data for that date");
+    figuresGone();
+    EXPECT_EQ((w.Time1h->text() + w.Time1m->text() + w.Time2h->text() + w.Time2m->text()).toStdString(),
+              "12341234");
+
     // 9,999 are all kept and plotted.
     writeFile(site.logs("GV_2026_06_16.txt"), minuteRecords(DayFamily::GV, 9999));
     msgs.texts.clear();
@@ -297,13 +329,16 @@ TEST_F(WindmillWindowReading, LimitsBadBoxesMissingFilesAndTheRecordLimit)
     EXPECT_TRUE(msgs.texts.empty());
     EXPECT_EQ(w.graph.GraphRecordSet.RecordCount, 9999);
 
-    // No record inside the limits: the set empties, the picture stays.
+    // No record inside the limits: the set empties and the previous day's
+    // picture and figures go with it.
     writeFile(site.logs("GV_2026_06_17.txt"), "\r\n");
-    const int before = w.Plot->shapeCount();
+    ASSERT_GT(w.Plot->shapeCount(), 0);
     ASSERT_TRUE(w.pickFile("GV_2026_06_17.txt"));
     EXPECT_EQ(msgs.last(), "No data for that date");
     EXPECT_EQ(w.graph.GraphRecordSet.RecordCount, 0);
-    EXPECT_EQ(w.Plot->shapeCount(), before);
+    figuresGone();
+    w.CSV->click();
+    EXPECT_EQ(msgs.last(), "No data for that date");
 
     // The collation file picked as a day: no data.
     writeFile(site.logs("GVWattHours.txt"), "daily watthours for these dates\r\n\r\n");
@@ -338,6 +373,8 @@ TEST_F(WindmillWindowBoxes, SeriesAndScalingRedraw)
     writeFile(site.logs("GV_2026_06_15.txt"), minuteRecords(DayFamily::GV, 1));
     ASSERT_TRUE(w.pickFile("GV_2026_06_15.txt"));
     EXPECT_EQ(w.graph.GraphRecordSet.RecordCount, 1);
+    EXPECT_EQ(msgs.last(), "No data for that date");
+    msgs.texts.clear();
     w.seriesBox("CheckRPM")->setChecked(true);
     EXPECT_EQ(w.graph.Options.SeriesFlags[9], 1);
     EXPECT_TRUE(msgs.texts.empty());
@@ -548,6 +585,14 @@ TEST_F(WindmillWindowViews, DemoNeedsSevenRecords)
     EXPECT_EQ(d.Time2h->text(), "10");
     EXPECT_EQ(d.Time2m->text(), "10");
     EXPECT_EQ(d.Plot->shapeCount(), 0);
+    // One record is fewer than seven too.
+    d.Time1m->setText("05");
+    d.Time2m->setText("05");
+    msgs.texts.clear();
+    d.DisplayButton->click();
+    EXPECT_EQ(d.graph.GraphRecordSet.RecordCount, 1);
+    EXPECT_EQ(msgs.last(), "Not enough data to plot");
+    EXPECT_EQ(d.stime->text() + "-" + d.ftime->text(), "10:05-10:05");
 }
 
 TEST_F(WindmillWindowOutputs, CsvExport)
