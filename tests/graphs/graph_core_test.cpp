@@ -99,6 +99,14 @@ TEST(GraphReader, KeepsRecordsInsideTheLimitsWithTheirElements)
     EXPECT_EQ(shortTime(set.time(8)), "23:58");
     EXPECT_DOUBLE_EQ(set.value(0, 8), 0.0); // the element was cut off
 
+    // Limits that fall exactly on record times keep both records on them.
+    GraphRecordSet span;
+    ASSERT_EQ(readRecords(text, TimeLimits{dayFraction(0, 1), dayFraction(12, 0)}, testLayout(), span),
+              ReadStatus::Ok);
+    ASSERT_EQ(span.RecordCount, 5);
+    EXPECT_EQ(shortTime(span.time(1)), "00:01");
+    EXPECT_EQ(shortTime(span.time(5)), "12:00");
+
     // Outside 1..RecordCount nothing is read.
     EXPECT_FALSE(set.has(0));
     EXPECT_FALSE(set.has(9));
