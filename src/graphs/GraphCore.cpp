@@ -401,14 +401,17 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
         model.PlotHeight[s] = span > 0 ? span + span / 20 : 2.0;
     }
 
-    // Zero lines at value 0, from x = FirstShown to x = LastShown.
+    // Zero lines across the whole picture, where the series draws the value
+    // 0 (its (range)/40 margin included), so a zoomed span shows them too.
     for (size_t s = 0; s < n; ++s) {
         if (!layout.series[s].zeroLine)
             continue;
         surface.setScaleHeight(model.PlotHeight[s]);
-        if (model.PlotHigh[s] > 0 && model.PlotLow[s] < 0)
-            surface.line(static_cast<double>(first), model.PlotHigh[s], static_cast<double>(last), model.PlotHigh[s],
-                         layout.zeroLineColour);
+        const double high = model.PlotHigh[s], low = model.PlotLow[s];
+        if (high > 0 && low < 0) {
+            const double y = high + (high - low) / 40;
+            surface.line(0.0, y, static_cast<double>(last - first), y, layout.zeroLineColour);
+        }
     }
 
     // Segments from record i - 1 to record i, up to record L; record i lies

@@ -369,7 +369,8 @@ struct TimePlotResult {
 // record i at x = i - F, the scale width L - F (record F on the left edge,
 // record L on the right edge; at least 1), each shown series on its own
 // vertical scale with (range)/40 margins, a flat series at the middle, zero
-// lines from x = F to x = L, segments joining records F .. L.  The "Unscaled"
+// lines across the picture where the series draws 0, segments joining
+// records F .. L.  The "Unscaled"
 // scaling, the extremes for the MAX/MIN labels and the watt-hours (each
 // record adding its own interval x watts / 3600, as the day's summary counts
 // them) all cover every record F .. L.  The start time is that of record F

@@ -362,10 +362,13 @@ TEST(GraphTimePlot, ScalesFlatSeriesAndZeroLine)
     EXPECT_EQ(model.PlotLow[0], 12);
     EXPECT_EQ(model.PlotHeight[0], 2);
     ASSERT_FALSE(surface.lines.empty());
+    // The zero line runs across the picture (records 1..6: x 0..5) where
+    // the amps series draws 0: (9 - 0) + 18/40.
     const SurfaceLine zero = surface.lines.front();
-    EXPECT_EQ(zero.y1, 9);
-    EXPECT_EQ(zero.x1, 1); // from x = FirstShown to x = LastShown
-    EXPECT_EQ(zero.x2, 6);
+    EXPECT_NEAR(zero.y1, 9.45, 1e-12);
+    EXPECT_EQ(zero.y2, zero.y1);
+    EXPECT_EQ(zero.x1, 0);
+    EXPECT_EQ(zero.x2, 5);
     EXPECT_EQ(zero.colour, s.zeroLineColour);
     const SurfaceLine volts = surface.lines[1];
     EXPECT_EQ(volts.y1, 1.0);
@@ -376,6 +379,18 @@ TEST(GraphTimePlot, ScalesFlatSeriesAndZeroLine)
     EXPECT_EQ(a.x2, 1);
     EXPECT_NEAR(a.y1, (9 - 9) + 0.45, 1e-12);
     EXPECT_NEAR(a.y2, (9 + 3) + 0.45, 1e-12);
+
+    // Zoomed to records 3..6 (5, 0, 2, -9 A): the zero line still spans the
+    // picture, x 0..3, at the height where 0 is drawn.
+    set.FirstShown = 3;
+    plotByTime(set, s, 0, model, surface);
+    ASSERT_FALSE(surface.lines.empty());
+    const SurfaceLine zoomed = surface.lines.front();
+    EXPECT_EQ(zoomed.x1, 0);
+    EXPECT_EQ(zoomed.x2, 3);
+    EXPECT_DOUBLE_EQ(zoomed.fx2, 1.0);
+    EXPECT_NEAR(zoomed.y1, 5 + 14.0 / 40, 1e-12);
+    set.FirstShown = 1;
 
     // "Scaled": value at full scale lies range/40 below the top.
     plotByTime(set, s, 1, model, surface);
