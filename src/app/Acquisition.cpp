@@ -45,19 +45,6 @@ bool validReading(std::string_view text)
     return isNumeric(text) && std::fabs(leadingNumber(text)) <= Acquisition::MaxReading;
 }
 
-struct CcItem {
-    std::string_view open;
-    std::string_view close;
-    int offset; // slot = first slot of the group + offset
-};
-
-constexpr CcItem CcItems[] = {
-    {"<tmpr>", "</tmpr>", 0},
-    {"<ch1><watts>", "</watts></ch1>", 1},
-    {"<ch2><watts>", "</watts></ch2>", 2},
-    {"<ch3><watts>", "</watts></ch3>", 3},
-};
-
 } // namespace
 
 Acquisition::Acquisition(Global_Declarations& g, EngineStatus& status) : g_(g), status_(status) {}
@@ -164,24 +151,32 @@ void Acquisition::announce(const std::string& message)
     readings_ = 0;
 }
 
-Acquisition::Item Acquisition::extract(std::string_view text, std::string_view open, std::string_view close,
-                                       int slot)
+Acquisition::Value Acquisition::read(std::string_view text, std::string_view open, std::string_view close)
 {
     const std::size_t p = text.find(open);
     const std::size_t q = text.find(close);
     if (p == std::string_view::npos || q == std::string_view::npos)
-        return Item::Skipped;
+        return {Item::Skipped, 0};
     const std::size_t from = p + open.size();
     if (q < from)
-        return Item::Fault; // closing tag before the end of the opening one
+        return {Item::Fault, 0}; // closing tag before the end of the opening one
     const std::string_view value = text.substr(from, q - from);
-    if (validReading(value)) {
-        g_.RawValue[slot] = leadingNumber(value);
+    if (validReading(value))
+        return {Item::Read, leadingNumber(value)};
+    return {Item::Bad, 0};
+}
+
+Acquisition::Item Acquisition::extract(std::string_view text, std::string_view open, std::string_view close,
+                                       int slot)
+{
+    const Value v = read(text, open, close);
+    if (v.item == Item::Read) {
+        g_.RawValue[slot] = v.number;
         ++readings_;
-        return Item::Read;
+    } else if (v.item == Item::Bad) {
+        status_.errorLamp = true;
     }
-    status_.errorLamp = true;
-    return Item::Bad;
+    return v.item;
 }
 
 bool Acquisition::handleLogger(const std::string& message)
@@ -207,54 +202,85 @@ bool Acquisition::handleLogger(const std::string& message)
     return calculate();
 }
 
-bool Acquisition::readCurrentCostGroup(std::string_view message, int firstSlot, bool* temperatureRead)
+Acquisition::Meter Acquisition::readMeter(std::string_view message, bool cc128)
 {
-    for (const auto& item : CcItems) {
-        const Item got = extract(message, item.open, item.close, firstSlot + item.offset);
-        if (got == Item::Fault)
-            return false;
-        if (item.offset == 0 && temperatureRead)
-            *temperatureRead = got == Item::Read;
+    Meter m;
+    for (int ch = 1; ch <= 3; ++ch) {
+        const std::string n = std::to_string(ch);
+        const Value w = read(message, "<ch" + n + "><watts>", "</watts></ch" + n + ">");
+        if (w.item == Item::Fault)
+            return m;
+        if (w.item == Item::Read) {
+            m.watts[ch - 1] = w.number;
+            continue;
+        }
+        // Every Classic message carries all three clamps; a 128 sensor's
+        // message carries channel 1 and may leave out 2 and 3.  A channel
+        // that is there but gives no number is a damaged message.
+        const bool present = message.find("<ch" + n + ">") != std::string_view::npos ||
+                             message.find("</ch" + n + ">") != std::string_view::npos;
+        if (!cc128 || ch == 1 || present)
+            return m;
     }
-    return true;
+    m.temperature = read(message, "<tmpr>", "</tmpr>");
+    m.whole = m.temperature.item != Item::Fault;
+    return m;
 }
 
 bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
 {
     announce(message);
-    if (!cc128) {
-        if (!readCurrentCostGroup(message, 17))
-            return abandon();
-    } else {
+    std::string_view text = message;
+    int group = 0;
+    if (cc128) {
         monitorHeard();
-        const std::string_view live = withoutStoredTotals(message);
-        const bool first = live.find("<sensor>9") != std::string_view::npos;
-        const bool second = live.find("<sensor>0") != std::string_view::npos;
+        text = withoutStoredTotals(message);
         // Two messages run together: either sensor's watts could be the other's.
-        if (first && second)
+        if (text.find("<sensor>9") != std::string_view::npos && text.find("<sensor>0") != std::string_view::npos)
             return abandon();
-        // A sensor this system does not read, or the stored totals: no
-        // reading and no error.
-        if (!first && !second)
+        const bool carriesWatts = text.find("<watts>") != std::string_view::npos ||
+                                  text.find("</watts>") != std::string_view::npos ||
+                                  text.find("<ch1>") != std::string_view::npos;
+        const Value sensor = read(text, "<sensor>", "</sensor>");
+        const bool sensorTag = text.find("<sensor>") != std::string_view::npos ||
+                               text.find("</sensor>") != std::string_view::npos;
+        // A sensor number that lost a tag or is no number is damage; no
+        // sensor and no watts at all is the monitor's other traffic (the
+        // stored totals).
+        if (sensor.item != Item::Read)
+            return sensorTag || carriesWatts ? abandon() : false;
+        // A sensor this system does not read, or one without watts (an
+        // impulse sensor's counts): no reading and no error.
+        if ((sensor.number != 9 && sensor.number != 0) || !carriesWatts)
             return false;
-        const int group = first ? 0 : 1;
-        const int slot = first ? 17 : 21;
-        bool temperature = false;
-        if (!readCurrentCostGroup(message, slot, &temperature))
-            return abandon();
-        if (readings_ > 0)
-            sensorHeard(group);
-        // The display unit's own thermometer: one temperature for both groups.
-        if (temperature)
-            g_.RawValue[first ? 21 : 17] = g_.RawValue[slot];
+        group = sensor.number == 9 ? 0 : 1;
+    }
+
+    // Every reading the message is read for must be a number, or none of
+    // it is taken: a pass with one channel's previous watts and another's
+    // new ones would log a mix that was never measured.
+    const Meter m = readMeter(text, cc128);
+    if (!m.whole)
+        return abandon();
+    const int slot = group == 0 ? 17 : 21;
+    for (int ch = 0; ch < 3; ++ch)
+        if (m.watts[ch]) {
+            g_.RawValue[slot + 1 + ch] = *m.watts[ch];
+            ++readings_;
+        }
+    if (m.temperature.item == Item::Read) {
+        // On a 128 the display unit's own thermometer: one temperature for
+        // both groups.
+        g_.RawValue[slot] = m.temperature.number;
+        if (cc128)
+            g_.RawValue[slot == 17 ? 21 : 17] = m.temperature.number;
+    } else if (m.temperature.item == Item::Bad) {
+        status_.errorLamp = true; // the watts still count
+    }
+    if (cc128) {
+        sensorHeard(group);
         silenceQuietSensor(1 - group);
     }
-    // Stored totals do not make a message noise: the Classic sends them
-    // after the readings of every message, the 128 in messages of their own
-    // that carry no reading.  Only such a message without a reading is
-    // passed by, without a pass and without an error.
-    if (readings_ == 0 && message.find(HistOpen) != std::string::npos)
-        return false;
     return calculate();
 }
 

@@ -38,12 +38,21 @@
 // is lit.  A calculation pass that would give a value beyond MaxReading, or
 // not finite, is abandoned the same way.  A message from which no reading is
 // taken (line noise holding a "]", an item that is not a number) is no good
-// message either: no pass, error lamp lit.  The readings of a Current Cost
-// message are taken whatever else it carries, such as the stored totals
-// ("<hist>") that the Classic sends after the readings of every message.
-// A message that gives no reading but carries stored totals (the 128 sends
-// them in messages of their own) or, on a 128, comes from a sensor other
-// than 9 and 0 is device traffic: no pass and no error.
+// message either: no pass, error lamp lit.
+//
+// Current Cost: a live message counts only when every watts reading it is
+// read for is a number: on a Classic ch1, ch2 and ch3 (every Classic
+// message carries all three), on a 128 its sensor number and ch1 (ch2 and
+// ch3 where it carries them).  A message in which one of these is missing
+// or no number (a Classic without all three, a sensor tag that lost its
+// opening bytes) is damaged: none of its readings is taken, not even the
+// temperature, and the error lamp is lit.  A temperature that is no number
+// lights the lamp and the watts still count.  The stored totals ("<hist>")
+// that the Classic sends after the readings of every message are passed
+// by.  A message that carries no watts at all (the 128's stored totals,
+// which come in messages of their own, an impulse sensor's counts) or, on a
+// 128, comes from a sensor other than 9 and 0 is device traffic: no
+// reading, no pass and no error.
 //
 // Current Cost 128: a live message comes from one sensor.  One that names
 // both sensors 9 and 0 outside its stored totals is two messages run
@@ -62,6 +71,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -134,10 +144,22 @@ private:
     bool abandon();
 
     enum class Item { Skipped, Read, Bad, Fault };
+    struct Value {
+        Item item;
+        double number; // when Read
+    };
+    // The reading between the first opening and the first closing tag.
+    static Value read(std::string_view text, std::string_view open, std::string_view close);
+    // read() into RawValue(slot); a value that is no number lights the error lamp.
     Item extract(std::string_view text, std::string_view open, std::string_view close, int slot);
-    // <tmpr> and the three watts into firstSlot..firstSlot + 3; false on a
-    // fault.  *temperatureRead says whether <tmpr> gave a reading.
-    bool readCurrentCostGroup(std::string_view message, int firstSlot, bool* temperatureRead = nullptr);
+
+    // A Current Cost message's readings, read before any is taken.
+    struct Meter {
+        bool whole = false;                   // every watts reading it must carry is a number
+        std::optional<double> watts[3];       // ch1..ch3; a 128 may leave out ch2, ch3
+        Value temperature{Item::Skipped, 0};  // <tmpr>
+    };
+    static Meter readMeter(std::string_view message, bool cc128);
 
     struct Sensor {
         bool heard = false;  // a message of it has given readings

@@ -179,7 +179,9 @@ TEST(LoggerFraming, AMessageThatBringsNoReadingIsNoGoodMessage)
     sensor3.replace(sensor3.find("<sensor>9"), 9, "<sensor>3");
     EXPECT_EQ(cc128.acq.onReceive(sensor3, 0).calculated, 0);
     EXPECT_FALSE(cc128.status.errorLamp);
-    EXPECT_EQ(cc128.acq.onReceive("<msg><sensor>9</sensor><src>CC128</src></msg>", 0).calculated, 0);
+    std::string empty = kCc128Sensor9;
+    empty.replace(empty.find("00345"), 5, "");
+    EXPECT_EQ(cc128.acq.onReceive(empty, 0).calculated, 0);
     EXPECT_TRUE(cc128.status.errorLamp);
     EXPECT_EQ(cc128.passes, 0);
     EXPECT_EQ(cc128.acq.onReceive(kCc128Sensor9, 0).calculated, 1);
@@ -327,11 +329,18 @@ TEST(CurrentCostClassic, TheStartOfTheNextMessageInTheSameReadIsKept)
 
 TEST(CurrentCostClassic, ItemsMustBeDirectlyNested)
 {
+    // A blank between <ch1> and <watts>: the Classic's ch1 cannot be read,
+    // so the message is damaged and gives nothing, not even its temperature.
     Engine e(3);
     e.g.RawValue[18] = 1;
-    e.acq.onReceive("<msg><ch1> <watts>5</watts></ch1><tmpr>20</tmpr></msg>", 0);
+    e.g.RawValue[17] = 2;
+    std::string spaced = kClassic;
+    spaced.replace(spaced.find("<ch1><watts>"), 12, "<ch1> <watts>");
+    EXPECT_EQ(e.acq.onReceive(spaced, 0).calculated, 0);
+    EXPECT_TRUE(e.status.errorLamp);
     EXPECT_EQ(e.g.RawValue[18], 1);
-    EXPECT_EQ(e.g.RawValue[17], 20);
+    EXPECT_EQ(e.g.RawValue[19], 0);
+    EXPECT_EQ(e.g.RawValue[17], 2);
 }
 
 TEST(CurrentCost128, SensorsFillTheirOwnSlots)
@@ -367,14 +376,17 @@ TEST(CurrentCost128, PartialMessagesWaitUntilComplete)
         EXPECT_EQ(f.g.RawValue[18], 345) << cut;
     }
     // Two messages in one read, then a third split in three.
-    e.acq.onReceive(kCc128Sensor9 + kCc128Sensor0 + "<msg><tmpr>1", 0);
+    const std::string third = gvtest::cc128Message(9, {777, 0, 0}, "19.0");
+    const size_t a = third.find("<tmpr>") + 7, b = third.find("<sensor>") + 5;
+    e.acq.onReceive(kCc128Sensor9 + kCc128Sensor0 + third.substr(0, a), 0);
     EXPECT_EQ(e.passes, 2);
-    e.acq.onReceive("9.0</tmpr><sens", 0);
+    e.acq.onReceive(third.substr(a, b - a), 0);
     EXPECT_EQ(e.passes, 2);
-    e.acq.onReceive("or>9</sensor></msg>", 0);
+    e.acq.onReceive(third.substr(b), 0);
     EXPECT_EQ(e.passes, 3);
     EXPECT_EQ(e.g.RawValue[17], 19);
-    EXPECT_EQ(e.g.LastMessage, "<msg><tmpr>19.0</tmpr><sensor>9</sensor></msg>");
+    EXPECT_EQ(e.g.RawValue[18], 777);
+    EXPECT_EQ(e.g.LastMessage, third);
 }
 
 TEST(CurrentCost128, ATailWithoutItsBeginningIsDropped)

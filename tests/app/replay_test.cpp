@@ -315,6 +315,55 @@ TEST(Replay, ACurrentCostMessageCutOffIsNoiseAndTheNextIsReadWhole)
     }
 }
 
+TEST(Replay, ACurrentCostMessageWithoutReadableWattsGivesNoReading)
+{
+    // A Classic at 1000/100/300 W and 25.6 degrees, a message every 5 s.
+    // In each interval the second message is damaged: ch1's watts garbled,
+    // or line breaks between its elements.  Neither may lend its other
+    // readings (700 and 900 W, 30 degrees) to the interval.
+    TempDir dir;
+    prepareFolder(dir.path(), 3, 10, true);
+    Replay r(dir.path(), LocalTime{2026, 7, 5, 8, 0, 0});
+    const std::string good = gvtest::classicMessage({1000, 100, 300}) + "\\r\\n";
+    std::string garbled = gvtest::classicMessage({0, 700, 900}, "30.0");
+    garbled.replace(garbled.find("<ch1><watts>") + 12, 5, "0x7A8");
+    std::string broken = gvtest::classicMessage({0, 700, 900}, "30.0");
+    for (size_t p = broken.find("><"); p != std::string::npos; p = broken.find("><", p + 6))
+        broken.replace(p, 2, ">\\r\\n<");
+    std::istringstream script("send " + good + "\nwait 5\nsend " + garbled + "\\r\\n\nwait 5\nsend " + good +
+                              "\nwait 5\nsend " + broken + "\\r\\n\nwait 5\n");
+    ASSERT_TRUE(r.run(script));
+    EXPECT_EQ(r.messages(), 2);
+    EXPECT_TRUE(r.status.errorLamp);
+    const std::string record = "<L>10</L><W1>1000</W1><W2>100</W2><W3>300</W3><W4>0</W4><W5>0</W5><W6>0</W6>"
+                               "<C1>25.6</C1><C2>0.0</C2>\r\n";
+    EXPECT_EQ(readFile(dir.file("logs/CC_2026_07_05.txt")), "<T>08:00</T>" + record + "<T>08:00</T>" + record);
+
+    // A 128 with its whole-house sensor 0 at 500 W.  An impulse sensor's
+    // counts carry no watts: no reading, no error.  A message whose sensor
+    // tag lost its first bytes cannot say whose 405 W they are: damaged.
+    TempDir house;
+    prepareFolder(house.path(), 4, 10, true);
+    Replay c(house.path(), LocalTime{2026, 7, 5, 8, 0, 0});
+    const std::string s0 = gvtest::cc128Message(0, {500, 0, 0}, "21.5") + "\\r\\n";
+    const std::string impulse = "<msg><src>CC128-v0.11</src><dsb>00089</dsb><time>08:00:03</time><tmpr>30.0</tmpr>"
+                                "<sensor>0</sensor><id>00078</id><type>2</type><imp>0000089466</imp><ipu>1000</ipu>"
+                                "</msg>\\r\\n";
+    const std::string whole = gvtest::cc128Message(0, {405, 0, 0}, "30.0");
+    const std::string lost = "<msg><src>" + whole.substr(whole.find("<sensor>") + 2) + "\\r\\n";
+    std::istringstream traffic("send " + s0 + "\nwait 3\nsend " + impulse + "\nwait 7\n");
+    ASSERT_TRUE(c.run(traffic));
+    EXPECT_EQ(c.messages(), 1);
+    EXPECT_FALSE(c.status.errorLamp);
+    std::istringstream damage("send " + s0 + "\nwait 3\nsend " + lost + "\nwait 7\n");
+    ASSERT_TRUE(c.run(damage));
+    EXPECT_EQ(c.messages(), 2);
+    EXPECT_TRUE(c.status.errorLamp);
+    const std::string cc = "<L>10</L><W1>0</W1><W2>0</W2><W3>0</W3><W4>500</W4><W5>0</W5><W6>0</W6>"
+                           "<C1>21.5</C1><C2>21.5</C2>\r\n";
+    EXPECT_EQ(readFile(house.file("logs/CC_2026_07_05.txt")), "<T>08:00</T>" + cc + "<T>08:00</T>" + cc);
+}
+
 TEST(Replay, ADayOfCurrentCostClassicMessagesIsLoggedWithItsEnergy)
 {
     // The Classic sends a message every six seconds, its stored totals
