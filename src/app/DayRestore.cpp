@@ -30,14 +30,21 @@ void raise(Global_Declarations& g, int slot, double value)
         g.MaxMin[slot] = value;
 }
 
-// Records of a single windmill: amps and volts give power 1; no highs.
+// Records of a single windmill: amps and volts give power 1.  A record
+// with its amps raises the amps and power highs, as the other windmill
+// types' records do, so a restart keeps the day's highs.
 void restoreSingleWindmill(Global_Declarations& g, std::string_view line, double interval)
 {
-    if (auto v = item(line, "I"))
-        g.ChannelValue[1] = *v;
+    const auto amps = item(line, "I");
+    if (amps)
+        g.ChannelValue[1] = *amps;
     if (auto v = item(line, "V"))
         g.ChannelValue[9] = *v;
     g.ChannelPower[1] = g.ChannelValue[9] * g.ChannelValue[1];
+    if (amps) {
+        raise(g, 0, g.ChannelValue[1]);
+        raise(g, 16, g.ChannelPower[1]);
+    }
     g.WattHours[1] += interval * g.ChannelPower[1] / 3600;
 }
 

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -329,14 +330,30 @@ TEST(DayRestore, RoundTripOfCurrentCostRecords)
     });
 }
 
-TEST(DayRestore, SingleWindmillRestoresWattHoursOnly)
+TEST(DayRestore, SingleWindmillRestoresWattHoursAndHighs)
 {
     roundTrip(0, [](Global_Declarations& g, int i) {
         g.AccumulatedValue[9] += 12.25;
         g.AccumulatedValue[1] += i % 4;
         g.AccumulatedWatts[1] += 12.25 * (i % 4);
+        g.MaxMin[16] = std::max(g.MaxMin[16], 12.25 * (i % 4));
         g.goodDATAcount += 1;
     });
+
+    // The day's amps and power highs come back from the records; the volts,
+    // RPM and wind speed highs start again with the next message.
+    Rig r(0, 600);
+    seedHighsAndLows(r.g);
+    r.writeLog("WD_2010_07_04.txt", crlf({"<T>10:00</T><L>600</L><V>14.00</V><I>16.6</I><R>320</R><S>9</S>  0.000Wh",
+                                          "<T>10:10</T><L>600</L><V>13.10</V><I>2.6</I><R>90</R><S>3</S>  387.333Wh"}));
+    restore(r);
+    const Global_Declarations& g = r.g;
+    EXPECT_DOUBLE_EQ(g.MaxMin[0], 16.6);
+    EXPECT_DOUBLE_EQ(g.MaxMin[16], 14.0 * 16.6);
+    EXPECT_NEAR(g.WattHours[1], (14.0 * 16.6 + 13.1 * 2.6) * 600 / 3600, 1e-9);
+    for (int slot : {8, 12, 11})
+        EXPECT_EQ(g.MaxMin[slot], 0) << slot;
+    EXPECT_EQ(g.MaxMin[24], 1000);
 }
 
 TEST(DayRestore, WindmillExampleWithHighs)
