@@ -187,6 +187,8 @@ ConfigLoadResult loadConfiguration(Global_Declarations& g, const std::string& pr
 
 // Each writes its file in the program folder atomically (the old file stays
 // whole when writing fails) and returns false with a reason in *error.
+// writeHardwareCfg writes the Exit form and keeps the power costs (M, J, Z)
+// that the file already holds, as they stand.
 bool writeHardwareCfg(const Global_Declarations& g, const std::string& programFolder,
                       std::string* error = nullptr);
 bool writeChannelsCfg(const Global_Declarations& g, const std::string& programFolder,

@@ -106,7 +106,7 @@ TEST(HardwareCfg, LoadReadsEveryItemInAnyOrderAndIgnoresTariffs)
     EXPECT_EQ(g.TariffM, 0) << "tariffs are never read";
 }
 
-TEST(HardwareCfg, WithAndWithoutTariffsLoadTheSameAndExitDropsThem)
+TEST(HardwareCfg, WithAndWithoutTariffsLoadTheSameAndTheExitFormHasNone)
 {
     HardwareCfgValues v = hardwareValues(firstRunConfiguration());
     Global_Declarations a, b;

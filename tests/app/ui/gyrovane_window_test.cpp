@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, StartsWithATypeAboveEightAsTypeZeroAndRewritesTheSettings
     EXPECT_FALSE(win.setsystem[4]->isChecked());
     const std::string cfg = readText(folder + "/hardware.cfg");
     EXPECT_NE(cfg.find("<SystemType>0</SystemType>"), std::string::npos);
-    EXPECT_EQ(cfg.find("<M>"), std::string::npos); // the tariffs go with the rewrite
+    EXPECT_NE(cfg.find("<M>10</M>\r\n<J>10</J>\r\n<Z>10</Z>"), std::string::npos) << cfg;
     EXPECT_EQ(win.windowTitle(), "Waiting for Data");
     EXPECT_EQ(g.MaxMin[24], 1000);
     EXPECT_EQ(g.MaxMin[28], 100);
@@ -685,14 +685,27 @@ TEST_F(MainWindowTest, ExitWritesTheSettingsAndTheCloseBoxDoesNot)
         EXPECT_EQ(readText(folder + "/hardware.cfg").find("changed by hand"), std::string::npos);
     }
     {
+        // The power costs saved in the settings dialog stay through the
+        // start-up's rewrite, a channel editor's close and Exit.
+        const QString costs = "\r\n<M>25</M>\r\n<J>18</J>\r\n<Z>7</Z>\r\n\r\n";
+        QString cfg = QString::fromStdString(readText(folder + "/hardware.cfg"));
+        cfg.truncate(cfg.indexOf("</SystemType>\r\n") + 15);
+        ASSERT_TRUE(gv::writeFileAtomic((folder + "/hardware.cfg").toStdString(), (cfg + costs).toStdString()));
+        const auto keeps = [&](const char* when) {
+            const std::string now = readText(folder + "/hardware.cfg");
+            EXPECT_EQ(now.substr(now.find("</SystemType>") + 15), costs.toStdString()) << when;
+        };
         Gyrovane& win = start();
         win.show();
+        keeps("start-up");
+        win.display_Click(2);
+        keeps("editor");
         g.PersonalString = "changed by hand";
         win.exitmenu_Click();
         EXPECT_FALSE(win.isVisible());
-        const std::string cfg = readText(folder + "/hardware.cfg");
-        EXPECT_NE(cfg.find("<PersonalString>changed by hand</PersonalString>"), std::string::npos);
-        EXPECT_EQ(cfg.find("<M>"), std::string::npos);
+        keeps("Exit");
+        EXPECT_NE(readText(folder + "/hardware.cfg").find("<PersonalString>changed by hand</PersonalString>"),
+                  std::string::npos);
     }
 }
 
