@@ -345,6 +345,20 @@ LabelTexts showReadings(const Global_Declarations& g)
     return out;
 }
 
+LabelTexts showWattHours(const Global_Declarations& g)
+{
+    const auto wattHourLabel = [](Reading r) {
+        const int i = static_cast<int>(r);
+        return (i >= static_cast<int>(Reading::Whours0) && i <= static_cast<int>(Reading::Whours3)) ||
+               (i >= static_cast<int>(Reading::Label13_0) && i <= static_cast<int>(Reading::Label13_7));
+    };
+    LabelTexts out;
+    for (auto& entry : showReadings(g))
+        if (wattHourLabel(entry.first))
+            out.push_back(std::move(entry));
+    return out;
+}
+
 LabelTexts maximumClick(const Global_Declarations& g, Reading clicked, int& tempMaxShown)
 {
     LabelTexts out;

@@ -82,6 +82,11 @@ SystemLayout systemLayout(const Global_Declarations& g, int index);
 using LabelTexts = std::vector<std::pair<Reading, std::string>>;
 LabelTexts showReadings(const Global_Declarations& g);
 
+// The watt-hour labels of showReadings alone: the logging tick shows the
+// day's count it has just booked, while the readings stay the last
+// message's.
+LabelTexts showWattHours(const Global_Declarations& g);
+
 // The texts a click on a reading label writes (the recent maximum, or for the
 // Current Cost temperature labels alternately the maximum and the minimum).
 // `tempMaxShown` is the window's toggle shared by both temperature labels.

@@ -801,6 +801,9 @@ void Gyrovane::Timer1_Timer(const gv::LocalTime& now)
     }
     if (!r.goodDATAcounterText.empty())
         goodDATAcounter->setText(qs(r.goodDATAcounterText));
+    // The tick books the interval's energy: show it now, not at the next
+    // message, which may be long in coming when the device has stopped.
+    writeReadings(gv::showWattHours(g_));
     showEngineStatus();
     Timer1->setEnabled(true);
 }

@@ -646,8 +646,13 @@ TEST_F(MainWindowTest, LogsAfterData)
     Gyrovane& win = start();
     win.receiveText("<V>253</V><I>42.6</I><S>52.5</S><R>15004</R>]");
     win.startMENU_Click();
+    EXPECT_EQ(text(Reading::Whours0), "0 Wh");
     win.Timer1_Timer();
     EXPECT_TRUE(messages.isEmpty());
+    // The tick shows the energy it booked, with no message after it; the
+    // readings stay the last message's.
+    EXPECT_EQ(text(Reading::Whours0), "1 Wh");
+    EXPECT_EQ(text(Reading::Amps0), "4.26 A");
     const std::string day = gv::dayName(gv::localNow());
     const std::string log = readText(folder + "/logs/WD_" + QString::fromStdString(day) + ".txt");
     ASSERT_FALSE(log.empty());
