@@ -262,6 +262,18 @@ TEST(Replay, ACurrentCost128SensorThatFallsSilentReadsZeroUntilHeardAgain)
     const std::string later = readFile(dir.file("logs/CC_2026_07_05.txt")).substr(day.size());
     EXPECT_EQ(occurrences(later, "<L>10</L><W1>500</W1>"), 3) << later;
     EXPECT_EQ(occurrences(later, "<W1>500</W1>"), occurrences(later, "<W1>")) << later;
+
+    // A quiet link shorter than a sensor's silence counts neither: sensor 9
+    // heard at 0 s, nothing until 50 s, then sensor 0 at 50, 56 and 62 s.
+    TempDir brief;
+    prepareFolder(brief.path(), 4, 10, true);
+    Replay b(brief.path(), LocalTime{2026, 7, 5, 8, 0, 0});
+    testing::internal::CaptureStderr();
+    std::istringstream pause("send " + s9 + "\nwait 50\nrepeat 3 6 " + s0 + "\n");
+    ASSERT_TRUE(b.run(pause));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(b.g.RawValue[18], 500);
+    EXPECT_EQ(b.g.ChannelPower[2], 500);
 }
 
 TEST(Replay, ACurrentCost128MessageNamingBothSensorsIsNoise)
