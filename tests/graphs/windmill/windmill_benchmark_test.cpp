@@ -1,7 +1,8 @@
 // Timings of the graph engine on full days of logs: a day of 1-second logs
 // (24 hourly files of 3,600 records, 86,400 in all) and a day of 10-second
-// logs (one file of 8,640 records).  Prints the times; fails only when a
-// step is absurdly slow.
+// logs (one file of 8,640 records).  The suite checks what is read; the
+// times depend on the machine and are printed only when GV_BENCHMARK is set,
+// for a developer who runs this program by hand.
 #include "config/FirstRun.h"
 #include "graphs/windmill/WindmillGraph.h"
 #include "graphs/windmill/windmill_day_fixture.h"
@@ -13,6 +14,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 using namespace gv;
 
@@ -98,6 +100,8 @@ TEST(WindmillBenchmark, DayOfOneSecondAndTenSecondLogs)
     ASSERT_EQ(ten.result.read, ReadStatus::Ok);
     EXPECT_EQ(ten.records, 8640);
 
+    if (!std::getenv("GV_BENCHMARK"))
+        return;
     std::printf("\n[timing] generating 24 hourly 1-s files + whole-day file: %.0f ms\n", makeMs);
     std::printf("[timing] 1-s logs, 24 hourly files (%d records): read %.1f ms, plot %.1f ms in all; "
                 "slowest hour %.1f ms\n",
@@ -106,10 +110,4 @@ TEST(WindmillBenchmark, DayOfOneSecondAndTenSecondLogs)
                 all.readMs);
     std::printf("[timing] 10-s logs, daily file (%d records): read %.1f ms, plot %.1f ms (%zu segments)\n",
                 ten.records, ten.readMs, ten.plotMs, ten.lines);
-    RecordProperty("hourly_read_ms_total", static_cast<int>(readTotal));
-    RecordProperty("ten_second_read_ms", static_cast<int>(ten.readMs));
-
-    EXPECT_LT(slowest, 2000);
-    EXPECT_LT(ten.readMs + ten.plotMs, 2000);
-    EXPECT_LT(all.readMs, 2000);
 }
