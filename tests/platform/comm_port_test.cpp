@@ -93,7 +93,7 @@ TEST(CommPort, ReadsAPseudoTerminalThroughTheProgramFolderLink)
         port.setInBufferCount(0);
     });
     ASSERT_TRUE(writeDevice(pair.deviceEnd(), "<V>512</V>]"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return got.contains("]"); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return got.contains("]"); }, 20000));
     EXPECT_EQ(got, "<V>512</V>]");
 
     // A second open while open is refused; closing then reopening works.
@@ -103,7 +103,7 @@ TEST(CommPort, ReadsAPseudoTerminalThroughTheProgramFolderLink)
     ASSERT_TRUE(port.setPortOpen(true));
     got.clear();
     ASSERT_TRUE(writeDevice(pair.deviceEnd(), "abc]"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return got.contains("]"); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return got.contains("]"); }, 20000));
 }
 
 TEST(CommPort, ReopensADeviceThatCameBack)
@@ -132,8 +132,8 @@ TEST(CommPort, ReopensADeviceThatCameBack)
     QSignalSpy back(&port, &gv::CommPort::deviceBack);
 
     pair.stop();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return lost.count() > 0; }, 5000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !port.portOpen(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lost.count() > 0; }, 20000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !port.portOpen(); }, 20000));
     EXPECT_TRUE(port.deviceMissing());
     EXPECT_EQ(port.devicePath(), dir.path() + "/ttyS0");
     // Nothing there yet: the retries fail quietly and open nothing else.
@@ -142,11 +142,11 @@ TEST(CommPort, ReopensADeviceThatCameBack)
     EXPECT_FALSE(port.portOpen());
 
     ASSERT_TRUE(pair.start());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return back.count() > 0; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return back.count() > 0; }, 20000));
     EXPECT_TRUE(port.portOpen());
     EXPECT_FALSE(port.deviceMissing());
     ASSERT_TRUE(writeDevice(pair.deviceEnd(), "again]"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return got.contains("again]"); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return got.contains("again]"); }, 20000));
     EXPECT_EQ(lost.count(), 1);
 }
 
@@ -204,6 +204,6 @@ TEST(FormTimer, ZeroIntervalMeansStoppedAndLongPeriodsAreAccepted)
     t.setInterval(20);
     EXPECT_FALSE(t.running());
     t.setEnabled(true);
-    (void)QTest::qWaitFor([&] { return fired >= 2; }, 2000);
+    (void)QTest::qWaitFor([&] { return fired >= 2; }, 20000);
     EXPECT_GE(fired, 2);
 }

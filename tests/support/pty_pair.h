@@ -26,7 +26,7 @@ public:
     ~PtyPair() { stop(); }
 
     // Starts socat and waits until both links exist.
-    bool start(int timeoutMs = 5000)
+    bool start(int timeoutMs = 20000)
     {
         stop();
         proc_.setProcessChannelMode(QProcess::ForwardedErrorChannel);

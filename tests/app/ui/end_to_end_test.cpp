@@ -48,7 +48,7 @@ public:
         const QString exe = QStringLiteral(GV_BINARY_DIR "/tools/gv_simulator");
         proc_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         proc_.start(exe, {"--type", "1", "--interval-ms", "200", "--seed", "7", "--out", device});
-        return proc_.waitForStarted(3000);
+        return proc_.waitForStarted(20000);
     }
     void stop()
     {
@@ -110,11 +110,11 @@ TEST(EndToEnd, SimulatorThroughAPseudoTerminalIntoTheDayLog)
         w.Form_Load();
         ASSERT_TRUE(w.MSComm1->portOpen());
         ASSERT_EQ(g.LoggingOn, 1);
-        EXPECT_TRUE(waitUntil([&] { return w.dataSeen(); }, 3000));
+        EXPECT_TRUE(waitUntil([&] { return w.dataSeen(); }, 20000));
         EXPECT_TRUE(w.windowTitle().startsWith("Battery = ")) << w.windowTitle().toStdString();
 
         // A few logging intervals.
-        EXPECT_TRUE(waitUntil([&] { return gvRecords(folder).count("\r\n") >= 3; }, 6000));
+        EXPECT_TRUE(waitUntil([&] { return gvRecords(folder).count("\r\n") >= 3; }, 30000));
         const QString before = gvRecords(folder);
         const QStringList lines = before.split("\r\n", Qt::SkipEmptyParts);
         ASSERT_GE(lines.size(), 3);
@@ -129,7 +129,7 @@ TEST(EndToEnd, SimulatorThroughAPseudoTerminalIntoTheDayLog)
         // The device goes away: the window keeps running and says so.
         sim.stop();
         pair.stop();
-        EXPECT_TRUE(waitUntil([&] { return w.Label2->text() == "     possible COMMS problem"; }, 4000));
+        EXPECT_TRUE(waitUntil([&] { return w.Label2->text() == "     possible COMMS problem"; }, 20000));
         EXPECT_FALSE(w.MSComm1->portOpen());
         const int linesWhileGone = gvRecords(folder).count("\r\n");
         QTest::qWait(1500);
@@ -141,8 +141,8 @@ TEST(EndToEnd, SimulatorThroughAPseudoTerminalIntoTheDayLog)
         // The device comes back: reading resumes without a restart.
         ASSERT_TRUE(pair.start());
         ASSERT_TRUE(sim.start(pair.deviceEnd()));
-        EXPECT_TRUE(waitUntil([&] { return w.MSComm1->portOpen(); }, 5000));
-        EXPECT_TRUE(waitUntil([&] { return w.Label2->text().contains("<V1>"); }, 4000))
+        EXPECT_TRUE(waitUntil([&] { return w.MSComm1->portOpen(); }, 20000));
+        EXPECT_TRUE(waitUntil([&] { return w.Label2->text().contains("<V1>"); }, 20000))
             << w.Label2->text().toStdString();
         EXPECT_TRUE(w.windowTitle().startsWith("Battery = "));
         EXPECT_TRUE(gvRecords(folder).startsWith(during));

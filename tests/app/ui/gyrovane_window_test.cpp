@@ -230,7 +230,7 @@ TEST_F(MainWindowTest, AnAutomaticStartWaitsForAPortThatAppearsLate)
                 return;
             late = std::make_unique<gvtest::LocalPty>(folder + "/COM4");
             ASSERT_TRUE(late->ok());
-            EXPECT_TRUE(QTest::qWaitFor([&] { return w->MSComm1->portOpen(); }, 3000));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return w->MSComm1->portOpen(); }, 20000));
         });
         testing::internal::CaptureStderr();
         w->Form_Load();
@@ -252,7 +252,7 @@ TEST_F(MainWindowTest, AnAutomaticStartWaitsForAPortThatAppearsLate)
     EXPECT_FALSE(QFile::exists(log));
     EXPECT_EQ(g.LoggingOn, 1);
     ASSERT_TRUE(late->send("<A1>50</A1><V1>132</V1>]"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w->dataSeen(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->dataSeen(); }, 20000));
     w->Timer1_Timer();
     EXPECT_NE(readText(log).find("<L>20</L><V1>13.20</V1><A1>5.0</A1>"), std::string::npos) << readText(log);
     // A device that came late is no failure: the error lamp shows green.
@@ -271,9 +271,9 @@ TEST_F(MainWindowTest, AnAutomaticStartWaitsForAPortThatAppearsLate)
               std::string::npos) << errSetup;
     late = std::make_unique<gvtest::LocalPty>(folder + "/COM4");
     ASSERT_TRUE(late->ok());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w->MSComm1->portOpen(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->MSComm1->portOpen(); }, 20000));
     ASSERT_TRUE(late->send("<A1>60</A1><V1>128</V1>]"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return g.LastMessage.find("<V1>128</V1>") != std::string::npos; }, 3000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return g.LastMessage.find("<V1>128</V1>") != std::string::npos; }, 20000))
         << g.LastMessage;
     EXPECT_EQ(messages, QStringList{Gyrovane::portProblemText()}) << "no message box from the setup";
 
@@ -733,7 +733,7 @@ TEST_F(MainWindowTest, OneProgramPerFolderAndALockLeftByACrashIsTakenOver)
         p.setProcessEnvironment(env);
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.start(QStringLiteral(GV_BINARY_DIR "/gyrovane"), {});
-        if (!p.waitForStarted(5000))
+        if (!p.waitForStarted(30000))
             return false;
         return QTest::qWaitFor(
             [&] {
@@ -741,7 +741,7 @@ TEST_F(MainWindowTest, OneProgramPerFolderAndALockLeftByACrashIsTakenOver)
                 QLockFile probe(lockFile);
                 return probe.getLockInfo(&pid, nullptr, nullptr) && pid == p.processId();
             },
-            10000);
+            30000);
     };
     QProcess first;
     ASSERT_TRUE(run(first));
@@ -777,7 +777,7 @@ TEST_F(MainWindowTest, OneProgramPerFolderAndALockLeftByACrashIsTakenOver)
 
     // The first program is killed: its lock stays behind and stops nobody.
     first.kill();
-    ASSERT_TRUE(first.waitForFinished(5000));
+    ASSERT_TRUE(first.waitForFinished(30000));
     ASSERT_TRUE(QFile::exists(lockFile));
     messages.clear();
     {
