@@ -120,7 +120,8 @@ TEST(BarGraphs, TimerRefreshesFromTheSharedReadings)
 {
     gv::Global_Declarations g = runningSystem();
     auto* w = new BarGraphs(g);
-    QTest::qWait(700); // the real 500 ms timer
+    // The window's own 500 ms timer refreshes the labels.
+    (void)QTest::qWaitFor([&] { return w->Label4->text() == "600"; }, 20000);
     EXPECT_EQ(w->Label4->text(), "600");
     g.Windmill1Power = 250;
     fireTimer(w->Timer1);

@@ -46,7 +46,8 @@ TEST(dataTOlog, TimerRefreshesFromTheAccumulators)
 {
     gv::Global_Declarations g = runningSystem();
     auto* w = new dataTOlog(g);
-    QTest::qWait(700); // the real 500 ms timer
+    // The window's own 500 ms timer refreshes the labels.
+    (void)QTest::qWaitFor([&] { return w->dataOKOK->text() == "7"; }, 20000);
     EXPECT_EQ(w->dataOKOK->text(), "7");
     g.goodDATAcount = 0;
     g.AccumulatedValue[9] = 0;

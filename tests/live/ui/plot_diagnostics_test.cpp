@@ -107,7 +107,8 @@ TEST(plotDiagnostics, TimerAddsTheLivePoints)
     g.PlotMode = 2;
     auto* w = new plotDiagnostics(g);
     const int base = w->GraphDisplay->shapeCount();
-    QTest::qWait(700); // the real 500 ms timer
+    // The window's own 500 ms timer adds a point.
+    (void)QTest::qWaitFor([&] { return w->GraphDisplay->shapeCount() > base; }, 20000);
     EXPECT_EQ(w->GraphDisplay->shapeCount(), base + 1);
     g.Windmill2RPM = 400;
     fireTimer(w->Timer1);
