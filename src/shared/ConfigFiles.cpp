@@ -454,16 +454,14 @@ bool writeHardwareCfg(const Global_Declarations& g, const std::string& programFo
     // The power costs are set in the settings dialog only: every other
     // rewrite (start-up, type change, channel editors, Exit) keeps the
     // stored ones as they are.  A file without them stays without them.
-    if (fileExists(path))
-        if (const auto old = readTextFile(path)) {
-            const auto m = findTag(*old, "M"), j = findTag(*old, "J"), z = findTag(*old, "Z");
-            if (m || j || z) {
-                const Global_Declarations& d = firstRunConfiguration();
-                text = hardwareCfgTextWithTariffs(hardwareValues(g), m.value_or(numberText(d.TariffM)),
-                                                  j.value_or(numberText(d.TariffJ)),
-                                                  z.value_or(numberText(d.TariffZ)));
-            }
+    if (const auto old = readTextFile(path)) {
+        const auto m = findTag(*old, "M"), j = findTag(*old, "J"), z = findTag(*old, "Z");
+        if (m || j || z) {
+            const Global_Declarations& d = firstRunConfiguration();
+            text = hardwareCfgTextWithTariffs(hardwareValues(g), m.value_or(numberText(d.TariffM)),
+                                              j.value_or(numberText(d.TariffJ)), z.value_or(numberText(d.TariffZ)));
         }
+    }
     return writeTextFileAtomic(path, text, error);
 }
 
