@@ -24,68 +24,82 @@ std::optional<double> item(std::string_view line, std::string_view name)
     return recordNumber(*text);
 }
 
-void raise(Global_Declarations& g, int slot, double value)
-{
-    if (value > g.MaxMin[slot])
-        g.MaxMin[slot] = value;
-}
+// One record on its way into the day's totals.  A record of an interval
+// without a message (<L>0</L>: a quiet link, a device stopped before
+// midnight) repeats the values from before it: it books no energy and
+// raises no high, or yesterday's last values would come back as today's.
+struct Record {
+    Global_Declarations& g;
+    std::string_view line;
+    double interval;
+
+    void raise(int slot, double value) const
+    {
+        if (interval > 0 && value > g.MaxMin[slot])
+            g.MaxMin[slot] = value;
+    }
+    void book(int power) const { g.WattHours[power] += interval * g.ChannelPower[power] / 3600; }
+};
 
 // Records of a single windmill: amps and volts give power 1.  A record
 // with its amps raises the amps and power highs, as the other windmill
 // types' records do, so a restart keeps the day's highs.
-void restoreSingleWindmill(Global_Declarations& g, std::string_view line, double interval)
+void restoreSingleWindmill(const Record& r)
 {
-    const auto amps = item(line, "I");
+    Global_Declarations& g = r.g;
+    const auto amps = item(r.line, "I");
     if (amps)
         g.ChannelValue[1] = *amps;
-    if (auto v = item(line, "V"))
+    if (auto v = item(r.line, "V"))
         g.ChannelValue[9] = *v;
     g.ChannelPower[1] = g.ChannelValue[9] * g.ChannelValue[1];
     if (amps) {
-        raise(g, 0, g.ChannelValue[1]);
-        raise(g, 16, g.ChannelPower[1]);
+        r.raise(0, g.ChannelValue[1]);
+        r.raise(16, g.ChannelPower[1]);
     }
-    g.WattHours[1] += interval * g.ChannelPower[1] / 3600;
+    r.book(1);
 }
 
 // Windmill records: amps of channels 1..8 times battery volts.
-void restoreFromAmps(Global_Declarations& g, std::string_view line, double interval)
+void restoreFromAmps(const Record& r)
 {
+    Global_Declarations& g = r.g;
     for (int k = 1; k <= 8; ++k) {
-        if (auto v = item(line, g.XMLsoftware[k])) {
+        if (auto v = item(r.line, g.XMLsoftware[k])) {
             g.ChannelValue[k] = *v;
-            raise(g, k - 1, g.ChannelValue[k]);
+            r.raise(k - 1, g.ChannelValue[k]);
             g.ChannelPower[k] = g.ChannelValue[k] * g.ChannelValue[9];
-            raise(g, 15 + k, g.ChannelPower[k]);
+            r.raise(15 + k, g.ChannelPower[k]);
         }
-        g.WattHours[k] += interval * g.ChannelPower[k] / 3600;
+        r.book(k);
     }
 }
 
 // House records carry the eight powers themselves under the names of
 // channels 17..24.
-void restoreFromPowers(Global_Declarations& g, std::string_view line, double interval)
+void restoreFromPowers(const Record& r)
 {
+    Global_Declarations& g = r.g;
     for (int k = 1; k <= 8; ++k) {
-        if (auto v = item(line, g.XMLsoftware[16 + k])) {
+        if (auto v = item(r.line, g.XMLsoftware[16 + k])) {
             g.ChannelPower[k] = *v;
-            raise(g, 15 + k, g.ChannelPower[k]);
+            r.raise(15 + k, g.ChannelPower[k]);
         }
-        g.WattHours[k] += interval * g.ChannelPower[k] / 3600;
+        r.book(k);
     }
 }
 
 // Current Cost records: W1..W3 are powers 2..4, W4..W6 powers 6..8.
-void restoreCurrentCost(Global_Declarations& g, std::string_view line, double interval)
+void restoreCurrentCost(const Record& r)
 {
     static const int powers[] = {2, 3, 4, 6, 7, 8};
     for (int j = 1; j <= 6; ++j) {
         const int k = powers[j - 1];
-        if (auto v = item(line, "W" + std::to_string(j))) {
-            g.ChannelPower[k] = *v;
-            raise(g, 15 + k, g.ChannelPower[k]);
+        if (auto v = item(r.line, "W" + std::to_string(j))) {
+            r.g.ChannelPower[k] = *v;
+            r.raise(15 + k, r.g.ChannelPower[k]);
         }
-        g.WattHours[k] += interval * g.ChannelPower[k] / 3600;
+        r.book(k);
     }
 }
 
@@ -130,13 +144,14 @@ void restoreRecords(Global_Declarations& g, std::string_view rest, DayRestoreRes
         if (auto v = item(line, g.XMLsoftware[9]))
             g.ChannelValue[9] = *v;
 
+        const Record record{g, line, interval};
         switch (g.SystemType) {
-        case 0: restoreSingleWindmill(g, line, interval); break;
+        case 0: restoreSingleWindmill(record); break;
         case 1:
-        case 2: restoreFromAmps(g, line, interval); break;
+        case 2: restoreFromAmps(record); break;
         case 3:
-        case 4: restoreCurrentCost(g, line, interval); break;
-        default: restoreFromPowers(g, line, interval); break;
+        case 4: restoreCurrentCost(record); break;
+        default: restoreFromPowers(record); break;
         }
     }
 }

@@ -30,8 +30,9 @@ std::string restorePrefix(int systemType);
 // Reads today's log files of the system type's family from `logsFolder`:
 // the daily file <prefix>YYYY_MM_DD.txt, then the hourly files
 // <prefix>YYYY_MM_DD_hh.txt in hour order.  Their records are added to
-// WattHours(1..8) by their <L> interval (a record with <L>0</L> covers no
-// measured time and adds nothing), raise MaxMin slots 0..23 and leave the
+// WattHours(1..8) by their <L> interval and raise MaxMin slots 0..23 (a
+// record with <L>0</L> covers no measured time: it adds nothing and raises
+// no high), and leave the
 // last record's values in ChannelValue and ChannelPower.  Missing files are
 // no error; a file that exists but cannot be read sets readFailed.
 DayRestoreResult restoreDayTotals(Global_Declarations& g, const std::string& logsFolder,

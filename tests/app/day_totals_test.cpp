@@ -386,6 +386,38 @@ TEST(DayRestore, CurrentCostSlots)
     EXPECT_EQ(g.WattHours[1] + g.WattHours[3] + g.WattHours[5], 0);
 }
 
+TEST(DayRestore, RecordsOfIntervalsWithoutAMessageRaiseNoHigh)
+{
+    // Just after midnight the first records repeat the last values of the
+    // day before with <L>0</L> (the device was quiet); only the records
+    // measured today may become today's highs.
+    Rig wd(0, 10);
+    seedHighsAndLows(wd.g);
+    std::string day;
+    for (int i = 0; i < 19; ++i)
+        day += "<T>00:0" + std::to_string(i / 6) + "</T><L>0</L><V>50.00</V><I>99.9</I><R>900</R><S>20</S>  0.000Wh\r\n";
+    wd.writeLog("WD_2010_07_04.txt", day + "<T>00:04</T><L>10</L><V>13.00</V><I>5.0</I><R>90</R><S>3</S>  0.000Wh\r\n");
+    restore(wd);
+    EXPECT_DOUBLE_EQ(wd.g.MaxMin[0], 5.0);
+    EXPECT_DOUBLE_EQ(wd.g.MaxMin[16], 65.0);
+    EXPECT_NEAR(wd.g.WattHours[1], 65.0 * 10 / 3600, 1e-9);
+
+    Rig cc(4, 10);
+    seedHighsAndLows(cc.g);
+    cc.writeLog("CC_2010_07_04.txt",
+                crlf({"<T>00:00</T><L>0</L><W1>700</W1><W2>0</W2><W3>0</W3><W4>3000</W4><W5>200</W5><W6>0</W6>"
+                      "<C1>21.5</C1><C2>21.5</C2>",
+                      "<T>00:00</T><L>0</L><W1>700</W1><W2>0</W2><W3>0</W3><W4>3000</W4><W5>200</W5><W6>0</W6>"
+                      "<C1>21.5</C1><C2>21.5</C2>",
+                      "<T>00:00</T><L>10</L><W1>300</W1><W2>0</W2><W3>0</W3><W4>2000</W4><W5>100</W5><W6>0</W6>"
+                      "<C1>21.5</C1><C2>21.5</C2>"}));
+    restore(cc);
+    EXPECT_EQ(cc.g.MaxMin[17], 300);
+    EXPECT_EQ(cc.g.MaxMin[21], 2000);
+    EXPECT_EQ(cc.g.MaxMin[22], 100);
+    EXPECT_NEAR(cc.g.WattHours[6], 2000.0 * 10 / 3600, 1e-9);
+}
+
 TEST(DayRestore, MissingIntervalCountsTenSecondsAndAsksForOneNotice)
 {
     Rig r(5, 60);
