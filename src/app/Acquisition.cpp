@@ -248,11 +248,11 @@ bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
         // sensor and no watts at all is the monitor's other traffic (the
         // stored totals).
         if (sensor.item != Item::Read)
-            return sensorTag || carriesWatts ? abandon() : false;
+            return sensorTag || carriesWatts ? abandon() : otherTraffic();
         // A sensor this system does not read, or one without watts (an
         // impulse sensor's counts): no reading and no error.
         if ((sensor.number != 9 && sensor.number != 0) || !carriesWatts)
-            return false;
+            return otherTraffic();
         group = sensor.number == 9 ? 0 : 1;
     }
 
@@ -293,6 +293,23 @@ void Acquisition::monitorHeard()
     monitorLastHeard_ = now_;
 }
 
+bool Acquisition::otherTraffic()
+{
+    bool silent = false, speaking = false;
+    for (int group : {0, 1}) {
+        silenceQuietSensor(group);
+        const Sensor& s = sensors_[group];
+        silent = silent || s.silent;
+        speaking = speaking || (s.heard && !s.silent);
+    }
+    // A sensor that still speaks carries the passes with its own messages;
+    // when none does, this message carries the pass that shows, logs and
+    // sums the silent sensor's zeros as measured.
+    if (!silent || speaking)
+        return false;
+    return calculate();
+}
+
 void Acquisition::sensorHeard(int group)
 {
     Sensor& s = sensors_[group];
@@ -314,8 +331,9 @@ void Acquisition::silenceQuietSensor(int group)
                              " has sent nothing for 60 s: its watts read 0 until it is heard again");
     }
     if (s.silent) {
+        // Its zeros are readings of the message being handled.
         const int first = group == 0 ? 18 : 22;
-        for (int n = first; n < first + 3; ++n)
+        for (int n = first; n < first + 3; ++n, ++readings_)
             g_.RawValue[n] = 0;
     }
 }

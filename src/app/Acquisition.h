@@ -61,8 +61,11 @@
 // temperature slots (17 and 21).  A sensor that has been heard and then
 // sends nothing for SensorSilentSeconds while the monitor is heard (a flat
 // transmitter battery, out of range) reads 0 W on its three channels from
-// the next pass on, until it is heard again: its last watts are not shown,
-// logged and summed for hours.  Standard error says when it falls silent and
+// then on, until it is heard again: its last watts are not shown, logged
+// and summed for hours.  Every message of the monitor counts as heard,
+// those of its other sensors and its stored totals too; while neither
+// sensor 9 nor 0 speaks, those messages carry the passes, so the records
+// count the zeros as measured.  Standard error says when it falls silent and
 // when it is heard again.  Time in which nothing at all comes from the
 // monitor (the cable out, the monitor unplugged) is no sensor's silence: a
 // whole message after more than LinkQuietSeconds without one moves every
@@ -139,6 +142,11 @@ private:
     void sensorHeard(int group);
     // Zero the watts of a heard sensor that has been silent too long.
     void silenceQuietSensor(int group);
+    // A 128 message that reads neither sensor 9 nor 0 (an appliance
+    // monitor, an impulse sensor, the stored totals): the monitor is heard,
+    // so a sensor silent for too long reads 0; a pass runs only when no
+    // sensor speaks.  Returns true when the message got its pass.
+    bool otherTraffic();
     bool calculate();
     // A message that gets no calculation pass: error lamp lit; false.
     bool abandon();

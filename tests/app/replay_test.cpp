@@ -274,6 +274,30 @@ TEST(Replay, ACurrentCost128SensorThatFallsSilentReadsZeroUntilHeardAgain)
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(b.g.RawValue[18], 500);
     EXPECT_EQ(b.g.ChannelPower[2], 500);
+
+    // The house transmitter (sensor 0, 1000 W) stops while an appliance
+    // monitor (sensor 1) goes on every 6 s: the monitor is heard, so a
+    // minute after its last message sensor 0 reads 0 W, and the appliance
+    // monitor's messages carry measured records of that 0 W.
+    TempDir house;
+    prepareFolder(house.path(), 4, 10, true);
+    Replay h(house.path(), LocalTime{2026, 7, 5, 8, 0, 0});
+    const std::string house0 = gvtest::cc128Message(0, {1000, 0, 0}) + "\\r\\n";
+    const std::string appliance = gvtest::cc128Message(1, {40, 0, 0}) + "\\r\\n";
+    testing::internal::CaptureStderr();
+    std::istringstream dead("repeat 10 6 " + house0 + "\nwait 3\nrepeat 60 6 " + appliance + "\n");
+    ASSERT_TRUE(h.run(dead));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Gyrovane: Current Cost 128 sensor 0 has sent nothing for 60 s: its watts read 0 until it is heard again\n");
+    const std::string log = readFile(house.file("logs/CC_2026_07_05.txt"));
+    const std::string zero = "<L>10</L><W1>0</W1><W2>0</W2><W3>0</W3><W4>0</W4>";
+    EXPECT_NE(log.find(zero), std::string::npos) << log;
+    EXPECT_EQ(log.substr(log.rfind("<T>")), "<T>08:07</T>" + zero + "<W5>0</W5><W6>0</W6><C1>21.5</C1><C2>21.5</C2>\r\n");
+    EXPECT_EQ(occurrences(log, "<L>0</L>"), occurrences(log, "<L>0</L><W1>0</W1><W2>0</W2><W3>0</W3><W4>1000</W4>"));
+    EXPECT_LE(occurrences(log, "<L>0</L>"), 6) << "only until the minute is up";
+    EXPECT_EQ(h.g.ChannelPower[6], 0);
+    EXPECT_NEAR(h.g.WattHours[6], 1000.0 * 60 / 3600, 1e-9);
+    EXPECT_FALSE(h.status.errorLamp);
 }
 
 TEST(Replay, ACurrentCost128MessageNamingBothSensorsIsNoise)
