@@ -275,6 +275,19 @@ TEST(Replay, ACurrentCost128SensorThatFallsSilentReadsZeroUntilHeardAgain)
     EXPECT_EQ(b.g.RawValue[18], 500);
     EXPECT_EQ(b.g.ChannelPower[2], 500);
 
+    // Only the time beyond the quiet-link limit is taken off: sensor 9 at
+    // 0 s, sensor 0 every 6 s to 36 s, nothing for 21 s, sensor 0 at 57 and
+    // 63 s.  Sensor 9 has been silent for 42 s of heard time, not 60.
+    TempDir gap;
+    prepareFolder(gap.path(), 4, 10, true);
+    Replay q(gap.path(), LocalTime{2026, 7, 5, 8, 0, 0});
+    testing::internal::CaptureStderr();
+    std::istringstream limit("send " + s9 + "\nrepeat 7 6 " + s0 + "\nwait 15\nsend " + s0 + "\nwait 6\nsend " + s0 +
+                             "\n");
+    ASSERT_TRUE(q.run(limit));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(q.g.RawValue[18], 500);
+
     // The house transmitter (sensor 0, 1000 W) stops while an appliance
     // monitor (sensor 1) goes on every 6 s: the monitor is heard, so a
     // minute after its last message sensor 0 reads 0 W, and the appliance
