@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "app/Calculation.h"
 #include "shared/TaggedText.h"
@@ -38,6 +39,33 @@ const char* sensorName(int group) { return group == 0 ? "sensor 9" : "sensor 0";
 std::string_view withoutStoredTotals(std::string_view message)
 {
     return message.substr(0, message.find(HistOpen));
+}
+
+// An element whose opening or closing tag stands twice in one message: two
+// messages run together, the end of one and the start of the next lost on
+// the line (or a fragment left from before the cable was pulled).  Its
+// first occurrences may come from different messages, so nothing of it is
+// a measurement.
+bool heldTwice(std::string_view text, std::string_view open, std::string_view close)
+{
+    const auto twice = [text](std::string_view tag) {
+        const std::size_t p = text.find(tag);
+        return p != std::string_view::npos && text.find(tag, p + tag.size()) != std::string_view::npos;
+    };
+    return twice(open) || twice(close);
+}
+
+// The reading elements of a Current Cost message (the 128's sensor number
+// among them).
+bool meterElementHeldTwice(std::string_view text, bool cc128)
+{
+    static constexpr std::string_view elements[][2] = {{"<tmpr>", "</tmpr>"}, {"<ch1>", "</ch1>"},
+                                                       {"<ch2>", "</ch2>"},   {"<ch3>", "</ch3>"},
+                                                       {"<sensor>", "</sensor>"}};
+    for (const auto& e : elements)
+        if ((cc128 || e[0] != "<sensor>") && heldTwice(text, e[0], e[1]))
+            return true;
+    return false;
 }
 
 bool validReading(std::string_view text)
@@ -184,21 +212,25 @@ bool Acquisition::handleLogger(const std::string& message)
     messageText_ = message;
     announce(message);
 
+    struct Element {
+        std::string open, close;
+        int slot;
+    };
+    std::vector<Element> elements;
     if (g_.SystemType == 0) {
-        static constexpr struct {
-            std::string_view open, close;
-            int slot;
-        } fixed[] = {{"<V>", "</V>", 9}, {"<I>", "</I>", 1}, {"<S>", "</S>", 12}, {"<R>", "</R>", 13}};
-        for (const auto& item : fixed)
-            if (extract(message, item.open, item.close, item.slot) == Item::Fault)
-                return abandon();
+        elements = {{"<V>", "</V>", 9}, {"<I>", "</I>", 1}, {"<S>", "</S>", 12}, {"<R>", "</R>", 13}};
     } else {
         for (int n = 1; n <= 24; ++n) {
             const std::string& tag = g_.XMLhardware[n];
-            if (extract(message, "<" + tag + ">", "</" + tag + ">", n) == Item::Fault)
-                return abandon();
+            elements.push_back({"<" + tag + ">", "</" + tag + ">", n});
         }
     }
+    for (const Element& e : elements)
+        if (heldTwice(message, e.open, e.close))
+            return abandon();
+    for (const Element& e : elements)
+        if (extract(message, e.open, e.close, e.slot) == Item::Fault)
+            return abandon();
     return calculate();
 }
 
@@ -230,14 +262,13 @@ Acquisition::Meter Acquisition::readMeter(std::string_view message, bool cc128)
 bool Acquisition::handleCurrentCost(const std::string& message, bool cc128)
 {
     announce(message);
-    std::string_view text = message;
+    if (cc128)
+        monitorHeard();
+    const std::string_view text = cc128 ? withoutStoredTotals(message) : std::string_view(message);
+    if (meterElementHeldTwice(text, cc128))
+        return abandon();
     int group = 0;
     if (cc128) {
-        monitorHeard();
-        text = withoutStoredTotals(message);
-        // Two messages run together: either sensor's watts could be the other's.
-        if (text.find("<sensor>9") != std::string_view::npos && text.find("<sensor>0") != std::string_view::npos)
-            return abandon();
         const bool carriesWatts = text.find("<watts>") != std::string_view::npos ||
                                   text.find("</watts>") != std::string_view::npos ||
                                   text.find("<ch1>") != std::string_view::npos;

@@ -38,7 +38,11 @@
 // is lit.  A calculation pass that would give a value beyond MaxReading, or
 // not finite, is abandoned the same way.  A message from which no reading is
 // taken (line noise holding a "]", an item that is not a number) is no good
-// message either: no pass, error lamp lit.
+// message either: no pass, error lamp lit.  A message that holds one of its
+// reading elements twice (outside the 128's stored totals) is two messages
+// run together, the end of one and the start of the next lost, or a
+// fragment sent before the cable was pulled glued to the next message:
+// none of its readings is taken, no pass, error lamp lit.
 //
 // Current Cost: a live message counts only when every watts reading it is
 // read for is a number: on a Classic ch1, ch2 and ch3 (every Classic
@@ -54,9 +58,8 @@
 // 128, comes from a sensor other than 9 and 0 is device traffic: no
 // reading, no pass and no error.
 //
-// Current Cost 128: a live message comes from one sensor.  One that names
-// both sensors 9 and 0 outside its stored totals is two messages run
-// together (bytes lost on the line) and is noise.  The temperature is the
+// Current Cost 128: a live message comes from one sensor (one that names
+// two is two messages run together).  The temperature is the
 // display unit's own, so every live message's <tmpr> goes into both
 // temperature slots (17 and 21).  A sensor that has been heard and then
 // sends nothing for SensorSilentSeconds while the monitor is heard (a flat

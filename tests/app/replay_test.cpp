@@ -313,26 +313,54 @@ TEST(Replay, ACurrentCost128SensorThatFallsSilentReadsZeroUntilHeardAgain)
     EXPECT_FALSE(h.status.errorLamp);
 }
 
-TEST(Replay, ACurrentCost128MessageNamingBothSensorsIsNoise)
+TEST(Replay, MessagesRunTogetherAreNoise)
 {
-    // A 128 with its whole-house sensor 0 alone.  Bytes lost on the line
-    // run the start of one message into the rest of another that names the
-    // other sensor: neither sensor's watts may come from it.
+    // Bytes lost on the line run the start of one message into the rest of
+    // the next, so it holds a reading element twice: none of its readings
+    // may count.  Each comes after four good messages of one 30 s interval,
+    // whose record must hold their average alone.
+    struct Case {
+        int type;
+        std::string good, joined, record;
+    };
+    const std::string s0 = gvtest::cc128Message(0, {1445, 0, 0}, "30.0", "12:00:01");
+    const std::string s0next = gvtest::cc128Message(0, {5000, 5000, 5000}, "30.0", "12:00:07");
+    const std::string s9 = gvtest::cc128Message(9, {800, 0, 0});
+    const std::string classic = gvtest::classicMessage({1445, 0, 0}, "30.0");
+    const std::string classicNext = gvtest::classicMessage({5000, 5000, 5000}, "30.0");
+    const std::string logger = "<V>130</V><I>50</I><S>30</S><R>2500</R>]";
+    const Case cases[] = {
+        // Two sensor-0 messages: the first's end and the second's start lost.
+        {4, gvtest::cc128Message(0, {500, 500, 500}) + "\\r\\n",
+         s0.substr(0, s0.find("<ch2>")) + s0next.substr(s0next.find("<time>")) + "\\r\\n",
+         "<W1>0</W1><W2>0</W2><W3>0</W3><W4>500</W4><W5>500</W5><W6>500</W6><C1>21.5</C1>"},
+        // Sensor 9's start run into the rest of a sensor-0 message.
+        {4, gvtest::cc128Message(0, {500, 500, 500}) + "\\r\\n",
+         s9.substr(0, s9.find("<id>")) + s0.substr(s0.find("<sensor>0")) + "\\r\\n",
+         "<W1>0</W1><W2>0</W2><W3>0</W3><W4>500</W4>"},
+        // A Classic's date, name and first clamp twice.
+        {3, gvtest::classicMessage({500, 500, 500}) + "\\r\\n",
+         classic.substr(0, classic.find("<ch2>")) + classicNext.substr(classicNext.find("<date>")) + "\\r\\n",
+         "<W1>500</W1><W2>500</W2><W3>500</W3>"},
+        // A logger fragment left from before the cable was pulled.
+        {0, logger, "<V>999</V><I>999" + logger, "<V>13.00</V><I>5.0</I>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.joined);
+        TempDir dir;
+        prepareFolder(dir.path(), c.type, 30, true);
+        Replay r(dir.path(), LocalTime{2026, 7, 5, 8, 0, 0});
+        std::istringstream script("repeat 4 6 " + c.good + "\nsend " + c.joined + "\nwait 6\n");
+        ASSERT_TRUE(r.run(script));
+        EXPECT_EQ(r.messages(), 4);
+        EXPECT_TRUE(r.status.errorLamp);
+        const std::string day = readFile(dir.file(c.type == 0 ? "logs/WD_2026_07_05.txt" : "logs/CC_2026_07_05.txt"));
+        EXPECT_NE(day.find("<L>30</L>" + c.record), std::string::npos) << day;
+    }
+
+    // The 128's stored totals name every sensor and stay device traffic.
     TempDir dir;
     prepareFolder(dir.path(), 4, 10, true);
-    Replay r(dir.path(), LocalTime{2026, 7, 5, 8, 0, 0});
-    const std::string s0 = gvtest::cc128Message(0, {100, 0, 0});
-    const std::string s9 = gvtest::cc128Message(9, {800, 0, 0});
-    const std::string damaged = s9.substr(0, s9.find("<id>")) + s0.substr(s0.find("<sensor>0"));
-    std::istringstream script("repeat 5 6 " + s0 + "\\r\\n\nsend " + damaged + "\\r\\n\nrepeat 5 6 " + s0 +
-                              "\\r\\n\n");
-    ASSERT_TRUE(r.run(script));
-    EXPECT_EQ(r.messages(), 10);
-    EXPECT_TRUE(r.status.errorLamp);
-    EXPECT_EQ(r.g.WattHours[2], 0);
-    EXPECT_EQ(r.g.MaxMin[17], 0);
-    EXPECT_EQ(readFile(dir.file("logs/CC_2026_07_05.txt")).find("<W1>1"), std::string::npos);
-    // The stored totals name every sensor and stay device traffic.
     Replay quiet(dir.path(), LocalTime{2026, 7, 5, 9, 0, 0});
     std::istringstream totals("send " + gvtest::cc128History() + "\\r\\n\n");
     ASSERT_TRUE(quiet.run(totals));
