@@ -190,8 +190,8 @@ Acquisition::Value Acquisition::read(std::string_view text, std::string_view ope
         return {Item::Fault, 0}; // closing tag before the end of the opening one
     const std::string_view value = text.substr(from, q - from);
     if (validReading(value))
-        return {Item::Read, leadingNumber(value)};
-    return {Item::Bad, 0};
+        return {Item::Read, leadingNumber(value), value};
+    return {Item::Bad, 0, value};
 }
 
 Acquisition::Item Acquisition::extract(std::string_view text, std::string_view open, std::string_view close,
@@ -241,6 +241,11 @@ Acquisition::Meter Acquisition::readMeter(std::string_view message, bool cc128)
         const std::string n = std::to_string(ch);
         const Value w = read(message, "<ch" + n + "><watts>", "</watts></ch" + n + ">");
         if (w.item == Item::Fault)
+            return m;
+        // The monitors send unsigned counts of whole watts ("01445"): a
+        // sign, a point or blanks come from damage on the line, and a
+        // negative reading would take energy off the day.
+        if (w.item == Item::Read && w.text.find_first_not_of("0123456789") != std::string_view::npos)
             return m;
         if (w.item == Item::Read) {
             m.watts[ch - 1] = w.number;

@@ -45,10 +45,10 @@
 // none of its readings is taken, no pass, error lamp lit.
 //
 // Current Cost: a live message counts only when every watts reading it is
-// read for is a number: on a Classic ch1, ch2 and ch3 (every Classic
+// read for is a count of whole watts (digits only): on a Classic ch1, ch2 and ch3 (every Classic
 // message carries all three), on a 128 its sensor number and ch1 (ch2 and
 // ch3 where it carries them).  A message in which one of these is missing
-// or no number (a Classic without all three, a sensor tag that lost its
+// or no count (a Classic without all three, a sensor tag that lost its
 // opening bytes) is damaged: none of its readings is taken, not even the
 // temperature, and the error lamp is lit.  A temperature that is no number
 // lights the lamp and the watts still count.  The stored totals ("<hist>")
@@ -157,7 +157,8 @@ private:
     enum class Item { Skipped, Read, Bad, Fault };
     struct Value {
         Item item;
-        double number; // when Read
+        double number;               // when Read
+        std::string_view text = {};  // the value's text, when Read or Bad
     };
     // The reading between the first opening and the first closing tag.
     static Value read(std::string_view text, std::string_view open, std::string_view close);

@@ -407,14 +407,19 @@ TEST(Replay, ACurrentCostMessageWithoutReadableWattsGivesNoReading)
     std::string broken = gvtest::classicMessage({0, 700, 900}, "30.0");
     for (size_t p = broken.find("><"); p != std::string::npos; p = broken.find("><", p + 6))
         broken.replace(p, 2, ">\\r\\n<");
+    // The monitors send unsigned counts: a signed one is damage too.
+    std::string signedWatts = gvtest::classicMessage({0, 700, 900}, "30.0");
+    signedWatts.replace(signedWatts.find("<ch2><watts>") + 12, 5, "-0900");
     std::istringstream script("send " + good + "\nwait 5\nsend " + garbled + "\\r\\n\nwait 5\nsend " + good +
-                              "\nwait 5\nsend " + broken + "\\r\\n\nwait 5\n");
+                              "\nwait 5\nsend " + broken + "\\r\\n\nwait 5\nsend " + good + "\nwait 5\nsend " +
+                              signedWatts + "\\r\\n\nwait 5\n");
     ASSERT_TRUE(r.run(script));
-    EXPECT_EQ(r.messages(), 2);
+    EXPECT_EQ(r.messages(), 3);
     EXPECT_TRUE(r.status.errorLamp);
     const std::string record = "<L>10</L><W1>1000</W1><W2>100</W2><W3>300</W3><W4>0</W4><W5>0</W5><W6>0</W6>"
                                "<C1>25.6</C1><C2>0.0</C2>\r\n";
-    EXPECT_EQ(readFile(dir.file("logs/CC_2026_07_05.txt")), "<T>08:00</T>" + record + "<T>08:00</T>" + record);
+    EXPECT_EQ(readFile(dir.file("logs/CC_2026_07_05.txt")),
+              "<T>08:00</T>" + record + "<T>08:00</T>" + record + "<T>08:00</T>" + record);
 
     // A 128 with its whole-house sensor 0 at 500 W.  An impulse sensor's
     // counts carry no watts: no reading, no error.  A message whose sensor
@@ -432,13 +437,17 @@ TEST(Replay, ACurrentCostMessageWithoutReadableWattsGivesNoReading)
     ASSERT_TRUE(c.run(traffic));
     EXPECT_EQ(c.messages(), 1);
     EXPECT_FALSE(c.status.errorLamp);
-    std::istringstream damage("send " + s0 + "\nwait 3\nsend " + lost + "\nwait 7\n");
+    std::string negative = gvtest::cc128Message(0, {0, 0, 0}, "30.0");
+    negative.replace(negative.find("<ch1><watts>") + 12, 5, "-0050");
+    std::istringstream damage("send " + s0 + "\nwait 3\nsend " + lost + "\nwait 7\nsend " + s0 + "\nwait 3\nsend " +
+                              negative + "\\r\\n\nwait 7\n");
     ASSERT_TRUE(c.run(damage));
-    EXPECT_EQ(c.messages(), 2);
+    EXPECT_EQ(c.messages(), 3);
     EXPECT_TRUE(c.status.errorLamp);
     const std::string cc = "<L>10</L><W1>0</W1><W2>0</W2><W3>0</W3><W4>500</W4><W5>0</W5><W6>0</W6>"
                            "<C1>21.5</C1><C2>21.5</C2>\r\n";
-    EXPECT_EQ(readFile(house.file("logs/CC_2026_07_05.txt")), "<T>08:00</T>" + cc + "<T>08:00</T>" + cc);
+    EXPECT_EQ(readFile(house.file("logs/CC_2026_07_05.txt")),
+              "<T>08:00</T>" + cc + "<T>08:00</T>" + cc + "<T>08:00</T>" + cc);
 }
 
 TEST(Replay, ADayOfCurrentCostClassicMessagesIsLoggedWithItsEnergy)
