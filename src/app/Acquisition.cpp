@@ -82,6 +82,13 @@ std::string Acquisition::buffer() const
     return bracket_ ? "[" + buf_ : buf_;
 }
 
+void Acquisition::portOpened()
+{
+    buf_.clear();
+    scanFrom_ = 0;
+    afterOpen_ = true;
+}
+
 void Acquisition::lampTimerTick()
 {
     status_.messageLamp = false;
@@ -129,14 +136,20 @@ Acquisition::Received Acquisition::onReceive(std::string_view bytes, double seco
             std::string message;
             if (open != std::string_view::npos) {
                 // A message whose end never came is cut off: it is noise,
-                // and the whole message after it is read on its own.
+                // and the whole message after it is read on its own.  The
+                // first text after the port opened is the tail of a message
+                // sent before: no noise, merely not ours to read.
                 const std::string_view cut = trimLineEnds(frame.substr(0, open));
-                if (!cut.empty()) {
+                if (!cut.empty() && !afterOpen_) {
                     ++r.framed;
                     announce(std::string(cut));
                     abandon();
                 }
+                afterOpen_ = false;
                 message = buf_.substr(start + open, end - (start + open));
+            } else if (afterOpen_) {
+                start = end; // the tail of a message sent before the port opened
+                continue;
             } else if (type == 3) {
                 // The line end that follows each message belongs to no message.
                 std::size_t from = start;

@@ -115,6 +115,14 @@ public:
     // afterPass).
     Received onReceive(std::string_view bytes, double seconds);
 
+    // The port has just opened (at start-up, after the settings dialog, or
+    // by itself after the device was lost).  What was held of a message
+    // unfinished when it closed is dropped, so it cannot join the first
+    // message after it; on a Current Cost type the text before the first
+    // "<msg>" is the tail of a message sent before the port opened and is
+    // passed by without the error lamp.
+    void portOpened();
+
     // The 250 ms lamp-off timer: hides both lamps.
     void lampTimerTick();
 
@@ -185,6 +193,7 @@ private:
     bool bracket_ = false;     // a logger message was taken: the buffer starts with "["
     std::size_t scanFrom_ = 0; // marker search resumes here (nothing earlier can complete one)
     int scanType_ = -1;        // system type the scan position belongs to
+    bool afterOpen_ = false;   // no "<msg>" seen since the port opened
     int readings_ = 0;         // readings taken from the message being handled
     double now_ = 0;           // the time of the read being handled
     Sensor sensors_[2];        // the 128's sensor 9 (slots 17..20) and sensor 0 (21..24)

@@ -587,7 +587,10 @@ bool Gyrovane::openPort()
     if (!MSComm1->setSettings(qs(gv::numberText(g_.BaudRate)) + QStringLiteral(",N,8,1")))
         return false;
     MSComm1->setInputLen(0);
-    return MSComm1->setPortOpen(true);
+    if (!MSComm1->setPortOpen(true))
+        return false;
+    acquisition_->portOpened();
+    return true;
 }
 
 bool Gyrovane::loadConfiguration(QString* failure)
@@ -769,6 +772,7 @@ void Gyrovane::onDeviceLost()
 
 void Gyrovane::onDeviceBack()
 {
+    acquisition_->portOpened();
     gv::EngineStatus::notify(
         ss(QStringLiteral("serial port %1 (%2) is open").arg(MSComm1->commPort()).arg(MSComm1->devicePath())));
     if (Label2->text() == QLatin1String(gv::CommsProblemLabel))

@@ -41,6 +41,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -553,6 +554,38 @@ TEST_F(MainWindowTest, ShowsTheReadingsOfTheCurrentCostMonitors)
     EXPECT_EQ(win.windowTitle(), "168W 0W 0W Personal Program NAME");
     EXPECT_EQ(win.goodDATAcounter->text(), "13");
     EXPECT_FALSE(win.LogOK->property("red").toBool());
+}
+
+TEST_F(MainWindowTest, TextFromBeforeThePortOpenedIsNoMessage)
+{
+    // A Classic already sending when the program starts: the first read
+    // begins inside a message.  That tail is not the monitor's damage.
+    setItem(folder, "hardware.cfg", "SystemType", "3");
+    Gyrovane& win = start();
+    ASSERT_TRUE(win.MSComm1->portOpen());
+    const std::string classic = gvtest::classicMessage();
+    ASSERT_TRUE(pty->send(QByteArray::fromStdString(classic.substr(classic.find("<ch2>")) + "\r\n" + classic + "\r\n")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return text(Reading::Label5_1) == "168 W"; }, 20000));
+    EXPECT_FALSE(win.LogOK->property("red").toBool());
+
+    // The logger's cable pulled in the middle of a message, then plugged
+    // back: the fragment held when the port closed must not join the first
+    // message after it.
+    win.setsystem_Click(0);
+    win.loadConfiguration();
+    win.MSComm1->setReopenInterval(100);
+    QSignalSpy comm(win.MSComm1, &gv::CommPort::OnComm);
+    ASSERT_TRUE(pty->send("<V>999</V><I>999"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return comm.count() > 0; }, 20000));
+    pty.reset();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return win.MSComm1->deviceMissing(); }, 20000));
+    pty = std::make_unique<gvtest::LocalPty>(folder + "/COM3");
+    ASSERT_TRUE(pty->ok());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return win.MSComm1->portOpen(); }, 20000));
+    ASSERT_TRUE(pty->send("<V>130</V><I>50</I><S>30</S><R>2500</R>]"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text(Reading::Volts0) == "13.00 V"; }, 20000))
+        << text(Reading::Volts0).toStdString();
+    EXPECT_EQ(text(Reading::Amps0), "5.00 A");
 }
 
 TEST_F(MainWindowTest, StartAndStopLogging)
