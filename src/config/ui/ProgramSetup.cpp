@@ -2,6 +2,7 @@
 
 #include "config/ui/FindComms.h"
 #include "platform/ClickLabel.h"
+#include "platform/EditableCombo.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PortProbe.h"
 #include "shared/ConfigFiles.h"
@@ -26,10 +27,8 @@ std::string s(const QString& t) { return t.toStdString(); }
 
 QComboBox* editableCombo(const QString& text, const QString& name, QWidget* parent)
 {
-    auto* c = new QComboBox(parent);
+    auto* c = gv::makeEditableCombo(parent);
     c->setObjectName(name);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
     c->setEditText(text);
     return c;
 }

@@ -6,6 +6,7 @@
 #include "config/ui/ColourLabel.h"
 #include "config/ui/Pickers.h"
 #include "platform/ClickLabel.h"
+#include "platform/EditableCombo.h"
 #include "platform/MessageBoxes.h"
 #include "shared/ConfigFiles.h"
 #include "shared/FileIO.h"
@@ -54,10 +55,8 @@ setupHARDWAREchannels::setupHARDWAREchannels(gv::Global_Declarations& g, const Q
         auto* colour = new gv::ClickLabel(QStringLiteral("Set line Colour"), frame);
         colour->setObjectName(QStringLiteral("ChannelColour%1").arg(n));
         colour->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
-        auto* max = new QComboBox(frame);
+        auto* max = gv::makeEditableCombo(frame);
         max->setObjectName(QStringLiteral("MAXLimit%1").arg(n));
-        max->setEditable(true);
-        max->setInsertPolicy(QComboBox::NoInsert);
         max->setFixedWidth(70);
         auto* tag = new gv::ClickLabel(q(gv::defaultHardwareTag(n)), frame);
         tag->setObjectName(QStringLiteral("XMLcode%1").arg(n));

@@ -312,10 +312,17 @@ TEST_F(Editors, ZeroMaximumAnywhereRefusesTheSave)
     EXPECT_EQ(readAll(channels()), before);
     e.MAXLimit[9]->setEditText("60");
 
+    // Typed keys are kept as typed: 8 A, not the list's 80.
     e.MAXLimit[20]->setEditText("750");
+    e.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&e));
+    e.MAXLimit[1]->setFocus();
+    e.MAXLimit[1]->lineEdit()->selectAll();
+    QTest::keyClicks(e.MAXLimit[1]->lineEdit(), "8");
     e.SaveSettings_Click();
     EXPECT_FALSE(e.isVisible());
     EXPECT_NE(readAll(channels()).find("<M20>750</M20>"), std::string::npos);
+    EXPECT_NE(readAll(channels()).find("<M1>8</M1>"), std::string::npos);
 }
 
 TEST_F(Editors, AbortWritesNothingButEditsStayInMemory)

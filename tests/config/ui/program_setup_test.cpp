@@ -106,13 +106,25 @@ TEST_F(SettingsDialog, EditedBoxesAreSavedAndCopiedToTheSharedSettings)
     ProgramSetup dlg(g, dir.path());
     dlg.PortNumber->setEditText("12");
     dlg.BaudSelect->setEditText("9600");
-    dlg.LogDelay->setEditText("2.5");
+    // Typed keys: a box keeps what was typed, not the first entry of its
+    // list that begins with it (6 is a Current Cost's interval, not 60).
+    dlg.show();
+    dlg.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    const auto type = [](QComboBox* box, const char* keys) {
+        box->setFocus();
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box->lineEdit(), keys);
+    };
+    type(dlg.LogDelay, "6");
     dlg.Personalization->setText(" Hill farm ");
     dlg.WSUnits->setText("km/h");
     dlg.SaveExcel->setChecked(true);
     dlg.LogOn->setChecked(true);
     dlg.DisplayMessages->setChecked(true);
-    dlg.Cents[1]->setEditText("44");
+    type(dlg.Cents[0], "5");
+    type(dlg.Cents[1], "1");
+    type(dlg.Cents[2], "4");
     g.SystemType = 4;
     dlg.SaveSettingsButton_Click();
 
@@ -121,16 +133,16 @@ TEST_F(SettingsDialog, EditedBoxesAreSavedAndCopiedToTheSharedSettings)
                            "and for short duration logging");
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(readAll(hw()),
-              "Program Config File\r\n\r\n<Port>12</Port>\r\n<SaveExcel>1</SaveExcel>\r\n<LogDelay>2.5</LogDelay>\r\n"
+              "Program Config File\r\n\r\n<Port>12</Port>\r\n<SaveExcel>1</SaveExcel>\r\n<LogDelay>6</LogDelay>\r\n"
               "<LogOn>1</LogOn>\r\n<WSUnits>km/h</WSUnits>\r\n<BaudRate>9600</BaudRate>\r\n"
               "<DispMessages>1</DispMessages>\r\n<PersonalString> Hill farm </PersonalString>\r\n"
-              "<LastFile></LastFile>\r\n\r\n<SystemType>4</SystemType>\r\n\r\n<M>10</M>\r\n<J>44</J>\r\n"
-              "<Z>10</Z>\r\n\r\n");
+              "<LastFile></LastFile>\r\n\r\n<SystemType>4</SystemType>\r\n\r\n<M>5</M>\r\n<J>1</J>\r\n"
+              "<Z>4</Z>\r\n\r\n");
     EXPECT_EQ(g.Port, 12);
     EXPECT_EQ(g.BaudRate, 9600);
     EXPECT_EQ(g.SaveExcel, 1);
     EXPECT_EQ(g.WSUnits, "km/h");
-    EXPECT_EQ(g.TariffJ, 44);
+    EXPECT_EQ(g.TariffJ, 1);
     EXPECT_EQ(g.LogDelay, 10) << "the interval reaches the program through the configuration load";
 }
 
