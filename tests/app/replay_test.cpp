@@ -395,31 +395,33 @@ TEST(Replay, ACurrentCostMessageCutOffIsNoiseAndTheNextIsReadWhole)
 TEST(Replay, ACurrentCostMessageWithoutReadableWattsGivesNoReading)
 {
     // A Classic at 1000/100/300 W and 25.6 degrees, a message every 5 s.
-    // In each interval the second message is damaged: ch1's watts garbled,
-    // or line breaks between its elements.  Neither may lend its other
-    // readings (700 and 900 W, 30 degrees) to the interval.
+    // In each interval the second message is damaged; none may lend its
+    // other readings (0, 700 and 900 W, 30 degrees) to the interval, and
+    // none may leave a clamp's old watts beside another's new ones.
     TempDir dir;
     prepareFolder(dir.path(), 3, 10, true);
     Replay r(dir.path(), LocalTime{2026, 7, 5, 8, 0, 0});
     const std::string good = gvtest::classicMessage({1000, 100, 300}) + "\\r\\n";
-    std::string garbled = gvtest::classicMessage({0, 700, 900}, "30.0");
+    const std::string other = gvtest::classicMessage({0, 700, 900}, "30.0");
+    std::string garbled = other; // ch1's watts garbled
     garbled.replace(garbled.find("<ch1><watts>") + 12, 5, "0x7A8");
-    std::string broken = gvtest::classicMessage({0, 700, 900}, "30.0");
+    std::string broken = other; // line breaks between its elements
     for (size_t p = broken.find("><"); p != std::string::npos; p = broken.find("><", p + 6))
         broken.replace(p, 2, ">\\r\\n<");
-    // The monitors send unsigned counts: a signed one is damage too.
-    std::string signedWatts = gvtest::classicMessage({0, 700, 900}, "30.0");
+    std::string signedWatts = other; // the monitors send unsigned counts
     signedWatts.replace(signedWatts.find("<ch2><watts>") + 12, 5, "-0900");
-    std::istringstream script("send " + good + "\nwait 5\nsend " + garbled + "\\r\\n\nwait 5\nsend " + good +
-                              "\nwait 5\nsend " + broken + "\\r\\n\nwait 5\nsend " + good + "\nwait 5\nsend " +
-                              signedWatts + "\\r\\n\nwait 5\n");
-    ASSERT_TRUE(r.run(script));
-    EXPECT_EQ(r.messages(), 3);
+    std::string noThird = other; // every Classic message carries all three clamps
+    noThird.erase(noThird.find("<ch3>"), noThird.find("<tmpr>") - noThird.find("<ch3>"));
+    std::string script;
+    for (const std::string& damaged : {garbled, broken, signedWatts, noThird})
+        script += "send " + good + "\nwait 5\nsend " + damaged + "\\r\\n\nwait 5\n";
+    std::istringstream in(script);
+    ASSERT_TRUE(r.run(in));
+    EXPECT_EQ(r.messages(), 4);
     EXPECT_TRUE(r.status.errorLamp);
-    const std::string record = "<L>10</L><W1>1000</W1><W2>100</W2><W3>300</W3><W4>0</W4><W5>0</W5><W6>0</W6>"
-                               "<C1>25.6</C1><C2>0.0</C2>\r\n";
-    EXPECT_EQ(readFile(dir.file("logs/CC_2026_07_05.txt")),
-              "<T>08:00</T>" + record + "<T>08:00</T>" + record + "<T>08:00</T>" + record);
+    const std::string record = "<T>08:00</T><L>10</L><W1>1000</W1><W2>100</W2><W3>300</W3><W4>0</W4><W5>0</W5>"
+                               "<W6>0</W6><C1>25.6</C1><C2>0.0</C2>\r\n";
+    EXPECT_EQ(readFile(dir.file("logs/CC_2026_07_05.txt")), record + record + record + record);
 
     // A 128 with its whole-house sensor 0 at 500 W.  An impulse sensor's
     // counts carry no watts: no reading, no error.  A message whose sensor
