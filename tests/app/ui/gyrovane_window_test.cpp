@@ -17,6 +17,7 @@
 #include "shared/ConfigFiles.h"
 #include "shared/FileIO.h"
 #include "shared/LocalTime.h"
+#include "shared/NumberPicture.h"
 #include "support/current_cost_messages.h"
 #include "support/pty_pair.h"
 #include "support/test_paths.h"
@@ -554,6 +555,18 @@ TEST_F(MainWindowTest, ShowsTheReadingsOfTheCurrentCostMonitors)
     EXPECT_EQ(win.windowTitle(), "168W 0W 0W Personal Program NAME");
     EXPECT_EQ(win.goodDATAcounter->text(), "13");
     EXPECT_FALSE(win.LogOK->property("red").toBool());
+
+    // The logging tick shows the watt-hours it has just booked: an
+    // interval of 9000 W adds 25 Wh to the first clamp's count.
+    win.Timer1_Timer();
+    const QString before = text(Reading::Label13_1);
+    const double booked = g.WattHours[2];
+    for (int i = 0; i < 3; ++i)
+        win.receiveText(QByteArray::fromStdString(gvtest::classicMessage({9000, 0, 0}) + "\r\n"));
+    EXPECT_EQ(text(Reading::Label13_1), before);
+    win.Timer1_Timer();
+    EXPECT_NEAR(g.WattHours[2], booked + 25, 1e-9);
+    EXPECT_EQ(text(Reading::Label13_1), QString::fromStdString(gv::formatPicture(g.WattHours[2], "####0 Wh")));
 }
 
 TEST_F(MainWindowTest, TextFromBeforeThePortOpenedIsNoMessage)
