@@ -375,7 +375,10 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
             model.PlotLow[s] = full;
         }
         model.ShownMaximum[s] = 0;
-        model.ShownMinimum[s] = layout.series[s].minimumStart.value_or(full);
+        // The smallest plotted value, whatever the scale: the scan starts at
+        // the first record of the span, so a series that stays above its
+        // full scale shows its own minimum.
+        model.ShownMinimum[s] = set.value(static_cast<int>(s), firstRecord);
     }
     eachRecord([&](long i) {
         for (size_t s = 0; s < n; ++s) {

@@ -321,8 +321,6 @@ struct PlotSeries {
     // "Scaled": drawn from 0 to fullScale.  "Unscaled": PlotHigh starts at 0
     // and PlotLow at fullScale, then widen to the span's extremes.
     double fullScale = 0;
-    // Start of ShownMinimum for the MAX/MIN scan; nullopt: fullScale.
-    std::optional<double> minimumStart;
     bool zeroLine = false;  // a line at value 0 when the scale spans it
     bool wattHours = false; // sum interval x watts / 3600 into WattHours
     bool dayTotal = false;  // also add that sum into DayWattHours

@@ -298,9 +298,9 @@ TimePlotLayout threeSeriesLayout(bool showAll = true)
 {
     TimePlotLayout s;
     s.series.resize(3);
-    s.series[0] = {.colour = 255, .show = showAll, .fullScale = 30, .minimumStart = 100.0};
-    s.series[1] = {.colour = 65280, .show = showAll, .fullScale = 50, .minimumStart = 50.0};
-    s.series[2] = {.colour = 16711680, .show = showAll, .fullScale = 1000, .minimumStart = 2000.0,
+    s.series[0] = {.colour = 255, .show = showAll, .fullScale = 30};
+    s.series[1] = {.colour = 65280, .show = showAll, .fullScale = 50};
+    s.series[2] = {.colour = 16711680, .show = showAll, .fullScale = 1000,
                    .wattHours = true, .dayTotal = true};
     return s;
 }

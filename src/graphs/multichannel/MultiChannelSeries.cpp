@@ -37,10 +37,9 @@ ReadoutFormat readoutPicture(const char* picture) { return ReadoutFormat{picture
 ReadoutFormat readoutRounded2(const char* suffix) { return ReadoutFormat{"", 2, suffix}; }
 
 // Power series Watts<k + 1> backed by a channel of the table.
-SeriesDef channelWatts(int k, int ch, const char* fixedTag, ExtremeFormat ext, ReadoutFormat readout,
-                       double minStart)
+SeriesDef channelWatts(int k, int ch, const char* fixedTag, ExtremeFormat ext, ReadoutFormat readout)
 {
-    return SeriesDef{WattsArrays[k], WattsBoxes[k], ch, fixedTag, false, "", 0, 0, ScaleKind::Channel, ch, minStart,
+    return SeriesDef{WattsArrays[k], WattsBoxes[k], ch, fixedTag, false, "", 0, 0, ScaleKind::Channel, ch,
                      WattHourLabels[k], WattsLabels[k], std::move(ext), std::move(readout)};
 }
 
@@ -62,9 +61,9 @@ WindowDef makeRE()
     w.missingFileMessage = "";
     for (int k = 0; k < 8; ++k)
         w.series.push_back(
-            channelWatts(k, 17 + k, "", extremes("##00", " W", " Min = 0 W"), readoutPicture("##00 W"), -1));
-    w.series.push_back(SeriesDef{"Volts", "CheckV", 9, "", false, "", 0, 0, ScaleKind::Channel, 9,
-                                 -1, "", "vv", extremes("#0.00", " V", " Min = 0 V"),
+            channelWatts(k, 17 + k, "", extremes("##00", " W", " Min = 0 W"), readoutPicture("##00 W")));
+    w.series.push_back(SeriesDef{"Volts", "CheckV", 9, "", false, "", 0, 0, ScaleKind::Channel, 9, "", "vv",
+                                 extremes("#0.00", " V", " Min = 0 V"),
                                  readoutPicture("#0.00 V")});
     w.checkBoxOrder = {8, 0, 1, 2, 3, 4, 5, 6, 7};
     w.readoutOrder = {8, 0, 1, 2, 3, 4, 5, 6, 7};
@@ -96,11 +95,11 @@ WindowDef makeML()
     w.overLimitMessage = ShortOverLimit;
     w.missingFileMessage = "unknown file error";
     auto volts = [](const char* array, const char* box, int ch, const char* label) {
-        return SeriesDef{array, box, ch, "", false, "", 0, 0, ScaleKind::Channel, ch, -1, "",
+        return SeriesDef{array, box, ch, "", false, "", 0, 0, ScaleKind::Channel, ch, "",
                          label, extremes("#0.00", " V"), readoutRounded2(" V")};
     };
     auto pulse = [](const char* array, const char* box, int ch, const char* label) {
-        return SeriesDef{array, box, ch, "", false, "", 0, 0, ScaleKind::Channel, ch, -1, "",
+        return SeriesDef{array, box, ch, "", false, "", 0, 0, ScaleKind::Channel, ch, "",
                          label, extremes("#00", ""), readoutRounded2("")};
     };
     w.series = {volts("Volts1", "CheckVolts1", 9, "v1v"), volts("Volts2", "CheckVolts2", 10, "v2v"),
@@ -136,18 +135,17 @@ WindowDef makeCurrentCost(WindowKind kind)
     w.missingIntervalSeconds = 0;
     w.overLimitMessage = LongOverLimit;
     w.missingFileMessage = "";
-    const double tempMinStart = qf ? 50 : 100;
     w.series.push_back(SeriesDef{"Temp1", qf ? "temperature1" : "Check1", 0, "C1", false, "Temp 1",
-                                 Green, 1, ScaleKind::Temperature, 0, tempMinStart, "", "Cel1",
+                                 Green, 1, ScaleKind::Temperature, 0, "", "Cel1",
                                  extremes("", " C"), readoutPicture("#0.0")});
     w.series.push_back(SeriesDef{"Temp2", qf ? "temperature2" : "Check2", 0, "C2", false, "Temp 2",
-                                 Green, 0, ScaleKind::Temperature, 0, tempMinStart, "", "Cel2",
+                                 Green, 0, ScaleKind::Temperature, 0, "", "Cel2",
                                  extremes("", " C"), readoutPicture("#0.0")});
     static const char* const tags[] = {"W1", "W2", "W3", "W4", "W5", "W6"};
     // GraphCC writes its watts minima as "Min ".
     const ExtremeFormat meterExtremes = qf ? extremes("##00", " W", " Min = 0 W") : extremes("", " W", "", "Min ");
     for (int k = 0; k < 6; ++k)
-        w.series.push_back(channelWatts(k, 19 + k, tags[k], meterExtremes, readoutPicture("###0 W"), 5000));
+        w.series.push_back(channelWatts(k, 19 + k, tags[k], meterExtremes, readoutPicture("###0 W")));
     if (qf) {
         struct Derived {
             const char* caption;
@@ -161,7 +159,7 @@ WindowDef makeCurrentCost(WindowKind kind)
                                           {"Total M Power Consumed ", 0x80FF80}};
         for (int k = 6; k < 12; ++k)
             w.series.push_back(SeriesDef{WattsArrays[k], WattsBoxes[k], 0, "", true, derived[k - 6].caption,
-                                         derived[k - 6].colour, 0, ScaleKind::Derived, k - 3, 5000,
+                                         derived[k - 6].colour, 0, ScaleKind::Derived, k - 3,
                                          WattHourLabels[k], WattsLabels[k],
                                          extremes("##00", " W", " Min = 0 W"), readoutPicture("###0 W")});
     }
@@ -306,8 +304,6 @@ TimePlotLayout plotLayoutFor(const WindowDef& w, const Global_Declarations& g, c
         ps.colour = lineColour(sd, g);
         ps.show = s < flags.size() && flags[s] == 1;
         ps.fullScale = fullScale(sd, g);
-        if (sd.shownMinimumStart >= 0)
-            ps.minimumStart = sd.shownMinimumStart;
         ps.wattHours = sd.whLabel[0] != '\0';
         // The collation's day total: the measured powers, not the derived ones.
         ps.dayTotal = ps.wattHours && !sd.derived;

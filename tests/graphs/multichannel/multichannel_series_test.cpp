@@ -127,9 +127,6 @@ TEST(SeriesTables, ScalesAndColours)
     EXPECT_EQ(fullScale(qf.series[11], g), 2000);        // Watts2 - Watts6
     EXPECT_EQ(fullScale(qf.series[13], g), 2000);        // Watts2 - Watts1
 
-    EXPECT_EQ(cc.series[0].shownMinimumStart, 100);
-    EXPECT_EQ(qf.series[0].shownMinimumStart, 50);
-    EXPECT_EQ(qf.series[12].shownMinimumStart, 5000);
     EXPECT_EQ(cc.loopStartOffset, 0);
     EXPECT_EQ(qf.loopStartOffset, 1);
 }

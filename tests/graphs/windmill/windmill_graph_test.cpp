@@ -207,7 +207,7 @@ TEST_F(WindmillTimePlot, DemoRefusesFewerThanSevenRecords)
     EXPECT_EQ(surface.scaleWidth(), 2);
 }
 
-TEST_F(WindmillTimePlot, ExtremesStartValues)
+TEST_F(WindmillTimePlot, ExtremesAreThoseOfThePlottedRecords)
 {
     std::string gvText;
     for (int i = 0; i < 10; ++i)
@@ -215,27 +215,27 @@ TEST_F(WindmillTimePlot, ExtremesStartValues)
                   "</T><L>10</L><V1>200.00</V1><A1>60.0</A1><A2>60.0</A2><R2>900</R2><R1>900</R1><WS>150</WS>\r\n";
     ASSERT_EQ(read(WindmillFamily::GV, gvText), ReadStatus::Ok);
     plotByTime(set, windmillPlotLayout(WindmillFamily::GV, g, allOn(WindmillFamily::GV)), 1, model, surface);
-    // No value is below the start: the start stays.
-    EXPECT_EQ(model.ShownMinimum[GVSeries::Volts], 100);
-    EXPECT_EQ(model.ShownMinimum[GVSeries::Amps1], 50);
-    EXPECT_EQ(model.ShownMinimum[GVSeries::Amps2], 50);
-    EXPECT_EQ(model.ShownMinimum[GVSeries::Watts1], 2000);
-    EXPECT_EQ(model.ShownMinimum[GVSeries::Watts2], 2000);
-    EXPECT_EQ(model.ShownMinimum[GVSeries::RPM1], 500);
-    EXPECT_EQ(model.ShownMinimum[GVSeries::RPM2], 500);
-    EXPECT_EQ(model.ShownMinimum[GVSeries::WindSpeed], 100);
+    // Every value lies above the full scales: the minima are the records' own.
+    EXPECT_EQ(model.ShownMinimum[GVSeries::Volts], 200);
+    EXPECT_EQ(model.ShownMinimum[GVSeries::Amps1], 60);
+    EXPECT_EQ(model.ShownMinimum[GVSeries::Amps2], 60);
+    EXPECT_EQ(model.ShownMinimum[GVSeries::Watts1], 12000);
+    EXPECT_EQ(model.ShownMinimum[GVSeries::Watts2], 12000);
+    EXPECT_EQ(model.ShownMinimum[GVSeries::RPM1], 900);
+    EXPECT_EQ(model.ShownMinimum[GVSeries::RPM2], 900);
+    EXPECT_EQ(model.ShownMinimum[GVSeries::WindSpeed], 150);
     EXPECT_EQ(model.ShownMaximum[GVSeries::Watts1], 12000);
     // Amps3 reads 0 throughout: its minimum is 0, not an earlier plot's.
     EXPECT_EQ(model.ShownMinimum[GVSeries::Amps3], 0);
 
-    // The one-windmill window starts every minimum at the channel's maximum.
+    // The one-windmill window likewise, above the volts' full scale of 60.
     g.ChannelMaxReading[9] = 60;
     std::string wd;
     for (int i = 0; i < 10; ++i)
         wd += "<T>" + gvtest::hhmm(3600 + 60 * i) + "</T><L>10</L><V>70.00</V><I>1.0</I><R>1</R><S>1</S>\r\n";
     ASSERT_EQ(read(WindmillFamily::WD, wd), ReadStatus::Ok);
     plotByTime(set, windmillPlotLayout(WindmillFamily::WD, g, allOn(WindmillFamily::WD)), 1, model, surface);
-    EXPECT_EQ(model.ShownMinimum[WDSeries::Volts], 60);
+    EXPECT_EQ(model.ShownMinimum[WDSeries::Volts], 70);
     EXPECT_EQ(model.ShownMaximum[WDSeries::Volts], 70);
 }
 

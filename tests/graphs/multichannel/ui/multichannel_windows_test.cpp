@@ -385,6 +385,34 @@ TEST_F(MultiChannelWindowInteraction, LabelsAndReadout)
     re.Plot_MouseMove(2);
     EXPECT_EQ(re.valueLabel("vv")->text(), "24.50 V");
     EXPECT_EQ(re.valueLabel("wW1")->text(), "00 W");
+
+    // A minimum is the smallest plotted value, also above the full scale:
+    // AC loads of 1200 W and 1440 W all day on scales of 1000 W, a grid
+    // meter at 6 to 7 kW.
+    site.g.ChannelMaxReading[23] = 1000;
+    site.g.ChannelMaxReading[24] = 1000;
+    writeFile(site.logs("RE_2026_06_15.txt"),
+              crlf({"<T>06:00</T><L>60</L><V1>25.00</V1><W7>1200</W7><W8>1440</W8>",
+                    "<T>06:01</T><L>60</L><V1>25.00</V1><W7>1200</W7><W8>1440</W8>",
+                    "<T>06:02</T><L>60</L><V1>25.00</V1><W7>1200</W7><W8>1440</W8>"}));
+    GraphRE ac(site.g, site.folder());
+    ASSERT_TRUE(ac.pickFile("RE_2026_06_15.txt"));
+    ac.valueLabel("wW8")->clicked();
+    EXPECT_EQ(ac.valueLabel("wW8")->text(), "MIN 1440 W");
+    ac.valueLabel("wW7")->clicked();
+    ac.valueLabel("wW7")->clicked();
+    EXPECT_EQ(ac.valueLabel("wW7")->text(), "MIN 1200 W");
+    writeFile(site.logs("CC_2026_06_15.txt"),
+              crlf({ccRecord("10:00", {6500, 300, 0, 0, 0, 20}), ccRecord("10:01", {7000, 300, 0, 0, 0, 20}),
+                    ccRecord("10:02", {6000, 300, 0, 0, 0, 20})}));
+    GraphCC grid(site.g, site.folder());
+    ASSERT_TRUE(grid.pickFile("CC_2026_06_15.txt"));
+    grid.valueLabel("wW1")->clicked();
+    EXPECT_EQ(grid.valueLabel("wW1")->text(), "Min 6000 W");
+    GraphCC_QF gridQF(site.g, site.folder());
+    ASSERT_TRUE(gridQF.pickFile("CC_2026_06_15.txt"));
+    gridQF.valueLabel("wW1")->clicked();
+    EXPECT_EQ(gridQF.valueLabel("wW1")->text(), "MIN 6000 W");
 }
 
 TEST_F(MultiChannelWindowInteraction, DragZoomRereadsTheSpan)

@@ -435,6 +435,37 @@ TEST_F(WindmillWindowInteraction, ReadoutAndMaxMinLabels)
     EXPECT_EQ(d.valueLabel("vv")->text(), "24.00 V");
     EXPECT_EQ(d.valueLabel("wv")->text(), "120 W");
     EXPECT_EQ(d.valueLabel("sv")->text(), "6 m/s");
+
+    // A minimum is the smallest plotted value, however high: windmill 1 at
+    // 52 to 59 A on 48 V (2496 W and up) and 620 rpm and up all day.
+    std::string strong;
+    for (int i = 0; i < 8; ++i)
+        strong += "<T>" + gvtest::hhmm(9 * 3600 + 60 * i) + "</T><L>60</L><V1>48.00</V1><A1>" +
+                  std::to_string(52 + i) + "</A1><WS>12</WS><R1>" + std::to_string(620 + 5 * i) + "</R1>\r\n";
+    writeFile(site.logs("GV_2026_06_15.txt"), strong);
+    GraphGV s(site.g, site.folder());
+    ASSERT_TRUE(s.pickFile("GV_2026_06_15.txt"));
+    s.valueLabel("wv")->clicked();
+    EXPECT_EQ(s.valueLabel("wv")->text(), "MIN 2496 W");
+    s.valueLabel("rv")->clicked();
+    s.valueLabel("rv")->clicked();
+    EXPECT_EQ(s.valueLabel("rv")->text(), "MIN 620 rpm");
+    s.valueLabel("av")->clicked();
+    s.valueLabel("av")->clicked();
+    EXPECT_EQ(s.valueLabel("av")->text(), "MIN 52.0 A");
+    // The one-windmill window: 25 A and 520 rpm, above their full scales.
+    std::string wdStrong;
+    for (int i = 0; i < 8; ++i)
+        wdStrong += "<T>" + gvtest::hhmm(9 * 3600 + 60 * i) + "</T><L>60</L><V>24.00</V><I>25.0</I><R>" +
+                    std::to_string(520 + i) + "</R><S>9</S>\r\n";
+    writeFile(site.logs("WD_2026_06_15.txt"), wdStrong);
+    ASSERT_TRUE(d.pickFile("WD_2026_06_15.txt"));
+    d.valueLabel("rv")->clicked();
+    d.valueLabel("rv")->clicked();
+    EXPECT_EQ(d.valueLabel("rv")->text(), "MIN 520 RPM");
+    d.valueLabel("av")->clicked();
+    d.valueLabel("av")->clicked();
+    EXPECT_EQ(d.valueLabel("av")->text(), "MIN 25 A");
     EXPECT_TRUE(msgs.texts.empty());
 }
 
