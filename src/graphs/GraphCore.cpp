@@ -374,11 +374,12 @@ TimePlotResult plotByTime(const GraphRecordSet& set, const TimePlotLayout& layou
             model.PlotHigh[s] = 0;
             model.PlotLow[s] = full;
         }
-        model.ShownMaximum[s] = 0;
-        // The smallest plotted value, whatever the scale: the scan starts at
-        // the first record of the span, so a series that stays above its
-        // full scale shows its own minimum.
-        model.ShownMinimum[s] = set.value(static_cast<int>(s), firstRecord);
+        // The largest and the smallest plotted values, whatever the scale:
+        // the scan starts at the first record of the span, so a series that
+        // stays above its full scale shows its own minimum and one that
+        // stays below 0 (a derived net export) its own maximum.
+        model.ShownMaximum[s] = set.value(static_cast<int>(s), firstRecord);
+        model.ShownMinimum[s] = model.ShownMaximum[s];
     }
     eachRecord([&](long i) {
         for (size_t s = 0; s < n; ++s) {

@@ -388,7 +388,8 @@ TEST_F(MultiChannelWindowInteraction, LabelsAndReadout)
 
     // A minimum is the smallest plotted value, also above the full scale:
     // AC loads of 1200 W and 1440 W all day on scales of 1000 W, a grid
-    // meter at 6 to 7 kW.
+    // meter at 6 to 7 kW.  A maximum is the largest, also below 0: more
+    // exported than imported all along (Net Import or Export).
     site.g.ChannelMaxReading[23] = 1000;
     site.g.ChannelMaxReading[24] = 1000;
     writeFile(site.logs("RE_2026_06_15.txt"),
@@ -403,8 +404,8 @@ TEST_F(MultiChannelWindowInteraction, LabelsAndReadout)
     ac.valueLabel("wW7")->clicked();
     EXPECT_EQ(ac.valueLabel("wW7")->text(), "MIN 1200 W");
     writeFile(site.logs("CC_2026_06_15.txt"),
-              crlf({ccRecord("10:00", {6500, 300, 0, 0, 0, 20}), ccRecord("10:01", {7000, 300, 0, 0, 0, 20}),
-                    ccRecord("10:02", {6000, 300, 0, 0, 0, 20})}));
+              crlf({ccRecord("10:00", {6500, 300, 0, 7500, 0, 20}), ccRecord("10:01", {7000, 300, 0, 7500, 0, 20}),
+                    ccRecord("10:02", {6000, 300, 0, 7500, 0, 20})}));
     GraphCC grid(site.g, site.folder());
     ASSERT_TRUE(grid.pickFile("CC_2026_06_15.txt"));
     grid.valueLabel("wW1")->clicked();
@@ -413,6 +414,8 @@ TEST_F(MultiChannelWindowInteraction, LabelsAndReadout)
     ASSERT_TRUE(gridQF.pickFile("CC_2026_06_15.txt"));
     gridQF.valueLabel("wW1")->clicked();
     EXPECT_EQ(gridQF.valueLabel("wW1")->text(), "MIN 6000 W");
+    gridQF.valueLabel("wW8")->clicked();
+    EXPECT_EQ(gridQF.valueLabel("wW8")->text(), "MAX -500 W");
 }
 
 TEST_F(MultiChannelWindowInteraction, DragZoomRereadsTheSpan)
