@@ -498,9 +498,13 @@ void GraphWindowBase::DisplayButton_Click()
     const gv::GraphController::ReadOutcome r = graph.read(logsFolder(), ss(FileName->text()), ss(Time1h->text()),
                                                           ss(Time1m->text()), ss(Time2h->text()), ss(Time2m->text()));
     // The picture first: a span without data shows its message over the
-    // cleared picture.
-    if (r.plot)
+    // cleared picture.  A new plot leaves no figure of the plot before on
+    // the value labels (a clicked MAX/MIN, the last read-out): they show
+    // their caption until clicked, as when the window opens.
+    if (r.plot) {
+        showValueCaptions();
         PlotByTime();
+    }
     if (!r.message.empty())
         message(qs(r.message));
 }
@@ -539,14 +543,19 @@ void GraphWindowBase::PlotByTime()
     }
 }
 
+void GraphWindowBase::showValueCaptions()
+{
+    for (gv::ClickLabel* l : valueLabels)
+        if (l)
+            l->setText(ValueCaption);
+}
+
 void GraphWindowBase::showNoFigures()
 {
     stime->setText(StartCaption);
     ftime->setText(FinishCaption);
     vt->setText(ReadoutTimeCaption);
-    for (gv::ClickLabel* l : valueLabels)
-        if (l)
-            l->setText(ValueCaption);
+    showValueCaptions();
     for (QLabel* l : wattHourLabels)
         if (l)
             l->setText(WattHourCaption);

@@ -188,6 +188,8 @@ protected:
     // The start, finish, read-out, value and watt-hour labels as the window
     // opens, for a picture that shows no span.
     void showNoFigures();
+    // The value labels as the window opens, before each new read is drawn.
+    void showValueCaptions();
 
     gv::Global_Declarations& g_;
     std::string folder_;

@@ -497,6 +497,9 @@ TEST_F(WindmillWindowInteraction, DragZoomNarrowsTheWindowAndRereads)
     EXPECT_EQ(gv::shortTime(rs.time(1)), t100);
     EXPECT_EQ(gv::shortTime(rs.time(rs.RecordCount)), t251);
     EXPECT_TRUE(msgs.texts.empty());
+    // Every new plot (a zoom, a day file picked, DISPLAY) leaves no figure
+    // of the plot before on the value labels: they show their caption.
+    EXPECT_EQ(w.valueLabel("wv")->text(), "0") << "the read-out at the release";
 
     // A press whose release does not zoom (left of the press, or within a
     // record of it) leaves the boxes, the range and the picture as they
@@ -536,9 +539,15 @@ TEST_F(WindmillWindowInteraction, DragZoomNarrowsTheWindowAndRereads)
     for (int m = 0; m <= 100; ++m)
         minutes += "<T>" + gvtest::hhmm(60 * m) + "</T><L>60</L><V1>24.00</V1><A1>1.0</A1>\r\n";
     writeFile(site.logs("GV_2026_06_16.txt"), minutes);
+    w.valueLabel("wv")->clicked();
+    ASSERT_NE(w.valueLabel("wv")->text(), "0");
     ASSERT_TRUE(w.pickFile("GV_2026_06_16.txt"));
+    EXPECT_EQ(w.valueLabel("wv")->text(), "0");
     w.Time1m->setText("10");
+    w.valueLabel("vv")->clicked();
+    ASSERT_NE(w.valueLabel("vv")->text(), "0");
     w.DisplayButton->click();
+    EXPECT_EQ(w.valueLabel("vv")->text(), "0");
     ASSERT_EQ(gv::shortTime(rs.time(1)), "00:10");
     w.Plot_MouseMove(0.3);
     w.Plot_MouseDown(0.3);
